@@ -1,0 +1,52 @@
+#include "framework/Component.h"
+
+#include <stdexcept>
+
+#include "framework/ClassInfo.h"
+
+namespace fw {
+
+Component::Component(Component* owner) : owner_(owner) {}
+
+Component::~Component() {
+    while (!components_.empty()) components_.pop_back();
+}
+
+Component& Component::Adopt(std::unique_ptr<Component> child) {
+    child->owner_ = this;
+    components_.push_back(std::move(child));
+    return *components_.back();
+}
+
+Component* Component::FindComponent(std::string_view name) const {
+    for (const auto& c : components_)
+        if (c->Name() == name) return c.get();
+    return nullptr;
+}
+
+void Component::ThrowMissing(std::string_view name) {
+    throw std::runtime_error("Component \"" + std::string(name) + "\" not found");
+}
+
+const ClassInfo& Component::Class() const {
+    static const ClassInfo info("TComponent", nullptr);
+    return info;
+}
+
+void Component::SetProperty(std::string_view name, const Value& value) {
+    const PropertyInfo* p = Class().FindProperty(name);
+    if (!p || !p->set) throw DescriptionError(0, "Unknown property " + Class().Name() + "." + std::string(name));
+    p->set(*this, value);
+}
+
+Value Component::GetProperty(std::string_view name) const {
+    const PropertyInfo* p = Class().FindProperty(name);
+    if (!p || !p->get) throw DescriptionError(0, "Unknown property " + Class().Name() + "." + std::string(name));
+    return p->get(*this);
+}
+
+NotifyEvent Component::FindMethod(std::string_view) { return {}; }
+
+void Component::SetParentComponent(Component&) {}
+
+}  // namespace fw
