@@ -1,6 +1,7 @@
 #include "framework/ClassInfo.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace fw {
 
@@ -66,6 +67,13 @@ std::string ValueToString(const Value& v) {
 std::string ValueToIdentifier(const Value& v) {
     if (v.kind != Value::Kind::Identifier) ThrowBadValue("Identifier expected");
     return v.text;
+}
+
+int ValueTraits<int>::From(const Value& v) {
+    const long long i = ValueToInteger(v);
+    if (i < std::numeric_limits<int>::min() || i > std::numeric_limits<int>::max())
+        ThrowBadValue("Integer " + std::to_string(i) + " out of range");
+    return static_cast<int>(i);
 }
 
 bool ValueTraits<bool>::From(const Value& v) {

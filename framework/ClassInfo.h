@@ -66,7 +66,7 @@ struct ValueTraits;
 
 template <>
 struct ValueTraits<int> {
-    static int From(const Value& v) { return static_cast<int>(ValueToInteger(v)); }
+    static int From(const Value& v);  // rejects what does not fit an int
     static Value To(int i) { return Value{Value::Kind::Integer, i, {}, {}}; }
 };
 template <>

@@ -14,7 +14,15 @@
 //     end
 //   end
 //
-// Blank lines and lines starting with "//" are ignored. Integers may be negative or $hex.
+// Blank lines and lines starting with "//" are ignored; lines end in LF or CR LF. Integers may be
+// negative or $hex. A string is quoted parts ('' stands for a quote) and #nn or #$hh character
+// codes (0 to 255) written without space between them; strings are bytes, kept as they are. A long
+// string continues on the next line after a '+'. A set stays on one line; a string list may span
+// several, one or more items a line. Names and identifiers are letters, digits and underscores,
+// dots joining parts of a property name or identifier.
+//
+// Errors name the line where the text goes wrong; for something left open at the end of the text
+// (an object without its end, a string list without its ')') they name the line that opened it.
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,9 +33,9 @@ namespace fw {
 struct Value {
     enum class Kind { Integer, String, Identifier, Set, StringList };
     Kind kind = Kind::Integer;
-    long long integer = 0;            // Integer
-    std::string text;                 // String, Identifier
-    std::vector<std::string> items;   // Set (identifiers), StringList (strings)
+    long long integer = 0;           // Integer
+    std::string text;                // String, Identifier
+    std::vector<std::string> items;  // Set (identifiers), StringList (strings)
 };
 
 struct PropertyNode {
