@@ -1,0 +1,56 @@
+#include "framework/Graphics.h"
+
+#include <array>
+#include <utility>
+
+namespace fw {
+
+namespace {
+constexpr std::array<std::pair<std::string_view, Color>, 22> kColorNames{{
+    {"clBlack", clBlack},         {"clMaroon", clMaroon},       {"clGreen", clGreen},
+    {"clOlive", clOlive},         {"clNavy", clNavy},           {"clTeal", clTeal},
+    {"clGray", clGray},           {"clSilver", clSilver},       {"clRed", clRed},
+    {"clYellow", clYellow},       {"clWhite", clWhite},         {"clWindow", clWindow},
+    {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText}, {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},   {"clBtnText", clBtnText},
+    {"clBtnHighlight", clBtnHighlight}, {"clNone", clNone},     {"clLime", Color{0x00FF00}},
+    {"clBlue", Color{0xFF0000}},
+}};
+
+constexpr std::array<std::pair<std::string_view, int>, 4> kCharsets{{
+    {"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}}};
+}  // namespace
+
+Color ValueTraits<Color>::From(const Value& v) {
+    if (v.kind == Value::Kind::Integer) return Color{static_cast<std::int32_t>(v.integer)};
+    const std::string name = ValueToIdentifier(v);
+    for (const auto& [n, c] : kColorNames)
+        if (n == name) return c;
+    ThrowBadValue("Unknown colour " + name);
+}
+
+Value ValueTraits<Color>::To(Color c) {
+    for (const auto& [n, col] : kColorNames)
+        if (col == c) return Value{Value::Kind::Identifier, 0, std::string(n), {}};
+    return Value{Value::Kind::Integer, c.value, {}, {}};
+}
+
+std::span<const std::string_view> EnumNames(FontStyle) {
+    static constexpr std::array<std::string_view, 4> names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+    return names;
+}
+
+std::span<const std::string_view> EnumNames(Anchor) {
+    static constexpr std::array<std::string_view, 4> names{"akLeft", "akTop", "akRight", "akBottom"};
+    return names;
+}
+
+int CharsetFromValue(const Value& v) {
+    if (v.kind == Value::Kind::Integer) return static_cast<int>(v.integer);
+    const std::string name = ValueToIdentifier(v);
+    for (const auto& [n, c] : kCharsets)
+        if (n == name) return c;
+    ThrowBadValue("Unknown character set " + name);
+}
+
+}  // namespace fw
