@@ -1,0 +1,219 @@
+// TsysOneInstance with real named mutexes across processes. The other copies are this very test
+// program, started again with "--one-instance-child ROLE TITLE IDENTIFIER": it then plays one
+// copy of the program (a real application object with that title) and never runs the tests.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "framework/Application_win.h"
+#include "framework/Handles_win.h"
+#include "instance/InstancePlatform_win.h"
+#include "instance/OneInstance_win.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+constexpr char kChildSwitch[] = "--one-instance-child";
+
+// Exit codes of a child: what its check found and what it asked of its application object.
+constexpr int kFoundRunning = 1;
+constexpr int kTerminated = 2;
+constexpr int kShowsMainForm = 4;
+constexpr int kChildFailed = 64;
+
+std::string ReadyEventName(const std::string& title) { return title + ".ready"; }
+std::string ReleaseEventName(const std::string& title) { return title + ".release"; }
+
+// Waits for the event while handling the messages of this thread, so that window calls from
+// other copies (activation) never wait on us.
+bool WaitPumping(HANDLE event, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline) return false;
+        const DWORD r = ::MsgWaitForMultipleObjects(1, &event, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (r == WAIT_OBJECT_0) return true;
+        if (r != WAIT_OBJECT_0 + 1) return false;
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+}
+
+// "hold": a first copy that keeps running until told to end normally (or is killed).
+// "check": a copy that runs the start-up check and ends at once.
+int RunChild(const std::string& role, const std::string& title, const std::string& identifier) {
+    fw::Application app;
+    app.SetTitle(title);
+    TsysOneInstance guard(nullptr);
+    guard.SetIdentifier(identifier);
+    const bool found = guard.CheckInstance();
+    const int code =
+        (found ? kFoundRunning : 0) | (app.Terminated() ? kTerminated : 0) | (app.ShowMainForm() ? kShowsMainForm : 0);
+    if (role == "check") return code;
+    if (role != "hold") return kChildFailed;
+
+    const fw::UniqueKernelHandle ready(::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEventName(title).c_str()));
+    const fw::UniqueKernelHandle release(::OpenEventA(SYNCHRONIZE, FALSE, ReleaseEventName(title).c_str()));
+    if (!ready || !release) return kChildFailed;
+    ::SetEvent(ready.Get());
+    return WaitPumping(release.Get(), kTimeoutMs) ? code : kChildFailed;
+}
+
+// In a child, the test runner's set-up plays the copy and ends the process before any test
+// runs, after every static object of the program exists, as in the program itself.
+class ChildRole : public ::testing::Environment {
+public:
+    ChildRole(std::string role, std::string title, std::string identifier)
+        : role_(std::move(role)), title_(std::move(title)), identifier_(std::move(identifier)) {}
+    void SetUp() override { std::exit(RunChild(role_, title_, identifier_)); }
+
+private:
+    std::string role_;
+    std::string title_;
+    std::string identifier_;
+};
+
+[[maybe_unused]] const bool isChild = [] {
+    if (__argc != 5 || std::string(__argv[1]) != kChildSwitch) return false;
+    auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+    delete listeners.Release(listeners.default_result_printer());  // a child prints nothing
+    ::testing::AddGlobalTestEnvironment(new ChildRole(__argv[2], __argv[3], __argv[4]));
+    return true;
+}();
+
+// The production platform, but with the title of the copy under test: this test program has
+// no application object of its own.
+class TitledPlatform final : public oneinstance::Win32InstancePlatform {
+public:
+    explicit TitledPlatform(std::string title) : title_(std::move(title)) {}
+    DWORD lastWait = 0;
+
+    DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override {
+        lastWait = Win32InstancePlatform::WaitForSingleObject(handle, milliseconds);
+        return lastWait;
+    }
+    std::string AppTitle() override { return title_; }
+    HWND AppHandle() override { return nullptr; }
+
+private:
+    std::string title_;
+};
+
+// A copy of the program in another process; killed if a test leaves it running.
+class Child {
+public:
+    Child(const char* role, const std::string& title, const std::string& identifier = "") {
+        char exe[MAX_PATH * 2] = {};
+        ::GetModuleFileNameA(nullptr, exe, sizeof exe);
+        std::string commandLine =
+            std::string("\"") + exe + "\" " + kChildSwitch + " " + role + " \"" + title + "\" \"" + identifier + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &info)) {
+            process_.Reset(info.hProcess);
+            fw::UniqueKernelHandle thread(info.hThread);
+            id_ = info.dwProcessId;
+        }
+    }
+    ~Child() {
+        if (process_ && ::WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) Kill();
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool Started() const { return static_cast<bool>(process_); }
+    HANDLE Process() const { return process_.Get(); }
+    DWORD Id() const { return id_; }
+
+    // The exit code, or -1 when the child did not end in time.
+    int Finish() {
+        if (::WaitForSingleObject(process_.Get(), kTimeoutMs) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        ::GetExitCodeProcess(process_.Get(), &code);
+        return static_cast<int>(code);
+    }
+    void Kill() {
+        ::TerminateProcess(process_.Get(), 99);
+        ::WaitForSingleObject(process_.Get(), kTimeoutMs);
+    }
+
+private:
+    fw::UniqueKernelHandle process_;
+    DWORD id_ = 0;
+};
+
+class OneInstanceProcessTest : public ::testing::Test {
+protected:
+    void TearDown() override { oneinstance::ReleaseInstanceMutex(); }
+
+    // A title of our own, so that no other test and no running program shares the mutexes.
+    static std::string UniqueTitle() {
+        static int counter = 0;
+        return "Stockdraw guard test " + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    }
+
+    // Starts a first copy and waits until it holds the instance mutex.
+    static void StartHolder(Child& holder, HANDLE ready) {
+        ASSERT_TRUE(holder.Started());
+        const HANDLE waits[] = {ready, holder.Process()};
+        ASSERT_EQ(::WaitForMultipleObjects(2, waits, FALSE, kTimeoutMs), WAIT_OBJECT_0) << "first copy not ready";
+    }
+
+    const std::string title = UniqueTitle();
+    const fw::UniqueKernelHandle ready{::CreateEventA(nullptr, TRUE, FALSE, ReadyEventName(title).c_str())};
+    const fw::UniqueKernelHandle release{::CreateEventA(nullptr, TRUE, FALSE, ReleaseEventName(title).c_str())};
+    TitledPlatform platform{title};
+    oneinstance::ScopedInstancePlatform scope{platform};
+    TsysOneInstance guard{nullptr};
+};
+
+TEST_F(OneInstanceProcessTest, RunningCopyIsFoundUntilItEndsAndThenReleasesItsMutex) {
+    Child holder("hold", title);
+    StartHolder(holder, ready.Get());
+
+    EXPECT_TRUE(guard.InstanceExists());
+    EXPECT_EQ(platform.lastWait, WAIT_TIMEOUT);
+
+    // Its hidden application window is the one a second copy brings forward.
+    const HWND window = FindPrevInstanceWindow();
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    EXPECT_EQ(owner, holder.Id());
+
+    // A second copy refuses to start; one with another identifier does not meet the first.
+    Child second("check", title);
+    EXPECT_EQ(second.Finish(), kFoundRunning | kTerminated);
+    Child otherIdentifier("check", title, "Other");
+    EXPECT_EQ(otherIdentifier.Finish(), kShowsMainForm);
+
+    ::SetEvent(release.Get());
+    EXPECT_EQ(holder.Finish(), kShowsMainForm);  // it had passed as the only copy
+
+    // It released the mutex at its end: we own it now, not by abandonment.
+    EXPECT_FALSE(guard.InstanceExists());
+    EXPECT_EQ(platform.lastWait, WAIT_OBJECT_0);
+    Child third("check", title);
+    EXPECT_EQ(third.Finish(), kFoundRunning | kTerminated);
+}
+
+TEST_F(OneInstanceProcessTest, KilledCopyDoesNotBlockTheNextStart) {
+    Child holder("hold", title);
+    StartHolder(holder, ready.Get());
+    // Our handle keeps the mutex alive after its owner is gone (without one it would simply vanish).
+    EXPECT_TRUE(guard.InstanceExists());
+    holder.Kill();
+
+    EXPECT_FALSE(guard.InstanceExists());
+    EXPECT_EQ(platform.lastWait, WAIT_ABANDONED);
+    EXPECT_EQ(FindPrevInstanceWindow(), nullptr);
+
+    // This process owns the mutex now, so the next copy meets it.
+    Child next("check", title);
+    EXPECT_EQ(next.Finish(), kFoundRunning | kTerminated);
+}
+
+}  // namespace

@@ -1,0 +1,451 @@
+// TsysOneInstance against a fake platform: every branch of the check, the reaction of a second
+// copy, and the search for the running copy's window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "framework/ClassInfo.h"
+#include "framework/Description.h"
+#include "instance/InstancePlatform_win.h"
+#include "instance/OneInstance_win.h"
+
+namespace {
+
+constexpr char kTitle[] = "Tillora POS Stockdraw";
+constexpr char kGuardName[] = "Tillora POS Stockdraw.OneInstance.CriticalSection";
+constexpr char kInstanceName[] = "Tillora POS Stockdraw.OneInstance.Default";
+constexpr char kDeskwarden[] = "Deskwarden is already running. You can only run one instance of this program.";
+
+struct MessageBoxCall {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+    WORD language;
+};
+
+struct TopLevelWindow {
+    HWND handle;
+    std::string className;
+    std::string caption;
+};
+
+// Records every call as one line of text, so tests can check names, arguments and order at once.
+class FakePlatform final : public oneinstance::InstancePlatform {
+public:
+    oneinstance::MutexCreation guard{&guardObject_, 0};
+    oneinstance::MutexCreation instance{&instanceObject_, 0};
+    DWORD waitResult = WAIT_OBJECT_0;
+    std::string title = kTitle;
+    std::string exeName = "c:\\Dir\\prog.exe";
+    HWND appWindow = Window(0);
+    bool showMainForm = true;
+    std::vector<TopLevelWindow> windows;
+    std::vector<HWND> iconic;
+    std::vector<HWND> destroyed;  // handles that IsWindow no longer accepts
+    std::vector<MessageBoxCall> boxes;
+    std::vector<std::string> calls;
+
+    // Distinct window handles that are never dereferenced.
+    HWND Window(int i) { return reinterpret_cast<HWND>(&windowObjects_[i]); }
+    HANDLE SecondInstanceHandle() { return &secondInstanceObject_; }
+
+    std::string Name(HANDLE h) const {
+        if (h == &guardObject_) return "guard";
+        if (h == &instanceObject_) return "instance";
+        if (h == &secondInstanceObject_) return "instance2";
+        return h ? "unknown" : "null";
+    }
+
+    oneinstance::MutexCreation CreateMutexA(const char* name, bool initialOwner) override {
+        calls.push_back(std::string("CreateMutexA ") + name + (initialOwner ? " owned" : " unowned"));
+        return initialOwner ? guard : instance;
+    }
+    DWORD WaitForSingleObject(HANDLE h, DWORD ms) override {
+        calls.push_back("WaitForSingleObject " + Name(h) + " " + std::to_string(ms));
+        return h ? waitResult : WAIT_FAILED;
+    }
+    BOOL ReleaseMutex(HANDLE h) override {
+        calls.push_back("ReleaseMutex " + Name(h));
+        return TRUE;
+    }
+    BOOL CloseHandle(HANDLE h) override {
+        calls.push_back("CloseHandle " + Name(h));
+        return TRUE;
+    }
+    std::string UpperCase(const std::string& text) override {
+        std::string upper = text;
+        std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+        return upper;
+    }
+    int MessageBoxExA(HWND owner, const char* text, const char* caption, UINT type, WORD language) override {
+        calls.push_back("MessageBoxExA");
+        boxes.push_back({owner, text, caption, type, language});
+        return IDOK;
+    }
+    HWND FindWindowExA(HWND parent, HWND after, const char* className, const char* caption) override {
+        calls.push_back(std::string("FindWindowExA ") + className + " " + caption);
+        if (parent) return nullptr;
+        auto it = windows.begin();
+        if (after) {
+            it = std::find_if(windows.begin(), windows.end(), [&](const auto& w) { return w.handle == after; });
+            if (it != windows.end()) ++it;
+        }
+        for (; it != windows.end(); ++it)
+            if (it->className == className && it->caption == caption) return it->handle;
+        return nullptr;
+    }
+    BOOL IsWindow(HWND w) override {
+        calls.push_back("IsWindow");
+        return w && std::find(destroyed.begin(), destroyed.end(), w) == destroyed.end();
+    }
+    BOOL IsIconic(HWND w) override {
+        calls.push_back("IsIconic");
+        return std::find(iconic.begin(), iconic.end(), w) != iconic.end();
+    }
+    BOOL OpenIcon(HWND w) override {
+        calls.push_back("OpenIcon " + WindowName(w));
+        return TRUE;
+    }
+    BOOL SetForegroundWindow(HWND w) override {
+        calls.push_back("SetForegroundWindow " + WindowName(w));
+        return TRUE;
+    }
+    std::string AppTitle() override { return title; }
+    std::string AppExeName() override { return exeName; }
+    HWND AppHandle() override { return appWindow; }
+    bool ShowMainForm() override { return showMainForm; }
+    void SetShowMainForm(bool show) override {
+        calls.push_back(show ? "SetShowMainForm true" : "SetShowMainForm false");
+        showMainForm = show;
+    }
+    void Terminate() override { calls.push_back("Terminate"); }
+
+    std::string WindowName(HWND w) {
+        for (int i = 0; i < 4; ++i)
+            if (w == Window(i)) return "window" + std::to_string(i);
+        return "unknown";
+    }
+
+    using Calls = std::vector<std::string>;
+    Calls LastCalls(size_t n) const {
+        return Calls(calls.end() - static_cast<std::ptrdiff_t>(std::min(n, calls.size())), calls.end());
+    }
+    bool Called(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
+    bool CalledStartingWith(const std::string& prefix) const {
+        return std::any_of(calls.begin(), calls.end(), [&](const auto& c) { return c.rfind(prefix, 0) == 0; });
+    }
+
+private:
+    char guardObject_ = 0;
+    char instanceObject_ = 0;
+    char secondInstanceObject_ = 0;
+    char windowObjects_[4] = {};
+};
+
+class OneInstanceTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        // The process-wide handle belongs to the fake; let it go while the fake is still there.
+        oneinstance::ReleaseInstanceMutex();
+    }
+
+    // Sets up a second copy: the running copy owns the instance mutex, and its application
+    // window is the only other one with our title.
+    void MakeSecondCopy() {
+        fake.waitResult = WAIT_TIMEOUT;
+        fake.windows = {{fake.Window(0), "TApplication", kTitle}, {fake.Window(1), "TApplication", kTitle}};
+    }
+
+    FakePlatform fake;
+    oneinstance::ScopedInstancePlatform scope{fake};
+    TsysOneInstance guard{nullptr};
+};
+
+// --- InstanceExists ------------------------------------------------------------------------------
+
+const std::string kCreateGuard = std::string("CreateMutexA ") + kGuardName + " owned";
+const std::string kCreateInstance = std::string("CreateMutexA ") + kInstanceName + " unowned";
+
+TEST_F(OneInstanceTest, FirstCopyCreatesBothMutexesAndKeepsTheInstanceOne) {
+    EXPECT_FALSE(guard.InstanceExists());
+    EXPECT_EQ(fake.calls, (FakePlatform::Calls{kCreateGuard, kCreateInstance, "WaitForSingleObject instance 0",
+                                               "ReleaseMutex guard", "CloseHandle guard"}));
+    EXPECT_EQ(oneinstance::InstanceMutexHandle(), fake.instance.handle);
+}
+
+TEST_F(OneInstanceTest, OnlyATimedOutWaitMeansAnotherCopyRuns) {
+    struct Case {
+        DWORD wait;
+        bool exists;
+    };
+    const Case cases[] = {{WAIT_TIMEOUT, true}, {WAIT_OBJECT_0, false}, {WAIT_ABANDONED, false}, {WAIT_FAILED, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wait);
+        oneinstance::ReleaseInstanceMutex();
+        fake.calls.clear();
+        fake.waitResult = c.wait;
+        EXPECT_EQ(guard.InstanceExists(), c.exists);
+        EXPECT_EQ(oneinstance::InstanceMutexHandle(), fake.instance.handle);
+        // The guard is let go only after the instance mutex has been tried.
+        EXPECT_EQ(fake.LastCalls(3),
+                  (FakePlatform::Calls{"WaitForSingleObject instance 0", "ReleaseMutex guard", "CloseHandle guard"}));
+    }
+}
+
+TEST_F(OneInstanceTest, GuardHeldByAnotherCopyCountsAsRunning) {
+    fake.guard.lastError = ERROR_ALREADY_EXISTS;
+    EXPECT_TRUE(guard.InstanceExists());
+    EXPECT_FALSE(fake.Called(kCreateInstance));
+    EXPECT_FALSE(fake.CalledStartingWith("WaitForSingleObject"));
+    EXPECT_TRUE(fake.Called("CloseHandle guard"));  // not kept open: that would hold the guard for later copies
+    EXPECT_EQ(oneinstance::InstanceMutexHandle(), nullptr);
+}
+
+TEST_F(OneInstanceTest, GuardThatCannotBeCreatedCountsAsRunning) {
+    for (const DWORD error : {DWORD{ERROR_ACCESS_DENIED}, DWORD{0}}) {
+        SCOPED_TRACE(error);
+        fake.calls.clear();
+        fake.guard = {nullptr, error};
+        EXPECT_TRUE(guard.InstanceExists());
+        EXPECT_EQ(fake.calls, FakePlatform::Calls{kCreateGuard});
+        EXPECT_EQ(oneinstance::InstanceMutexHandle(), nullptr);
+    }
+}
+
+TEST_F(OneInstanceTest, InstanceMutexThatCannotBeCreatedLetsThisCopyRun) {
+    fake.instance = {nullptr, ERROR_ACCESS_DENIED};
+    EXPECT_FALSE(guard.InstanceExists());
+    EXPECT_TRUE(fake.Called("WaitForSingleObject null 0"));
+    EXPECT_TRUE(fake.Called("CloseHandle guard"));
+    EXPECT_EQ(oneinstance::InstanceMutexHandle(), nullptr);
+}
+
+TEST_F(OneInstanceTest, NamesComeFromTitleAndIdentifierOrFromTheUpperCasedProgramPath) {
+    guard.SetIdentifier("\\Site");
+    guard.InstanceExists();
+    EXPECT_TRUE(fake.Called("CreateMutexA Tillora POS Stockdraw/Site.OneInstance.CriticalSection owned"));
+    EXPECT_TRUE(fake.Called("CreateMutexA Tillora POS Stockdraw/Site.OneInstance.Default unowned"));
+
+    fake.calls.clear();
+    guard.SetIdentifier("");
+    guard.SetExeNameAsIdentifier(true);
+    guard.InstanceExists();
+    EXPECT_TRUE(fake.Called("CreateMutexA C:/DIR/PROG.EXE.OneInstance.CriticalSection owned"));
+    EXPECT_TRUE(fake.Called("CreateMutexA C:/DIR/PROG.EXE.OneInstance.Default unowned"));
+}
+
+TEST_F(OneInstanceTest, InstanceHandleIsReleasedAndClosedAtTheEndOrWhenReplaced) {
+    guard.InstanceExists();
+
+    // A second check in the same process takes the slot over; the earlier handle is let go.
+    fake.instance.handle = fake.SecondInstanceHandle();
+    fake.calls.clear();
+    TsysOneInstance other(nullptr);
+    other.InstanceExists();
+    EXPECT_EQ(oneinstance::InstanceMutexHandle(), fake.SecondInstanceHandle());
+    EXPECT_TRUE(fake.Called("ReleaseMutex instance"));
+    EXPECT_TRUE(fake.Called("CloseHandle instance"));
+
+    fake.calls.clear();
+    oneinstance::ReleaseInstanceMutex();
+    EXPECT_EQ(fake.calls, (FakePlatform::Calls{"ReleaseMutex instance2", "CloseHandle instance2"}));
+    EXPECT_EQ(oneinstance::InstanceMutexHandle(), nullptr);
+    fake.calls.clear();
+    oneinstance::ReleaseInstanceMutex();
+    EXPECT_TRUE(fake.calls.empty());
+}
+
+// --- CheckInstance -------------------------------------------------------------------------------
+
+TEST_F(OneInstanceTest, FirstCopyPassesSilently) {
+    guard.SetShowMessage(true);
+    EXPECT_FALSE(guard.CheckInstance());
+    EXPECT_TRUE(fake.showMainForm);
+    EXPECT_FALSE(fake.CalledStartingWith("SetShowMainForm"));
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_FALSE(fake.CalledStartingWith("FindWindowExA"));
+    EXPECT_FALSE(fake.Called("Terminate"));
+}
+
+TEST_F(OneInstanceTest, SecondCopyShowsTheMessageThenActivatesThenTerminates) {
+    MakeSecondCopy();
+    guard.SetMessage(kDeskwarden);
+    guard.SetShowMessage(true);
+    EXPECT_TRUE(guard.CheckInstance());
+
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].owner, fake.appWindow);
+    EXPECT_EQ(fake.boxes[0].text, kDeskwarden);
+    EXPECT_EQ(fake.boxes[0].caption, kTitle);
+    EXPECT_EQ(fake.boxes[0].type, 0x30u);
+    EXPECT_EQ(fake.boxes[0].language, 0);
+    EXPECT_FALSE(fake.showMainForm);
+    EXPECT_EQ(fake.LastCalls(7),
+              (FakePlatform::Calls{"MessageBoxExA", "FindWindowExA TApplication Tillora POS Stockdraw",
+                                   "FindWindowExA TApplication Tillora POS Stockdraw", "IsWindow", "IsIconic",
+                                   "SetForegroundWindow window1", "Terminate"}));
+    // The main window is hidden before the user sees the message.
+    const auto hide = std::find(fake.calls.begin(), fake.calls.end(), "SetShowMainForm false");
+    EXPECT_LT(hide, std::find(fake.calls.begin(), fake.calls.end(), "MessageBoxExA"));
+}
+
+TEST_F(OneInstanceTest, EmptyMessageUsesTheBuiltInTextWithTheTitle) {
+    MakeSecondCopy();
+    guard.SetShowMessage(true);
+    guard.CheckInstance();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "Application \"Tillora POS Stockdraw\" is already running.");
+    EXPECT_EQ(fake.boxes[0].caption, kTitle);
+}
+
+TEST_F(OneInstanceTest, WithoutShowMessageThereIsNoBoxButStillActivationAndTerminate) {
+    MakeSecondCopy();
+    guard.SetMessage(kDeskwarden);
+    EXPECT_TRUE(guard.CheckInstance());
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(fake.Called("SetForegroundWindow window1"));
+    EXPECT_TRUE(fake.Called("Terminate"));
+    EXPECT_FALSE(fake.showMainForm);
+}
+
+TEST_F(OneInstanceTest, WithoutActivatePrevInstanceTheRunningCopyIsNotTouched) {
+    MakeSecondCopy();
+    guard.SetShowMessage(true);
+    guard.SetActivatePrevInstance(false);
+    EXPECT_TRUE(guard.CheckInstance());
+    EXPECT_EQ(fake.boxes.size(), 1u);
+    for (const char* call : {"FindWindowExA", "IsWindow", "IsIconic", "OpenIcon", "SetForegroundWindow"})
+        EXPECT_FALSE(fake.CalledStartingWith(call)) << call;
+    EXPECT_TRUE(fake.Called("Terminate"));
+}
+
+TEST_F(OneInstanceTest, HandlerReplacesTheBoxAndTerminateStaysWhenItLeavesTheFlag) {
+    MakeSecondCopy();
+    guard.SetShowMessage(true);
+    fw::Component* sender = nullptr;
+    bool seen = false;
+    guard.SetOnShowMessage([&](fw::Component& s, bool& terminate) {
+        sender = &s;
+        seen = terminate;
+    });
+    EXPECT_TRUE(guard.CheckInstance());
+    EXPECT_EQ(sender, &guard);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(fake.Called("Terminate"));
+    EXPECT_FALSE(fake.showMainForm);
+}
+
+TEST_F(OneInstanceTest, HandlerThatClearsTerminateLetsThisCopyRun) {
+    MakeSecondCopy();
+    guard.SetShowMessage(true);
+    guard.SetOnShowMessage([](fw::Component&, bool& terminate) { terminate = false; });
+    EXPECT_TRUE(guard.CheckInstance());
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(fake.Called("SetForegroundWindow window1"));  // still brought forward
+    EXPECT_FALSE(fake.Called("Terminate"));
+    EXPECT_TRUE(fake.showMainForm);
+    EXPECT_EQ(fake.calls.back(), "SetShowMainForm true");
+}
+
+TEST_F(OneInstanceTest, RestoredFlagIsTheRememberedOne) {
+    MakeSecondCopy();
+    fake.showMainForm = false;
+    guard.SetShowMessage(true);
+    guard.SetOnShowMessage([](fw::Component&, bool& terminate) { terminate = false; });
+    guard.CheckInstance();
+    EXPECT_FALSE(fake.showMainForm);
+    EXPECT_FALSE(fake.Called("Terminate"));
+}
+
+// --- Reading the main window's description -------------------------------------------------------
+
+TEST_F(OneInstanceTest, DescriptionSetsPublishedPropertiesAndLoadingRunsTheCheck) {
+    fw::ClassRegistry::Register(TsysOneInstance::StaticClass());
+    MakeSecondCopy();
+    fw::Component form(nullptr);
+    fw::LoadDescription(form, fw::ParseDescription("object MainForm: TComponent\n"
+                                                   "  object sysOneInstance1: TsysOneInstance\n"
+                                                   "    Message = 'Deskwarden is already running. You can only run"
+                                                   " one instance of this program.'\n"
+                                                   "    ShowMessage = True\n"
+                                                   "  end\n"
+                                                   "end\n"));
+    auto& loaded = form.ComponentNamed<TsysOneInstance>("sysOneInstance1");
+    EXPECT_FALSE(loaded.IsLoading());
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, kDeskwarden);
+    EXPECT_TRUE(fake.Called("Terminate"));
+    // Everything not in the description keeps its default.
+    EXPECT_EQ(loaded.GetProperty("ActivatePrevInstance").text, "True");
+    EXPECT_EQ(loaded.GetProperty("ExeNameAsIdentifier").text, "False");
+    EXPECT_EQ(loaded.GetProperty("Identifier").text, "");
+    EXPECT_EQ(loaded.GetProperty("About").text, "");
+}
+
+TEST_F(OneInstanceTest, EveryPublishedPropertyIsReachableByName) {
+    guard.SetProperty("ActivatePrevInstance", fw::ValueTraits<bool>::To(false));
+    guard.SetProperty("ExeNameAsIdentifier", fw::ValueTraits<bool>::To(true));
+    guard.SetProperty("Message", fw::ValueTraits<std::string>::To("m"));
+    guard.SetProperty("Identifier", fw::ValueTraits<std::string>::To("i"));
+    guard.SetProperty("ShowMessage", fw::ValueTraits<bool>::To(true));
+    guard.SetProperty("About", fw::ValueTraits<std::string>::To("a"));
+    EXPECT_FALSE(guard.ActivatePrevInstance());
+    EXPECT_TRUE(guard.ExeNameAsIdentifier());
+    EXPECT_EQ(guard.Message(), "m");
+    EXPECT_EQ(guard.Identifier(), "i");
+    EXPECT_TRUE(guard.ShowMessage());
+    EXPECT_EQ(guard.About(), "a");
+    EXPECT_TRUE(TsysOneInstance::StaticClass().InheritsFrom("TsysComponent"));
+    EXPECT_NE(dynamic_cast<TsysOneInstance*>(TsysOneInstance::StaticClass().Create(nullptr).get()), nullptr);
+}
+
+// --- Finding and raising the running copy --------------------------------------------------------
+
+TEST_F(OneInstanceTest, SearchSkipsOurOwnApplicationWindow) {
+    fake.windows = {{fake.Window(0), "TApplication", kTitle},
+                    {fake.Window(2), "TApplication", "Other title"},
+                    {fake.Window(3), "TForm", kTitle},
+                    {fake.Window(1), "TApplication", kTitle}};
+    EXPECT_EQ(FindPrevInstanceWindow(), fake.Window(1));
+
+    fake.appWindow = fake.Window(1);
+    EXPECT_EQ(FindPrevInstanceWindow(), fake.Window(0));
+}
+
+TEST_F(OneInstanceTest, NoOtherWindowMeansNoActivation) {
+    fake.windows = {{fake.Window(0), "TApplication", kTitle}};
+    EXPECT_EQ(FindPrevInstanceWindow(), nullptr);
+    EXPECT_FALSE(BringPrevInstanceToFront());
+    EXPECT_FALSE(fake.CalledStartingWith("OpenIcon"));
+    EXPECT_FALSE(fake.CalledStartingWith("SetForegroundWindow"));
+}
+
+TEST_F(OneInstanceTest, MinimisedWindowIsRestoredOtherwiseBroughtToTheFront) {
+    MakeSecondCopy();
+    fake.iconic = {fake.Window(1)};
+    EXPECT_TRUE(BringPrevInstanceToFront());
+    EXPECT_TRUE(fake.Called("OpenIcon window1"));
+    EXPECT_FALSE(fake.CalledStartingWith("SetForegroundWindow"));
+
+    fake.calls.clear();
+    fake.iconic.clear();
+    EXPECT_TRUE(BringPrevInstanceToFront());
+    EXPECT_TRUE(fake.Called("SetForegroundWindow window1"));
+    EXPECT_FALSE(fake.CalledStartingWith("OpenIcon"));
+}
+
+TEST_F(OneInstanceTest, WindowGoneBeforeActivationIsLeftAlone) {
+    MakeSecondCopy();
+    fake.destroyed = {fake.Window(1)};
+    EXPECT_TRUE(BringPrevInstanceToFront());
+    EXPECT_FALSE(fake.CalledStartingWith("IsIconic"));
+    EXPECT_FALSE(fake.CalledStartingWith("SetForegroundWindow"));
+}
+
+}  // namespace
