@@ -1,0 +1,112 @@
+#include "fileops/FileOperation_win.h"
+
+#include "fileops/FileOperationRequest.h"
+#include "framework/WindowOwner_win.h"
+
+namespace {
+
+constexpr int kNoMoreFiles = 18;  // ERROR_NO_MORE_FILES: a failure the component does not report
+
+}  // namespace
+
+TsysFileOperation::TsysFileOperation(fw::Component* owner) : TsysComponent(owner) {}
+
+TsysFileOperation::~TsysFileOperation() = default;
+
+const fw::ClassInfo& TsysFileOperation::StaticClass() {
+    static const fw::ClassInfo info = [] {
+        fw::ClassInfo ci("TsysFileOperation", &TsysComponent::StaticClass(),
+                         [](fw::Component* owner) { return std::make_unique<TsysFileOperation>(owner); });
+        using C = TsysFileOperation;
+        fw::ClassBuilder<C>(ci)
+            .Property<std::vector<std::string>>(
+                "FileList", [](const C& c) { return c.FileList(); },
+                [](C& c, const std::vector<std::string>& v) { c.SetFileList(v); })
+            .Property<std::string>(
+                "DestFolder", [](const C& c) { return c.DestFolder(); },
+                [](C& c, const std::string& v) { c.SetDestFolder(v); })
+            .Property<std::string>(
+                "ProgressTitle", [](const C& c) { return c.ProgressTitle(); },
+                [](C& c, const std::string& v) { c.SetProgressTitle(v); })
+            .Property<TsysFileOperationType>(
+                "Operation", [](const C& c) { return c.Operation(); },
+                [](C& c, TsysFileOperationType v) { c.SetOperation(v); })
+            .Property<TsysFileOperationFlags>(
+                "Options", [](const C& c) { return c.Options(); },
+                [](C& c, TsysFileOperationFlags v) { c.SetOptions(v); });
+        return ci;
+    }();
+    return info;
+}
+
+void TsysFileOperation::SetFileList(const std::vector<std::string>& list) {
+    if (list != fileList_) fileList_ = list;
+}
+
+void TsysFileOperation::SetDestFolder(const std::string& folder) {
+    if (folder != destFolder_) destFolder_ = folder;
+}
+
+void TsysFileOperation::SetProgressTitle(const std::string& title) {
+    if (title != progressTitle_) progressTitle_ = title;
+}
+
+void TsysFileOperation::SetOperation(TsysFileOperationType operation) {
+    if (operation != operation_) operation_ = operation;
+}
+
+void TsysFileOperation::SetOptions(TsysFileOperationFlags options) {
+    if (options != options_) options_ = options;
+}
+
+HWND TsysFileOperation::OwnerWindow() const {
+    auto* window = dynamic_cast<fw::WindowOwner*>(Owner());
+    return window ? window->Handle() : nullptr;
+}
+
+bool TsysFileOperation::ExecuteOperation(TsysFileOperationType operation) {
+    if (fileList_.empty()) return true;
+    HWND owner = OwnerWindow();
+    fileops::FileOperationRequest request =
+        fileops::BuildFileOperationRequest(fileList_, destFolder_, options_, operation);
+    if (!request.error.empty()) {
+        DoError(request.error);
+        return false;
+    }
+
+    SHFILEOPSTRUCTA op{};
+    op.hwnd = owner;
+    op.wFunc = request.function;
+    op.pFrom = request.from.data();
+    op.pTo = request.to.data();
+    op.fFlags = request.flags;
+    op.fAnyOperationsAborted = FALSE;
+    op.hNameMappings = nullptr;
+    op.lpszProgressTitle = progressTitle_.c_str();
+    int code = shell_->FileOperation(op);
+
+    // A cancel is the user's own choice: a failure, but nothing to report.
+    if (op.fAnyOperationsAborted) return false;
+    if (code == 0) return true;
+    if (code != kNoMoreFiles) {
+        std::string text;
+        GetErrorText(code, text);
+        DoError(text);
+    }
+    return false;
+}
+
+void TsysFileOperation::GetErrorText(int code, std::string& text) {
+    text.clear();
+    if (code != 0) text = shell_->SystemMessage(static_cast<DWORD>(code));
+}
+
+bool TsysFileOperation::DoError(const std::string& s) {
+    bool handled = false;
+    if (onError_) onError_(*this, s, handled);
+    return handled;
+}
+
+bool TsysFileOperation::Execute() { return ExecuteOperation(operation_); }
+
+bool TsysFileOperation::Copy() { return ExecuteOperation(TsysFileOperationType::fotCopy); }
