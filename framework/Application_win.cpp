@@ -1,0 +1,157 @@
+#include "framework/Application_win.h"
+
+#include <stdexcept>
+
+#include "framework/ExceptionText.h"
+#include "framework/Form_win.h"
+#include "framework/MessageDialog_win.h"
+
+namespace fw {
+
+namespace {
+
+Application* instance = nullptr;
+constexpr char kWindowClass[] = "TApplication";
+
+// The application window is shown with no size so that it carries the taskbar button; it
+// hands activation on to the main form and hides or shows it when minimised or restored.
+LRESULT CALLBACK ApplicationWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        Form* main = instance ? instance->MainForm() : nullptr;
+        switch (msg) {
+            case WM_ACTIVATE:
+                if (LOWORD(wParam) != WA_INACTIVE && main && main->Visible() && !::IsIconic(hwnd))
+                    ::SetActiveWindow(main->Handle());
+                return 0;
+            case WM_SIZE:
+                if (main && wParam == SIZE_MINIMIZED && main->HandleAllocated()) ::ShowWindow(main->Handle(), SW_HIDE);
+                if (main && wParam == SIZE_RESTORED && main->Visible()) {
+                    ::ShowWindow(main->Handle(), SW_SHOW);
+                    ::SetForegroundWindow(main->Handle());
+                }
+                return 0;
+            case WM_CLOSE:
+                if (main) main->Close();
+                return 0;
+            default:
+                break;
+        }
+    } catch (...) {
+        if (instance) instance->HandleCurrentException();
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+Application::Application() {
+    if (instance) throw std::logic_error("Only one application object may exist");
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    icon_ = ::LoadIconA(module, "MAINICON");
+    if (!icon_) icon_ = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ApplicationWndProc;
+    wc.hInstance = module;
+    wc.hIcon = icon_;
+    wc.lpszClassName = kWindowClass;
+    ::RegisterClassExA(&wc);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    handle_ = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr,
+                                module, nullptr);
+    if (!handle_) throw std::runtime_error("Cannot create the application window");
+    instance = this;
+}
+
+Application::~Application() {
+    if (handle_) ::DestroyWindow(handle_);
+    instance = nullptr;
+}
+
+Application& Application::Instance() {
+    if (!instance) throw std::logic_error("No application object");
+    return *instance;
+}
+
+bool Application::Exists() { return instance != nullptr; }
+
+void Application::SetTitle(std::string title) {
+    title_ = std::move(title);
+    ::SetWindowTextA(handle_, title_.c_str());
+}
+
+std::string Application::ExeName() {
+    char path[MAX_PATH * 2] = {};
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, n);
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    ::PostQuitMessage(0);
+}
+
+void Application::SetMainForm(Form& form) {
+    if (!mainForm_) mainForm_ = &form;
+}
+
+bool Application::DispatchOne(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(::GetKeyState(VK_CONTROL) & 0x8000) &&
+        !(::GetKeyState(VK_MENU) & 0x8000)) {
+        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+        if (auto* form = dynamic_cast<Form*>(WinControl::FromHandle(root));
+            form && form->SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0))
+            return true;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+    return true;
+}
+
+void Application::Run() {
+    if (terminated_) return;
+    if (mainForm_ && showMainForm_) {
+        ::SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        mainForm_->Show();
+    }
+    MSG msg;
+    while (!terminated_) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        DispatchOne(msg);
+    }
+    terminated_ = true;
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        DispatchOne(msg);
+    }
+}
+
+void Application::HandleException(std::exception_ptr error) noexcept {
+    try {
+        std::string message;
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            message = e.what();
+        } catch (...) {
+            message = "Unknown error";
+        }
+        ShowErrorBox(title_, ExceptionMessageText(message));
+    } catch (...) {
+        // Nothing sensible is left to do when the error box itself fails.
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,194 @@
+#include "framework/Control_win.h"
+
+#include <algorithm>
+
+#include "framework/Application_win.h"
+#include "framework/Handles_win.h"
+
+namespace fw {
+
+namespace {
+
+template <class Fn>
+void EditFont(Control& c, Fn edit) {
+    FontSpec font = c.Font();
+    edit(font);
+    c.SetFont(font);
+}
+
+}  // namespace
+
+Control::Control(Component* owner) : Component(owner) {}
+
+Control::~Control() { SetParent(nullptr); }
+
+const ClassInfo& Control::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo ci("TControl", nullptr);
+        ClassBuilder<Control>(ci)
+            .Property<int>("Left", [](const Control& c) { return c.Left(); },
+                           [](Control& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); })
+            .Property<int>("Top", [](const Control& c) { return c.Top(); },
+                           [](Control& c, int v) { c.SetBounds(c.Left(), v, c.Width(), c.Height()); })
+            .Property<int>("Width", [](const Control& c) { return c.Width(); },
+                           [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), v, c.Height()); })
+            .Property<int>("Height", [](const Control& c) { return c.Height(); },
+                           [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), c.Width(), v); })
+            .Property<std::string>("Caption", [](const Control& c) { return c.Caption(); },
+                                   [](Control& c, std::string v) { c.SetCaption(std::move(v)); })
+            .Property<Color>("Color", [](const Control& c) { return c.GetColor(); },
+                             [](Control& c, Color v) { c.SetColor(v); })
+            .Property<bool>("ParentColor", [](const Control& c) { return c.ParentColor(); },
+                            [](Control& c, bool v) { c.SetParentColor(v); })
+            .Property<std::string>("Font.Name", [](const Control& c) { return c.Font().name; },
+                                   [](Control& c, std::string v) { EditFont(c, [&](FontSpec& f) { f.name = v; }); })
+            .Property<int>("Font.Height", [](const Control& c) { return c.Font().height; },
+                           [](Control& c, int v) { EditFont(c, [&](FontSpec& f) { f.height = v; }); })
+            .Property<Color>("Font.Color", [](const Control& c) { return c.Font().color; },
+                             [](Control& c, Color v) { EditFont(c, [&](FontSpec& f) { f.color = v; }); })
+            .Property<Set<FontStyle>>("Font.Style", [](const Control& c) { return c.Font().style; },
+                                      [](Control& c, Set<FontStyle> v) { EditFont(c, [&](FontSpec& f) { f.style = v; }); })
+            .Property<bool>("ParentFont", [](const Control& c) { return c.ParentFont(); },
+                            [](Control& c, bool v) { c.SetParentFont(v); })
+            .Property<bool>("Enabled", [](const Control& c) { return c.Enabled(); },
+                            [](Control& c, bool v) { c.SetEnabled(v); })
+            .Property<bool>("Visible", [](const Control& c) { return c.Visible(); },
+                            [](Control& c, bool v) { c.SetVisible(v); })
+            .Property<Set<Anchor>>("Anchors", [](const Control& c) { return c.Anchors(); },
+                                   [](Control& c, Set<Anchor> v) { c.SetAnchors(v); })
+            .Event("OnClick", [](Control& c, NotifyEvent e) { c.SetOnClick(std::move(e)); });
+        ci.Add("Font.Charset", PropertyInfo{[](Component& c, const Value& v) {
+                                                auto& control = static_cast<Control&>(c);
+                                                const int charset = CharsetFromValue(v);
+                                                EditFont(control, [&](FontSpec& f) { f.charset = charset; });
+                                            },
+                                            [](const Component& c) {
+                                                return ValueTraits<int>::To(static_cast<const Control&>(c).Font().charset);
+                                            },
+                                            {}});
+        return ci;
+    }();
+    return info;
+}
+
+void Control::SetParent(WinControl* parent) {
+    if (parent_ == parent) return;
+    if (parent_) {
+        auto& list = parent_->controls_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        if (parent_->captured_ == this) parent_->captured_ = nullptr;
+        if (parent_->hovered_ == this) parent_->hovered_ = nullptr;
+        if (!IsWindowed()) parent_->Invalidate();
+    }
+    parent_ = parent;
+    if (parent_) {
+        parent_->controls_.push_back(this);
+        if (parent_->HandleAllocated()) {
+            if (auto* self = dynamic_cast<WinControl*>(this)) self->Handle();
+            else Invalidate();
+        }
+    }
+}
+
+void Control::SetParentComponent(Component& parent) {
+    if (auto* container = dynamic_cast<WinControl*>(&parent)) SetParent(container);
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+    const Rect r = Rect::FromBounds(left, top, width, height);
+    if (r == bounds_) return;
+    if (!IsWindowed()) Invalidate();
+    bounds_ = r;
+    if (!IsWindowed()) Invalidate();
+    BoundsChanged();
+}
+
+void Control::SetCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    TextChanged();
+}
+
+Color Control::GetColor() const { return parentColor_ && parent_ ? parent_->GetColor() : color_; }
+
+void Control::SetColor(Color color) {
+    if (color == color_ && !parentColor_) return;
+    color_ = color;
+    parentColor_ = false;
+    ColorChanged();
+}
+
+void Control::SetParentColor(bool on) {
+    if (on == parentColor_) return;
+    parentColor_ = on;
+    ColorChanged();
+}
+
+const FontSpec& Control::Font() const { return parentFont_ && parent_ ? parent_->Font() : font_; }
+
+void Control::SetFont(const FontSpec& font) {
+    if (font == font_ && !parentFont_) return;
+    font_ = font;
+    parentFont_ = false;
+    FontChanged();
+}
+
+void Control::SetParentFont(bool on) {
+    if (on == parentFont_) return;
+    if (!on && parent_) font_ = parent_->Font();
+    parentFont_ = on;
+    FontChanged();
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    EnabledChanged();
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    VisibleChanged();
+}
+
+void Control::Click() {
+    if (onClick_) onClick_(*this);
+}
+
+void Control::Invalidate() {
+    if (!parent_ || !parent_->HandleAllocated()) return;
+    RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
+    ::InvalidateRect(parent_->Handle(), &r, FALSE);
+}
+
+void Control::Paint(Canvas&) {}
+
+void Control::MouseDown(int, int) {}
+void Control::MouseMove(int, int) {}
+void Control::MouseUp(int x, int y) {
+    if (ClientRect().Contains(x, y)) Click();
+}
+
+void Control::FontChanged() {
+    Invalidate();
+    if (auto* self = dynamic_cast<WinControl*>(this))
+        for (Control* child : self->Controls())
+            if (child->parentFont_) child->FontChanged();
+}
+
+void Control::ColorChanged() {
+    Invalidate();
+    if (auto* self = dynamic_cast<WinControl*>(this))
+        for (Control* child : self->Controls())
+            if (child->parentColor_) child->ColorChanged();
+}
+
+void Control::VisibleChanged() {
+    if (parent_ && parent_->HandleAllocated()) {
+        RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
+        ::InvalidateRect(parent_->Handle(), &r, FALSE);
+    }
+}
+
+}  // namespace fw

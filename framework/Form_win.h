@@ -1,0 +1,71 @@
+#pragma once
+// A top-level window built from a stored description, with handlers published by name.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "framework/Control_win.h"
+
+namespace fw {
+
+enum class FormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+std::span<const std::string_view> EnumNames(FormBorderStyle);
+enum class BorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+std::span<const std::string_view> EnumNames(BorderIcon);
+enum class FormPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
+std::span<const std::string_view> EnumNames(FormPosition);
+
+class Form : public WinControl {
+public:
+    explicit Form(Component* owner);
+    ~Form() override;
+    static const ClassInfo& StaticClass();
+    const ClassInfo& Class() const override { return StaticClass(); }
+
+    // Reads the description stored as the RCDATA resource of that name into this form.
+    void LoadFromResource(const char* resourceName);
+
+    FormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(FormBorderStyle style) { borderStyle_ = style; }
+    Set<BorderIcon> BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(Set<BorderIcon> icons) { borderIcons_ = icons; }
+    FormPosition Position() const { return position_; }
+    void SetPosition(FormPosition position) { position_ = position; }
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool on) { scaled_ = on; }
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    void SetClientSize(int width, int height);
+
+    void Show();
+    // Closes the form; closing the application's main form ends the program.
+    void Close();
+
+    NotifyEvent FindMethod(std::string_view name) override;
+    // Moves the focus to the next (or previous) control in tab order; false when there is none.
+    bool SelectNext(bool backwards);
+
+protected:
+    // Handlers that stored descriptions may bind by name.
+    void PublishMethod(std::string name, NotifyEvent handler) { methods_[std::move(name)] = std::move(handler); }
+    void GetCreateParams(CreateParams& params) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::vector<WinControl*> TabControls() const;
+    void CollectTabControls(const WinControl& parent, std::vector<WinControl*>& out) const;
+
+    std::map<std::string, NotifyEvent, std::less<>> methods_;
+    FormBorderStyle borderStyle_ = FormBorderStyle::bsSizeable;
+    Set<BorderIcon> borderIcons_{BorderIcon::biSystemMenu, BorderIcon::biMinimize, BorderIcon::biMaximize};
+    FormPosition position_ = FormPosition::poDesigned;
+    bool scaled_ = true;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    HWND lastFocus_ = nullptr;
+    bool shownOnce_ = false;
+};
+
+}  // namespace fw

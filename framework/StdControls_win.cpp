@@ -1,0 +1,184 @@
+#include "framework/StdControls_win.h"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+SIZE TextExtent(const std::string& text, const FontSpec& font) {
+    HDC screen = ::GetDC(nullptr);
+    Canvas canvas(screen);
+    const SIZE size = canvas.MeasureText(text.empty() ? std::string(" ") : text, font, DT_EXPANDTABS);
+    ::ReleaseDC(nullptr, screen);
+    return size;
+}
+
+}  // namespace
+
+// --- Label ---------------------------------------------------------------------------------------
+
+Label::Label(Component* owner) : Control(owner) { SetBounds(0, 0, 65, 13); }
+
+const ClassInfo& Label::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo ci("TLabel", &Control::StaticClass(), [](Component* owner) { return std::make_unique<Label>(owner); });
+        ClassBuilder<Label>(ci)
+            .Property<bool>("AutoSize", [](const Label& l) { return l.AutoSize(); },
+                            [](Label& l, bool v) { l.SetAutoSize(v); })
+            .Property<bool>("Transparent", [](const Label& l) { return l.Transparent(); },
+                            [](Label& l, bool v) { l.SetTransparent(v); });
+        return ci;
+    }();
+    return info;
+}
+
+void Label::SetAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void Label::SetTransparent(bool on) {
+    if (on == transparent_) return;
+    transparent_ = on;
+    Invalidate();
+}
+
+void Label::Loaded() {
+    Control::Loaded();
+    AdjustSize();
+}
+
+void Label::TextChanged() {
+    AdjustSize();
+    Invalidate();
+}
+
+void Label::FontChanged() {
+    AdjustSize();
+    Control::FontChanged();
+}
+
+void Label::AdjustSize() {
+    if (!autoSize_ || IsLoading()) return;
+    const SIZE size = TextExtent(Caption(), Font());
+    SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+void Label::Paint(Canvas& canvas) {
+    if (!transparent_) canvas.FillRect(ClientRect(), GetColor());
+    const Color textColor = Enabled() ? Font().color : clGrayText;
+    canvas.DrawText(Caption(), ClientRect(), DT_EXPANDTABS | DT_WORDBREAK, Font(), textColor);
+}
+
+// --- Image ---------------------------------------------------------------------------------------
+
+Image::Image(Component* owner) : Control(owner) { SetBounds(0, 0, 105, 105); }
+
+const ClassInfo& Image::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo ci("TImage", &Control::StaticClass(), [](Component* owner) { return std::make_unique<Image>(owner); });
+        ClassBuilder<Image>(ci)
+            .Property<bool>("AutoSize", [](const Image& i) { return i.AutoSize(); },
+                            [](Image& i, bool v) { i.SetAutoSize(v); })
+            .Property<bool>("Proportional", [](const Image& i) { return i.Proportional(); },
+                            [](Image& i, bool v) { i.SetProportional(v); })
+            .Property<bool>("Stretch", [](const Image& i) { return i.Stretch(); },
+                            [](Image& i, bool v) { i.SetStretch(v); })
+            .Property<bool>("Transparent", [](const Image& i) { return i.Transparent(); },
+                            [](Image& i, bool v) { i.SetTransparent(v); });
+        // A stored picture names a bitmap resource of the program: Picture = LOGO.
+        ci.Add("Picture", PropertyInfo{[](Component& c, const Value& v) {
+                                           static_cast<Image&>(c).SetPicture(
+                                               v.kind == Value::Kind::String ? v.text : ValueToIdentifier(v));
+                                       },
+                                       [](const Component& c) {
+                                           return Value{Value::Kind::Identifier, 0, static_cast<const Image&>(c).Picture(), {}};
+                                       },
+                                       {}});
+        return ci;
+    }();
+    return info;
+}
+
+void Image::SetPicture(std::string resourceName) {
+    if (resourceName == picture_) return;
+    HBITMAP bitmap = nullptr;
+    if (!resourceName.empty()) {
+        bitmap = static_cast<HBITMAP>(
+            ::LoadImageA(::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        if (!bitmap) throw std::runtime_error("Bitmap resource " + resourceName + " not found");
+    }
+    picture_ = std::move(resourceName);
+    bitmap_.Reset(bitmap);
+    AdjustSize();
+    Invalidate();
+}
+
+SIZE Image::PictureSize() const {
+    BITMAP bm{};
+    if (bitmap_) ::GetObjectA(bitmap_.Get(), sizeof bm, &bm);
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+void Image::SetAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void Image::SetProportional(bool on) {
+    if (on == proportional_) return;
+    proportional_ = on;
+    Invalidate();
+}
+
+void Image::SetStretch(bool on) {
+    if (on == stretch_) return;
+    stretch_ = on;
+    Invalidate();
+}
+
+void Image::SetTransparent(bool on) {
+    if (on == transparent_) return;
+    transparent_ = on;
+    Invalidate();
+}
+
+void Image::AdjustSize() {
+    if (!autoSize_ || !bitmap_) return;
+    const SIZE size = PictureSize();
+    SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+void Image::Paint(Canvas& canvas) {
+    if (!bitmap_) return;
+    const SIZE size = PictureSize();
+    int w = size.cx, h = size.cy;
+    if (stretch_ || (proportional_ && (w > Width() || h > Height()))) {
+        if (proportional_ && w > 0 && h > 0) {
+            const double scale = std::min(static_cast<double>(Width()) / w, static_cast<double>(Height()) / h);
+            w = static_cast<int>(w * scale);
+            h = static_cast<int>(h * scale);
+        } else {
+            w = Width();
+            h = Height();
+        }
+    }
+    UniqueMemoryDc source(::CreateCompatibleDC(canvas.Dc()));
+    SelectScope select(source.Get(), bitmap_.Get());
+    if (transparent_) {
+        const COLORREF key = ::GetPixel(source.Get(), 0, size.cy - 1);
+        ::TransparentBlt(canvas.Dc(), 0, 0, w, h, source.Get(), 0, 0, size.cx, size.cy, key);
+    } else {
+        ::StretchBlt(canvas.Dc(), 0, 0, w, h, source.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
+    }
+}
+
+void RegisterFrameworkClasses() {
+    ClassRegistry::Register(Label::StaticClass());
+    ClassRegistry::Register(Image::StaticClass());
+}
+
+}  // namespace fw
