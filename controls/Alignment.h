@@ -1,0 +1,30 @@
+#pragma once
+// Placement of text, or of a glyph-and-caption block, inside a box.
+#include <span>
+#include <string_view>
+
+#include "framework/Graphics.h"
+
+enum class TEclAlignment {
+    agTopLeft,
+    agTopCenter,
+    agTopRight,
+    agCenterLeft,
+    agCenter,
+    agCenterRight,
+    agBottomLeft,
+    agBottomCenter,
+    agBottomRight,
+};
+std::span<const std::string_view> EnumNames(TEclAlignment);
+
+namespace ecl {
+
+// A width x height block placed in the box: at its left, centre or right and at its top, middle or
+// bottom. Centring divides the remainder with truncation, so an odd pixel goes to the right/bottom.
+fw::Rect AlignBlock(const fw::Rect& box, int width, int height, TEclAlignment alignment);
+
+// The text-drawing flags that place text this way (vertical ones work only with single-line).
+unsigned AlignmentFlags(TEclAlignment alignment);
+
+}  // namespace ecl

@@ -1,0 +1,139 @@
+#pragma once
+// The frame description owned by the library's controls as their Bevel: its style values, the
+// pixels it takes from each side of its owner (the extent), and change notification.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "controls/EclObject.h"
+#include "controls/PartPublisher.h"
+#include "framework/Graphics.h"
+#include "framework/Set.h"
+
+enum class TEclBevelStyle { bvNone, bvLowered, bvRaised, bvFrameLowered, bvFrameRaised, bvNormal, bvShadow };
+enum class TEclBorderSide { fsBottom, fsLeft, fsRight, fsTop };
+using TEclBorderSides = fw::Set<TEclBorderSide>;
+enum class TEclEdgeStyle {
+    etRaisedInner,
+    etRaisedOuter,
+    etSunkenInner,
+    etSunkenOuter,
+    etBump,
+    etEtched,
+    etRaised,
+    etSunken,
+};
+enum class TEclBevelMode { bmCustom, bmStandard, bmEdge, bmWindows };
+enum class TEclBorderStyle {
+    lsNone,
+    lsSingle,
+    lsLowered,
+    lsRaised,
+    lsRaisedspb,
+    lsLoweredspb,
+    lsRaisedExt,
+    lsLoweredExt,
+    lsFrameInset,
+    lsFrameOffset,
+    lsWindowBorder,
+    lsSingleRaised,
+    lsSingleLowered,
+    lsDoubleRaised,
+    lsDoubleLowered,
+};
+
+std::span<const std::string_view> EnumNames(TEclBevelStyle);
+std::span<const std::string_view> EnumNames(TEclBorderSide);
+std::span<const std::string_view> EnumNames(TEclEdgeStyle);
+std::span<const std::string_view> EnumNames(TEclBevelMode);
+std::span<const std::string_view> EnumNames(TEclBorderStyle);
+
+class TEclBevel : public TEclObject {
+public:
+    TEclBevel() = default;
+
+    // Takes every property and the theme-support flag of the other bevel, then notifies once.
+    void Assign(const TEclBevel& other);
+
+    TEclBevelStyle StyleInner() const { return v_.styleInner; }
+    void SetStyleInner(TEclBevelStyle style);
+    TEclBevelStyle StyleOuter() const { return v_.styleOuter; }
+    void SetStyleOuter(TEclBevelStyle style);
+    int WidthInner() const { return v_.widthInner; }
+    void SetWidthInner(int width) { Update(v_.widthInner, Byte(width)); }
+    int WidthOuter() const { return v_.widthOuter; }
+    void SetWidthOuter(int width) { Update(v_.widthOuter, Byte(width)); }
+    fw::Color BorderColor() const { return v_.borderColor; }
+    void SetBorderColor(fw::Color color) { Update(v_.borderColor, color); }
+    TEclBorderSides BorderSides() const { return v_.borderSides; }
+    void SetBorderSides(TEclBorderSides sides) { Update(v_.borderSides, sides); }
+    int BorderWidth() const { return v_.borderWidth; }
+    void SetBorderWidth(int width) { Update(v_.borderWidth, Byte(width)); }
+    int BorderInnerWidth() const { return v_.borderInnerWidth; }
+    void SetBorderInnerWidth(int width) { Update(v_.borderInnerWidth, Byte(width)); }
+    TEclEdgeStyle EdgeStyle() const { return v_.edgeStyle; }
+    void SetEdgeStyle(TEclEdgeStyle style) { Update(v_.edgeStyle, style); }
+    fw::Color LightColor() const { return v_.lightColor; }
+    void SetLightColor(fw::Color color) { Update(v_.lightColor, color); }
+    TEclBevelMode Mode() const { return v_.mode; }
+    void SetMode(TEclBevelMode mode) { Update(v_.mode, mode); }
+    fw::Color ShadowColor() const { return v_.shadowColor; }
+    void SetShadowColor(fw::Color color) { Update(v_.shadowColor, color); }
+    TEclBorderStyle StandardStyle() const { return v_.standardStyle; }
+    // Notifies only in standard mode, where the style shows.
+    void SetStandardStyle(TEclBorderStyle style);
+
+    // Set by owners whose window border the platform draws: the Windows frame then takes no room.
+    bool ThemeSupport() const { return themeSupport_; }
+    void SetThemeSupport(bool on) { Update(themeSupport_, on); }
+
+    // Pixels the frame takes from each side of the owner.
+    int Extent() const;
+    // The extent on the outer side; larger than Extent() only for a custom drop shadow.
+    int OuterExtent() const;
+
+private:
+    static std::uint8_t Byte(int v) { return static_cast<std::uint8_t>(v); }
+
+    struct Values {
+        TEclBevelStyle styleInner = TEclBevelStyle::bvNone;
+        TEclBevelStyle styleOuter = TEclBevelStyle::bvNone;
+        std::uint8_t widthInner = 1;
+        std::uint8_t widthOuter = 1;
+        fw::Color borderColor = fw::clBtnFace;
+        TEclBorderSides borderSides{TEclBorderSide::fsBottom, TEclBorderSide::fsLeft, TEclBorderSide::fsRight,
+                                    TEclBorderSide::fsTop};
+        std::uint8_t borderWidth = 0;
+        std::uint8_t borderInnerWidth = 0;
+        TEclEdgeStyle edgeStyle = TEclEdgeStyle::etEtched;
+        fw::Color lightColor = fw::clBtnHighlight;
+        TEclBevelMode mode = TEclBevelMode::bmCustom;
+        fw::Color shadowColor = fw::clBtnShadow;
+        TEclBorderStyle standardStyle = TEclBorderStyle::lsSingleLowered;
+    };
+    Values v_;
+    bool themeSupport_ = false;
+};
+
+namespace ecl {
+
+// Publishes every bevel property as "Bevel.<Name>" on the owner's class.
+template <class P>
+void PublishBevel(P&& p) {
+    using B = TEclBevel;
+    p.template Property<TEclBevelStyle>("StyleInner", &B::StyleInner, &B::SetStyleInner)
+        .template Property<TEclBevelStyle>("StyleOuter", &B::StyleOuter, &B::SetStyleOuter)
+        .template Property<int>("WidthInner", &B::WidthInner, &B::SetWidthInner)
+        .template Property<int>("WidthOuter", &B::WidthOuter, &B::SetWidthOuter)
+        .template Property<fw::Color>("BorderColor", &B::BorderColor, &B::SetBorderColor)
+        .template Property<TEclBorderSides>("BorderSides", &B::BorderSides, &B::SetBorderSides)
+        .template Property<int>("BorderWidth", &B::BorderWidth, &B::SetBorderWidth)
+        .template Property<int>("BorderInnerWidth", &B::BorderInnerWidth, &B::SetBorderInnerWidth)
+        .template Property<TEclEdgeStyle>("EdgeStyle", &B::EdgeStyle, &B::SetEdgeStyle)
+        .template Property<fw::Color>("LightColor", &B::LightColor, &B::SetLightColor)
+        .template Property<TEclBevelMode>("Mode", &B::Mode, &B::SetMode)
+        .template Property<fw::Color>("ShadowColor", &B::ShadowColor, &B::SetShadowColor)
+        .template Property<TEclBorderStyle>("StandardStyle", &B::StandardStyle, &B::SetStandardStyle);
+}
+
+}  // namespace ecl

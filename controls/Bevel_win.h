@@ -1,0 +1,13 @@
+#pragma once
+// Drawing a bevel frame.
+#include "controls/Bevel.h"
+#include "framework/Canvas_win.h"
+
+namespace ecl {
+
+// Draws the frame into the rectangle, working inward, and returns the rectangle inside it. With
+// mayLeaveUnpainted the inner border rings are not painted, only skipped. A bevel of extent 0
+// draws nothing.
+fw::Rect DrawBevel(fw::Canvas& canvas, const TEclBevel& bevel, const fw::Rect& rect, bool mayLeaveUnpainted);
+
+}  // namespace ecl

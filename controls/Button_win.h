@@ -1,0 +1,45 @@
+#pragma once
+// The library's push button: a windowed button that takes the focus and draws its own face, with
+// an optional glyph beside the caption. It clicks on a mouse release over it after a press on it,
+// on Space (when released) and on Enter while it has the focus.
+#include "controls/ButtonFace_win.h"
+#include "framework/Control_win.h"
+
+class TEclButton : public fw::WinControl {
+public:
+    explicit TEclButton(fw::Component* owner);
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    ecl::ButtonFace& Face() { return face_; }
+    const ecl::ButtonFace& Face() const { return face_; }
+
+    bool Default() const { return default_; }
+    void SetDefault(bool on) { default_ = on; }
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool on) { cancel_ = on; }
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    // The look of this moment: disabled, pushed (mouse or Space held), hot or up.
+    ecl::ButtonState State() const;
+    void Paint(fw::Canvas& canvas) override;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void EnabledChanged() override;
+
+private:
+    void SetPressed(bool pressed);
+    void EndPress();
+    void OnMouseMove(int x, int y);
+
+    ecl::ButtonFace face_;
+    bool default_ = false;
+    bool cancel_ = false;
+    int modalResult_ = 0;
+    bool pressed_ = false;
+    bool mouseDown_ = false;
+    bool spaceDown_ = false;
+    bool hot_ = false;
+};

@@ -1,0 +1,177 @@
+#include "controls/Label_win.h"
+
+#include "controls/Bevel_win.h"
+#include "controls/FxText_win.h"
+#include "controls/TextFormat.h"
+
+namespace {
+
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// A twinkle phase length as the timer takes it.
+int PhaseLength(int ms) { return ms & 0xFFFF; }
+
+}  // namespace
+
+TEclLabel::TEclLabel(fw::Component* owner) : fw::Control(owner) {
+    SetBounds(0, 0, 30, 30);
+    bevel_.SetOnChange([this] { Changed(); });
+    fontFX_.SetOnChange([this] { Changed(); });
+}
+
+const fw::ClassInfo& TEclLabel::StaticClass() {
+    static const fw::ClassInfo info = [] {
+        using C = TEclLabel;
+        fw::ClassInfo ci("TEclLabel", &fw::Control::StaticClass(),
+                         [](fw::Component* owner) { return std::make_unique<C>(owner); });
+        ecl::Publish<C>(ci)
+            .Property<TEclAlignment>("Alignment", &C::Alignment, &C::SetAlignment)
+            .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
+            .Property<bool>("MultiLine", &C::MultiLine, &C::SetMultiLine)
+            .Property<TEclLabelOptions>("Options", &C::Options, &C::SetOptions)
+            .Property<bool>("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
+            .Property<bool>("Transparent", &C::Transparent, &C::SetTransparent)
+            .Property<bool>("Twinkle", &C::Twinkle, &C::SetTwinkle)
+            .Property<int>("TwinkleVisible", &C::TwinkleVisible, &C::SetTwinkleVisible)
+            .Property<int>("TwinkleInVisible", &C::TwinkleInVisible, &C::SetTwinkleInVisible)
+            .Property<fw::Color>("TwinkleColor", &C::TwinkleColor, &C::SetTwinkleColor);
+        ecl::PublishBevel(ecl::PublishPart<C>(
+            ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
+        ecl::PublishFxCaption(ecl::PublishPart<C>(
+            ci, "FontFX", [](auto& c) -> auto& { return c.FontFX(); }));
+        return ci;
+    }();
+    return info;
+}
+
+void TEclLabel::SetAlignment(TEclAlignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    Changed();
+}
+
+void TEclLabel::SetAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void TEclLabel::SetMultiLine(bool on) {
+    if (on == multiLine_) return;
+    multiLine_ = on;
+    Changed();
+}
+
+void TEclLabel::SetOptions(TEclLabelOptions options) {
+    if (options == options_) return;
+    options_ = options;
+    Changed();
+}
+
+void TEclLabel::SetShowAccelChar(bool on) {
+    if (on == showAccelChar_) return;
+    showAccelChar_ = on;
+    Invalidate();
+}
+
+void TEclLabel::SetTransparent(bool on) {
+    if (on == transparent_) return;
+    transparent_ = on;
+    Invalidate();
+}
+
+// Turning the twinkle on starts a timer for the shown phase, running only when the label is
+// enabled at this moment; the phase itself is left as it is. Turning it off shows the text again.
+void TEclLabel::SetTwinkle(bool on) {
+    if (on == twinkle_) return;
+    twinkle_ = on;
+    twinkleTimer_.reset();
+    if (on) {
+        twinkleTimer_ = std::make_unique<TEclTimer>(PhaseLength(twinkleVisible_), Enabled(), [this] { TwinkleTick(); });
+    } else {
+        shown_ = true;
+        Invalidate();
+    }
+}
+
+// Each tick switches the phase and times the new one; a length of 0 leaves it standing there.
+void TEclLabel::TwinkleTick() {
+    if (!twinkleTimer_) return;
+    shown_ = !shown_;
+    twinkleTimer_->SetInterval(PhaseLength(shown_ ? twinkleVisible_ : twinkleInVisible_));
+    if (Visible()) Invalidate();
+}
+
+void TEclLabel::Loaded() {
+    fw::Control::Loaded();
+    AdjustSize();
+}
+
+void TEclLabel::TextChanged() { Changed(); }
+
+void TEclLabel::FontChanged() {
+    AdjustSize();
+    fw::Control::FontChanged();
+}
+
+void TEclLabel::Changed() {
+    AdjustSize();
+    Invalidate();
+}
+
+void TEclLabel::AdjustSize() {
+    if (!autoSize_ || IsLoading()) return;
+    if (fontFX_.Angle() == 0) {
+        fontFX_.BeginUpdate();  // resetting the position must not measure again
+        fontFX_.SetPosX(0);
+        fontFX_.SetPosY(0);
+        fontFX_.EndUpdate(false);
+    }
+    const std::string text = ecl::LabelMeasuredText(Caption(), showAccelChar_);
+    const SIZE text_size =
+        ecl::MeasureScreenText(text, Font(), ecl::LabelMeasureFormat(options_, multiLine_, showAccelChar_), Width());
+    const ecl::LabelSize size = ecl::LabelAutoSize(text_size.cx, text_size.cy, fontFX_.TextRoom(), bevel_.Extent());
+    SetBounds(Left(), Top(), size.width, size.height);
+}
+
+void TEclLabel::Paint(fw::Canvas& canvas) {
+    if (painting_ || IsLoading()) return;
+    if (transparent_ && Caption().empty() && bevel_.Extent() == 0) return;
+    FlagScope guard(painting_);
+
+    const fw::Rect client = ClientRect();
+    if (!transparent_) canvas.FillRect(client, GetColor());
+    fw::Rect textRect = client;
+    ecl::FxTextOptions options{Enabled(), false, false};
+    if (bevel_.Extent() != 0) {
+        textRect = ecl::DrawBevel(canvas, bevel_, client, bevel_.BorderColor() == GetColor() || transparent_);
+        options.clip = true;
+    }
+
+    ecl::LabelPaintSettings settings{alignment_, options_, multiLine_, showAccelChar_, autoSize_, fontFX_.Angle()};
+    const unsigned format = ecl::LabelPaintFormat(settings);
+    // Several lines cannot be centred or bottom-aligned by the drawing call itself: place the
+    // measured text in the rectangle first.
+    const bool verticallyPlaced = static_cast<int>(alignment_) >= static_cast<int>(TEclAlignment::agCenterLeft);
+    if (!autoSize_ && multiLine_ && verticallyPlaced) {
+        const SIZE size =
+            ecl::MeasureScreenText(ecl::LabelMeasuredText(Caption(), showAccelChar_), Font(),
+                                   ecl::LabelMeasureFormat(options_, multiLine_, showAccelChar_), textRect.Width() - 1);
+        textRect = ecl::AlignBlock(textRect, size.cx + fontFX_.TextRoom(), size.cy + fontFX_.TextRoom(), alignment_);
+    }
+
+    if (shown_) {
+        ecl::DrawFxText(canvas, fontFX_, Caption(), textRect, format, Font(), Font().color, GetColor(), options);
+    } else if (twinkleColor_ != fw::clNone) {
+        ecl::DrawFxText(canvas, fontFX_, Caption(), textRect, format, Font(), twinkleColor_, GetColor(), options);
+    }
+}

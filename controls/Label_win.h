@@ -1,0 +1,76 @@
+#pragma once
+// The effects label: a windowless label that draws its caption with 3-D font effects inside an
+// optional bevel, sizes itself to its text and can twinkle.
+#include "controls/Bevel.h"
+#include "controls/FxCaption.h"
+#include <memory>
+
+#include "controls/LabelFormat.h"
+#include "controls/Timer_win.h"
+#include "framework/Control_win.h"
+
+class TEclLabel : public fw::Control {
+public:
+    explicit TEclLabel(fw::Component* owner);
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    TEclAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TEclAlignment alignment);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
+    TEclBevel& Bevel() { return bevel_; }
+    const TEclBevel& Bevel() const { return bevel_; }
+    TEclFxCaption& FontFX() { return fontFX_; }
+    const TEclFxCaption& FontFX() const { return fontFX_; }
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool on);
+    TEclLabelOptions Options() const { return options_; }
+    void SetOptions(TEclLabelOptions options);
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool on);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool on);
+
+    // The twinkle shows and hides the text in turn; the phase lengths are in milliseconds (their
+    // low 16 bits). A running twinkle takes a new length up at its next phase change, and keeps
+    // running or standing still whatever later happens to Enabled.
+    bool Twinkle() const { return twinkle_; }
+    void SetTwinkle(bool on);
+    int TwinkleVisible() const { return twinkleVisible_; }
+    void SetTwinkleVisible(int ms) { twinkleVisible_ = ms; }
+    int TwinkleInVisible() const { return twinkleInVisible_; }
+    void SetTwinkleInVisible(int ms) { twinkleInVisible_ = ms; }
+    fw::Color TwinkleColor() const { return twinkleColor_; }
+    void SetTwinkleColor(fw::Color color) { twinkleColor_ = color; }
+    // True in the twinkle's shown phase (always while the twinkle is off).
+    bool TextShown() const { return shown_; }
+
+    void Paint(fw::Canvas& canvas) override;
+    void Loaded() override;
+
+protected:
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    void AdjustSize();
+    void Changed();
+    void TwinkleTick();
+
+    TEclAlignment alignment_ = TEclAlignment::agTopLeft;
+    bool autoSize_ = true;
+    TEclBevel bevel_;
+    TEclFxCaption fontFX_;
+    bool multiLine_ = false;
+    TEclLabelOptions options_;
+    bool showAccelChar_ = true;
+    bool transparent_ = true;
+    bool twinkle_ = false;
+    int twinkleVisible_ = 700;
+    int twinkleInVisible_ = 700;
+    fw::Color twinkleColor_ = fw::clNone;
+    bool shown_ = true;
+    bool painting_ = false;
+    std::unique_ptr<TEclTimer> twinkleTimer_;  // only while Twinkle is on
+};

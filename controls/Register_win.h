@@ -1,0 +1,3 @@
+#pragma once
+// Makes the effects controls known to stored descriptions.
+void RegisterControlClasses();

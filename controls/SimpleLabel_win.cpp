@@ -1,0 +1,99 @@
+#include "controls/SimpleLabel_win.h"
+
+#include <array>
+
+#include "controls/FxText_win.h"
+#include "controls/LabelFormat.h"
+#include "controls/PartPublisher.h"
+#include "controls/TextFormat.h"
+
+std::span<const std::string_view> EnumNames(TEclJumpModes) {
+    static constexpr std::array<std::string_view, 4> names{"jmInternet", "jmApplication", "jmNone", "jmCustom"};
+    return names;
+}
+
+TEclSimpleLabel::TEclSimpleLabel(fw::Component* owner) : fw::Control(owner) {
+    SetBounds(0, 0, 30, 30);
+    font3D_.SetOnChange([this] {
+        AdjustSize();
+        Invalidate();
+    });
+}
+
+const fw::ClassInfo& TEclSimpleLabel::StaticClass() {
+    static const fw::ClassInfo info = [] {
+        using C = TEclSimpleLabel;
+        fw::ClassInfo ci("TEclSimpleLabel", &fw::Control::StaticClass(),
+                         [](fw::Component* owner) { return std::make_unique<C>(owner); });
+        ecl::Publish<C>(ci)
+            .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
+            .Property<bool>("MultiLine", &C::MultiLine, &C::SetMultiLine)
+            .Property<bool>("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
+            .Property<TEclJumpModes>("JumpMode", &C::JumpMode, &C::SetJumpMode)
+            .Property<std::string>("Jump", &C::Jump, &C::SetJump)
+            .Property<bool>("JumpUnderline", &C::JumpUnderline, &C::SetJumpUnderline)
+            .Property<fw::Color>("ActiveColor", &C::ActiveColor, &C::SetActiveColor)
+            .Property<fw::Color>("InActiveColor", &C::InActiveColor, &C::SetInActiveColor);
+        ecl::PublishFxCaption(ecl::PublishPart<C>(ci, "Font3D", [](auto& c) -> auto& { return c.Font3D(); }));
+        return ci;
+    }();
+    return info;
+}
+
+void TEclSimpleLabel::SetAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void TEclSimpleLabel::SetMultiLine(bool on) {
+    if (on == multiLine_) return;
+    multiLine_ = on;
+    AdjustSize();
+    Invalidate();
+}
+
+void TEclSimpleLabel::SetShowAccelChar(bool on) {
+    if (on == showAccelChar_) return;
+    showAccelChar_ = on;
+    Invalidate();
+}
+
+void TEclSimpleLabel::SetJumpMode(TEclJumpModes mode) {
+    if (mode == jumpMode_) return;
+    jumpMode_ = mode;
+    if (mode == TEclJumpModes::jmNone) return;
+    fw::FontSpec font = Font();
+    font.color = inActiveColor_;
+    if (jumpUnderline_) font.style.Include(fw::FontStyle::fsUnderline);
+    SetFont(font);
+}
+
+void TEclSimpleLabel::Loaded() {
+    fw::Control::Loaded();
+    AdjustSize();
+}
+
+void TEclSimpleLabel::TextChanged() {
+    AdjustSize();
+    Invalidate();
+}
+
+void TEclSimpleLabel::FontChanged() {
+    AdjustSize();
+    fw::Control::FontChanged();
+}
+
+unsigned TEclSimpleLabel::Format() const { return ecl::LabelMeasureFormat({}, multiLine_, showAccelChar_); }
+
+void TEclSimpleLabel::AdjustSize() {
+    if (!autoSize_ || IsLoading()) return;
+    const SIZE size =
+        ecl::MeasureScreenText(ecl::LabelMeasuredText(Caption(), showAccelChar_), Font(), Format(), Width());
+    SetBounds(Left(), Top(), size.cx + font3D_.TextRoom(), size.cy + font3D_.TextRoom());
+}
+
+void TEclSimpleLabel::Paint(fw::Canvas& canvas) {
+    ecl::DrawFxText(canvas, font3D_, Caption(), ClientRect(), Format(), Font(), Font().color, GetColor(),
+                    {Enabled(), false, false});
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The library's simple label: windowless and transparent, it sizes itself to its text at its
+// current width whenever the text or font changes, draws the text with 3-D effects, and can act
+// as a link.
+#include <span>
+#include <string_view>
+
+#include "controls/FxCaption.h"
+#include "framework/Control_win.h"
+
+enum class TEclJumpModes { jmInternet, jmApplication, jmNone, jmCustom };
+std::span<const std::string_view> EnumNames(TEclJumpModes);
+
+class TEclSimpleLabel : public fw::Control {
+public:
+    explicit TEclSimpleLabel(fw::Component* owner);
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool on);
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool on);
+    TEcl3DCaption& Font3D() { return font3D_; }
+    const TEcl3DCaption& Font3D() const { return font3D_; }
+
+    // Link settings: a jump mode other than jmNone shows the text in InActiveColor, underlined
+    // when JumpUnderline is on.
+    TEclJumpModes JumpMode() const { return jumpMode_; }
+    void SetJumpMode(TEclJumpModes mode);
+    const std::string& Jump() const { return jump_; }
+    void SetJump(std::string jump) { jump_ = std::move(jump); }
+    bool JumpUnderline() const { return jumpUnderline_; }
+    void SetJumpUnderline(bool on) { jumpUnderline_ = on; }
+    fw::Color ActiveColor() const { return activeColor_; }
+    void SetActiveColor(fw::Color color) { activeColor_ = color; }
+    fw::Color InActiveColor() const { return inActiveColor_; }
+    void SetInActiveColor(fw::Color color) { inActiveColor_ = color; }
+
+    // Measures the text at the current width and takes its size.
+    void AdjustSize();
+    void Paint(fw::Canvas& canvas) override;
+    void Loaded() override;
+
+protected:
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    unsigned Format() const;
+
+    bool autoSize_ = true;
+    bool multiLine_ = false;
+    bool showAccelChar_ = true;
+    TEcl3DCaption font3D_;
+    TEclJumpModes jumpMode_ = TEclJumpModes::jmNone;
+    std::string jump_;
+    bool jumpUnderline_ = true;
+    fw::Color activeColor_{0x800080};
+    fw::Color inActiveColor_{0xFF0000};
+};

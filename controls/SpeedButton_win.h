@@ -1,0 +1,57 @@
+#pragma once
+// The library's speed button: a windowless button that never takes the focus, draws its own face
+// with an optional glyph beside the caption, and clicks on a release over it after a press on it.
+#include "controls/ButtonFace_win.h"
+#include "framework/Control_win.h"
+
+class TEclSpeedButton : public fw::Control {
+public:
+    explicit TEclSpeedButton(fw::Component* owner);
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    ecl::ButtonFace& Face() { return face_; }
+    const ecl::ButtonFace& Face() const { return face_; }
+
+    fw::Color EnterColor() const { return enterColor_; }
+    void SetEnterColor(fw::Color color);
+    bool EnterColorChange() const { return enterColorChange_; }
+    void SetEnterColorChange(bool on);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int index) { groupIndex_ = index; }
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool on) { allowAllUp_ = on; }
+    bool Pressed() const { return pressedDown_; }
+    void SetPressed(bool on) { pressedDown_ = on; }
+
+    void SetOnMouseEnter(fw::NotifyEvent handler) { onMouseEnter_ = std::move(handler); }
+    void SetOnMouseExit(fw::NotifyEvent handler) { onMouseExit_ = std::move(handler); }
+
+    ecl::ButtonState State() const { return tracker_.State(); }
+    void Paint(fw::Canvas& canvas) override;
+
+    void MouseDown(int x, int y) override;
+    void MouseMove(int x, int y) override;
+    void MouseUp(int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+protected:
+    void EnabledChanged() override;
+
+private:
+    // Repaints when the state change shows: up and hot look alike on the classic face.
+    void StateChanged(ecl::ButtonState before);
+    void PaintWin40(fw::Canvas& canvas, fw::Rect& content);
+    void PaintIntegrated(fw::Canvas& canvas, fw::Rect& content);
+
+    ecl::ButtonFace face_;
+    ecl::SpeedButtonTracker tracker_;
+    fw::Color enterColor_ = fw::clCaptionText;
+    bool enterColorChange_ = false;
+    int groupIndex_ = 0;
+    bool allowAllUp_ = false;
+    bool pressedDown_ = false;
+    fw::NotifyEvent onMouseEnter_;
+    fw::NotifyEvent onMouseExit_;
+};

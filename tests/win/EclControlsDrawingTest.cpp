@@ -1,0 +1,636 @@
+// What the effects controls paint: each control is painted into a 32-bit memory bitmap (and the
+// banner once through its window) and the pixels that the drawing rules fix are checked. Text
+// sizes come from the fonts as this machine measures them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/Button_win.h"
+#include "controls/Label_win.h"
+#include "controls/RadioGroup_win.h"
+#include "controls/Register_win.h"
+#include "controls/SpeedButton_win.h"
+#include "framework/Application_win.h"
+#include "framework/Form_win.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+const COLORREF kWindowColour = RGB(255, 255, 128);  // the main window's light yellow
+
+// A top-down 32-bit bitmap selected into a memory DC.
+class Pixels {
+public:
+    Pixels(int width, int height, COLORREF fill) : width_(width), height_(height) {
+        dc_ = ::CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const DWORD*>(bits);
+        old_ = ::SelectObject(dc_, bitmap_);
+        HBRUSH brush = ::CreateSolidBrush(fill);
+        RECT all{0, 0, width, height};
+        ::FillRect(dc_, &all, brush);
+        ::DeleteObject(brush);
+    }
+    ~Pixels() {
+        ::SelectObject(dc_, old_);
+        ::DeleteObject(bitmap_);
+        ::DeleteDC(dc_);
+    }
+    Pixels(const Pixels&) = delete;
+    Pixels& operator=(const Pixels&) = delete;
+
+    HDC Dc() const { return dc_; }
+    COLORREF At(int x, int y) const {
+        ::GdiFlush();
+        const DWORD p = bits_[y * width_ + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    int Count(const RECT& r, const std::function<bool(COLORREF)>& match) const {
+        int n = 0;
+        for (int y = std::max(0, int(r.top)); y < std::min(height_, int(r.bottom)); ++y)
+            for (int x = std::max(0, int(r.left)); x < std::min(width_, int(r.right)); ++x)
+                if (match(At(x, y))) ++n;
+        return n;
+    }
+    int Count(const RECT& r, COLORREF c) const {
+        return Count(r, [c](COLORREF p) { return p == c; });
+    }
+    // The smallest rectangle holding every pixel of that colour within r (empty when none).
+    RECT Bounds(const RECT& r, COLORREF c) const {
+        RECT b{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+        for (int y = std::max(0, int(r.top)); y < std::min(height_, int(r.bottom)); ++y)
+            for (int x = std::max(0, int(r.left)); x < std::min(width_, int(r.right)); ++x)
+                if (At(x, y) == c) {
+                    b.left = std::min(b.left, LONG(x));
+                    b.top = std::min(b.top, LONG(y));
+                    b.right = std::max(b.right, LONG(x + 1));
+                    b.bottom = std::max(b.bottom, LONG(y + 1));
+                }
+        if (b.left == LONG_MAX) return RECT{};
+        return b;
+    }
+
+private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    const DWORD* bits_ = nullptr;
+};
+
+COLORREF Sys(int index) { return ::GetSysColor(index); }
+
+// Whether the platform's visual style is in force: the faces and frames are then the theme's, and
+// only the classic look fixes their pixels. The test command runs these suites in both looks.
+bool Classic() {
+    static const bool classic = [] {
+        HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
+        if (!uxtheme) return true;
+        using IsThemeActiveFn = BOOL(WINAPI*)();
+        auto* isActive =
+            reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(::GetProcAddress(uxtheme, "IsThemeActive")));
+        return !(isActive && isActive());
+    }();
+    return classic;
+}
+int Luminance(COLORREF c) { return GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11; }
+
+// The extent of a text and the line height in a font, as the screen measures them.
+SIZE TextSize(const std::string& text, const char* face, int height, bool bold) {
+    HDC dc = ::GetDC(nullptr);
+    HFONT font = ::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(nullptr, dc);
+    return size;
+}
+
+// One cell of a glyph strip resource: its pixels and its transparent colour (lower-left pixel).
+struct GlyphCell {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF transparent = 0;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+GlyphCell LoadCell(const char* resource, int cells, int index) {
+    auto* bitmap = static_cast<HBITMAP>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP bm{};
+    ::GetObjectA(bitmap, sizeof bm, &bm);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    GlyphCell cell;
+    cell.width = bm.bmWidth / cells;
+    cell.height = bm.bmHeight;
+    cell.transparent = ::GetPixel(dc, 0, bm.bmHeight - 1);
+    for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x) cell.pixels.push_back(::GetPixel(dc, index * cell.width + x, y));
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
+    return cell;
+}
+
+class HostForm : public fw::Form {
+public:
+    HostForm() : fw::Form(nullptr) {}
+};
+
+constexpr const char* kFormHead = R"(object Host: TForm
+  Left = 40
+  Top = 40
+  BorderStyle = bsNone
+  ClientWidth = 480
+  ClientHeight = 300
+  Color = $0080FFFF
+  Font.Name = 'MS Sans Serif'
+  Font.Height = -11
+  Scaled = False
+)";
+
+class DrawingTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterControlClasses(); }
+    void SetUp() override {
+        if (!fw::Application::Exists()) app_.emplace();
+    }
+    void Load(const std::string& objects) {
+        fw::LoadDescription(form_, fw::ParseDescription(std::string(kFormHead) + objects + "end\n"));
+    }
+    template <class T>
+    T& Get(const char* name) {
+        return form_.ComponentNamed<T>(name);
+    }
+    static void Pump() { fw::Application::Instance().ProcessMessages(); }
+    static bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+        const auto end = Clock::now() + timeout;
+        for (;;) {
+            Pump();
+            if (done()) return true;
+            if (Clock::now() >= end) return false;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    // Paints the control into a bitmap of its size over the window's colour, as the window does.
+    static std::unique_ptr<Pixels> Render(fw::Control& control) {
+        auto pixels = std::make_unique<Pixels>(control.Width(), control.Height(), kWindowColour);
+        fw::Canvas canvas(pixels->Dc());
+        control.Paint(canvas);
+        return pixels;
+    }
+    // The form as it shows on the screen, shown without taking the activation.
+    std::unique_ptr<Pixels> Screen() {
+        HWND hwnd = form_.Handle();
+        ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+        ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT client{};
+        ::GetClientRect(hwnd, &client);
+        auto pixels = std::make_unique<Pixels>(client.right, client.bottom, RGB(1, 2, 3));
+        HDC dc = ::GetDC(hwnd);
+        ::BitBlt(pixels->Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        ::ReleaseDC(hwnd, dc);
+        return pixels;
+    }
+    static void Press(HWND hwnd, int x, int y) {
+        ::PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        Pump();
+    }
+
+    std::optional<fw::Application> app_;  // outlives the form
+    HostForm form_;
+};
+
+// --- Push button ------------------------------------------------------------------------------
+
+constexpr const char* kGrabButton = R"(
+  object EclButton1: TEclButton
+    Left = 20
+    Top = 20
+    Width = 205
+    Height = 45
+    Caption = 'GRAB CENTRAL INVENTORY'
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+    TabOrder = 0
+  end
+)";
+
+class ButtonDrawing : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        Load(kGrabButton);
+        const SIZE text = TextSize("GRAB CENTRAL INVENTORY", "MS Sans Serif", -11, true);
+        // The caption box (2 pixels larger than the text) centred in the content rectangle, 3
+        // pixels inside the 205 x 45 face, then one pixel right and down.
+        const int left = 3 + (199 - (text.cx + 2)) / 2 + 1;
+        const int top = 3 + (39 - (text.cy + 2)) / 2 + 1;
+        textArea_ = {left, top, left + text.cx, top + text.cy};
+    }
+    TEclButton& Button() { return Get<TEclButton>("EclButton1"); }
+    // Inside the face, clear of its edges and of the focus rectangle.
+    static constexpr RECT kInside{6, 6, 205 - 6, 45 - 6};
+    RECT textArea_{};
+};
+
+TEST_F(ButtonDrawing, CaptionIsCentredInTheFontColourOnTheWindowColour) {
+    const auto px = Render(Button());
+    const COLORREF ink = Sys(COLOR_WINDOWTEXT);
+    const RECT ink_bounds = px->Bounds(kInside, ink);
+    ASSERT_GT(px->Count(kInside, ink), 0) << "the caption is drawn";
+    EXPECT_GE(ink_bounds.left, textArea_.left);
+    EXPECT_LE(ink_bounds.right, textArea_.right);
+    EXPECT_GE(ink_bounds.top, textArea_.top);
+    EXPECT_LE(ink_bounds.bottom, textArea_.bottom);
+    // Centred: what is left free on either side differs by the glyphs' side bearings only.
+    EXPECT_NEAR(ink_bounds.left - 3, 202 - ink_bounds.right, 4);
+    if (Classic()) {
+        EXPECT_EQ(px->At(100, 8), kWindowColour) << "the face takes the window's colour";
+    }
+    EXPECT_EQ(px->Count(kInside, Sys(COLOR_GRAYTEXT)), 0);
+}
+
+TEST_F(ButtonDrawing, DisabledCaptionIsGreyAndSunken) {
+    Button().SetEnabled(false);
+    const auto px = Render(Button());
+    const RECT sunken{textArea_.left, textArea_.top, textArea_.right + 1, textArea_.bottom + 1};
+    EXPECT_EQ(px->Count(kInside, Sys(COLOR_WINDOWTEXT)), 0) << "no caption in the font colour";
+    EXPECT_GT(px->Count(textArea_, Sys(COLOR_GRAYTEXT)), 0);
+    EXPECT_GT(px->Count(sunken, Sys(COLOR_BTNHIGHLIGHT)), 0) << "the light copy below and right of the grey";
+    // Nothing of the caption strays outside its box.
+    const RECT grey = px->Bounds(kInside, Sys(COLOR_GRAYTEXT));
+    EXPECT_GE(grey.left, textArea_.left);
+    EXPECT_LE(grey.bottom, textArea_.bottom);
+}
+
+TEST_F(ButtonDrawing, RaisedWhenUpPushedWithBlackAndGreyOutlinesWhenHeld) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the face";
+    const auto up = Render(Button());
+    EXPECT_EQ(up->At(204, 44), Sys(COLOR_3DDKSHADOW)) << "the raised edge's dark corner";
+    EXPECT_NE(up->At(0, 0), RGB(0, 0, 0));
+
+    form_.Show();
+    Pump();
+    Press(Button().Handle(), 100, 20);
+    ASSERT_EQ(Button().State(), ecl::ButtonState::Pushed);
+    const auto pushed = Render(Button());
+    EXPECT_EQ(pushed->At(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(pushed->At(204, 44), RGB(0, 0, 0));
+    EXPECT_EQ(pushed->At(1, 1), RGB(128, 128, 128));
+    EXPECT_EQ(pushed->At(203, 43), RGB(128, 128, 128));
+    // The caption moves one pixel right and down.
+    const RECT a = up->Bounds(kInside, Sys(COLOR_WINDOWTEXT));
+    const RECT b = pushed->Bounds(kInside, Sys(COLOR_WINDOWTEXT));
+    EXPECT_EQ(b.left, a.left + 1);
+    EXPECT_EQ(b.top, a.top + 1);
+    ::PostMessageA(Button().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 20));
+    Pump();
+}
+
+TEST_F(ButtonDrawing, FocusedButtonHasTheDarkOutlineAndTheFocusRectangle) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the face";
+    const auto before = Render(Button());
+    form_.Show();
+    Button().SetFocus();
+    Pump();
+    ASSERT_TRUE(Button().Focused());
+    const auto focused = Render(Button());
+    EXPECT_EQ(focused->At(0, 0), Sys(COLOR_WINDOWFRAME));
+    EXPECT_EQ(focused->At(204, 44), Sys(COLOR_WINDOWFRAME));
+    // The dotted rectangle runs 3 pixels inside the face, which starts inside the outline.
+    const RECT focusRow{10, 4, 195, 5};
+    EXPECT_EQ(before->Count(focusRow, kWindowColour), 185) << "nothing there without the focus";
+    EXPECT_GT(focused->Count(focusRow, [](COLORREF c) { return c != kWindowColour; }), 50);
+}
+
+// --- Speed button -----------------------------------------------------------------------------
+
+constexpr const char* kCommandButtons = R"(
+  object ExitButton: TEclSpeedButton
+    Left = 300
+    Top = 200
+    Width = 70
+    Height = 30
+    Caption = 'Exit'
+    Glyph = EXITGLYPH
+    NumGlyphs = 2
+  end
+  object AboutButton: TEclSpeedButton
+    Left = 380
+    Top = 200
+    Width = 70
+    Height = 30
+    Caption = 'About'
+    Glyph = ABOUTGLYPH
+  end
+)";
+
+class SpeedButtonDrawing : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        Load(kCommandButtons);
+    }
+    // Top-left of an 18 x 18 glyph beside the caption, centred as a block in the content
+    // rectangle 2 pixels inside the 70 x 30 face.
+    static POINT GlyphAt(const std::string& caption) {
+        const SIZE text = TextSize(caption, "MS Sans Serif", -11, false);
+        const int blockW = 18 + 2 + text.cx + 2, blockH = std::max(18, int(text.cy) + 2);
+        return {2 + (66 - blockW) / 2, 2 + (26 - blockH) / 2 + (blockH - 18) / 2};
+    }
+    // Pixels of the cell that differ from the drawn ones. The cell's transparent pixels show the
+    // face, which in the classic look is the window's colour.
+    static int Mismatches(const Pixels& px, POINT at, const GlyphCell& cell) {
+        int wrong = 0;
+        for (int y = 0; y < cell.height; ++y)
+            for (int x = 0; x < cell.width; ++x) {
+                const bool transparent = cell.At(x, y) == cell.transparent;
+                if (transparent && !Classic()) continue;
+                const COLORREF want = transparent ? kWindowColour : cell.At(x, y);
+                if (px.At(at.x + x, at.y + y) != want) ++wrong;
+            }
+        return wrong;
+    }
+};
+
+TEST_F(SpeedButtonDrawing, EnabledShowsTheFirstCellAndDisabledTheSecond) {
+    auto& exit = Get<TEclSpeedButton>("ExitButton");
+    const POINT at = GlyphAt("Exit");
+    const GlyphCell first = LoadCell("EXITGLYPH", 2, 0), second = LoadCell("EXITGLYPH", 2, 1);
+    ASSERT_NE(first.pixels, second.pixels);
+
+    const auto enabled = Render(exit);
+    EXPECT_EQ(Mismatches(*enabled, at, first), 0);
+    exit.SetEnabled(false);
+    const auto disabled = Render(exit);
+    EXPECT_EQ(Mismatches(*disabled, at, second), 0);
+
+    // The caption follows the glyph: in the font colour, or grey when disabled.
+    const RECT caption{at.x + 18, 4, 66, 26};
+    EXPECT_GT(enabled->Count(caption, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_EQ(disabled->Count(caption, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(disabled->Count(caption, Sys(COLOR_GRAYTEXT)), 0);
+}
+
+TEST_F(SpeedButtonDrawing, OneCellGlyphIsGreyedWhenDisabled) {
+    auto& about = Get<TEclSpeedButton>("AboutButton");
+    const POINT at = GlyphAt("About");
+    const GlyphCell cell = LoadCell("ABOUTGLYPH", 1, 0);
+    EXPECT_EQ(Mismatches(*Render(about), at, cell), 0);
+
+    about.SetEnabled(false);
+    const auto px = Render(about);
+    const RECT glyph{at.x, at.y, at.x + 18, at.y + 18};
+    EXPECT_GT(Mismatches(*px, at, cell), 0);
+    // Only greys (and the face showing through) are left of the dark-blue picture.
+    if (Classic()) {
+        EXPECT_EQ(px->Count(glyph,
+                            [](COLORREF c) {
+                                return c != kWindowColour &&
+                                       !(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c));
+                            }),
+                  0);
+    }
+    EXPECT_GT(px->Count(glyph, [](COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }),
+              0)
+        << "the shape still shows, in greys";
+}
+
+TEST_F(SpeedButtonDrawing, PushedIsSunkenAndMovesTheContent) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the face";
+    auto& exit = Get<TEclSpeedButton>("ExitButton");
+    const auto up = Render(exit);
+    EXPECT_EQ(up->At(69, 29), Sys(COLOR_3DDKSHADOW)) << "raised: the dark corner at the bottom right";
+
+    form_.Show();
+    Pump();
+    Press(form_.Handle(), 330, 210);
+    ASSERT_EQ(exit.State(), ecl::ButtonState::Pushed);
+    const auto pushed = Render(exit);
+    EXPECT_EQ(pushed->At(0, 0), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(pushed->At(69, 29), Sys(COLOR_BTNHIGHLIGHT));
+    const POINT at = GlyphAt("Exit");
+    EXPECT_EQ(Mismatches(*pushed, {at.x + 1, at.y + 1}, LoadCell("EXITGLYPH", 2, 0)), 0);
+    ::PostMessageA(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(330, 210));
+    Pump();
+}
+
+// --- Effects label ----------------------------------------------------------------------------
+
+constexpr const char* kBanner = R"(
+  object OfflineLabel: TEclLabel
+    Left = 20
+    Top = 20
+    Width = 393
+    Height = 62
+    Bevel.Mode = bmCustom
+    Caption = 'BRIGHTWELL STOCKDRAW'#13#10'FOR TALLYBOARD LAPTOP ONLY'
+    Color = clBlack
+    FontFX.LightColor = clCaptionText
+    FontFX.ShadowColor = clGrayText
+    Alignment = agCenterLeft
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clBlack
+    Font.Height = -21
+    Font.Name = 'Arial Black'
+    Font.Style = [fsBold]
+    MultiLine = True
+    Options = []
+    ParentColor = False
+    ParentFont = False
+    Twinkle = True
+  end
+)";
+
+using LabelDrawing = DrawingTest;
+
+TEST_F(LabelDrawing, TransparentLabelLeavesItsColourUnpainted) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Grab Data'
+    Color = clRed
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    const SIZE text = TextSize("Grab Data", "MS Sans Serif", -11, false);
+    ASSERT_EQ(label.Width(), text.cx + 2);
+    auto px = Render(label);
+    EXPECT_EQ(px->At(label.Width() - 1, label.Height() - 1), kWindowColour);
+    EXPECT_EQ(px->Count({0, 0, label.Width(), label.Height()}, RGB(255, 0, 0)), 0);
+    EXPECT_GT(px->Count({0, 0, text.cx, text.cy}, Sys(COLOR_WINDOWTEXT)), 0) << "text from the top-left corner";
+
+    label.SetTransparent(false);
+    px = Render(label);
+    EXPECT_EQ(px->At(label.Width() - 1, label.Height() - 1), RGB(255, 0, 0)) << "opaque: filled with Color";
+    EXPECT_EQ(px->At(0, label.Height() - 1), RGB(255, 0, 0));
+    EXPECT_GT(px->Count({0, 0, text.cx, text.cy}, Sys(COLOR_WINDOWTEXT)), 0);
+}
+
+TEST_F(LabelDrawing, DisabledLabelIsGreyWithoutTheSunkenCopy) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Grab Data'
+    Enabled = False
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    const auto px = Render(label);
+    const RECT all{0, 0, label.Width(), label.Height()};
+    EXPECT_GT(px->Count(all, Sys(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(px->Count(all, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_EQ(px->Count(all, Sys(COLOR_BTNHIGHLIGHT)), 0);
+}
+
+TEST_F(LabelDrawing, BannerShowsBlackTextOnTheWindowAndHidesItWhileTwinkling) {
+    Load(kBanner);
+    auto& banner = Get<TEclLabel>("OfflineLabel");
+    const RECT area{banner.Left(), banner.Top(), banner.Left() + banner.Width(), banner.Top() + banner.Height()};
+    const int lineHeight = (banner.Height() - 2) / 2;
+    const RECT firstLine{area.left, area.top, area.right, area.top + lineHeight};
+    const RECT secondLine{area.left, area.top + lineHeight, area.right, area.bottom};
+
+    auto screen = Screen();
+    ASSERT_TRUE(banner.TextShown());
+    EXPECT_GT(screen->Count(firstLine, RGB(0, 0, 0)), 0);
+    EXPECT_GT(screen->Count(secondLine, RGB(0, 0, 0)), 0);
+    // Left-aligned from the label's left edge; the label's black Color never shows.
+    EXPECT_LE(screen->Bounds(area, RGB(0, 0, 0)).left, area.left + 3);
+    EXPECT_EQ(screen->At(area.right - 1, area.bottom - 1), kWindowColour);
+    EXPECT_EQ(screen->At(area.left, area.bottom - 1), kWindowColour);
+
+    banner.SetTwinkleInVisible(5000);
+    ASSERT_TRUE(PumpUntil([&] { return !banner.TextShown(); }, 5s));
+    screen = Screen();
+    EXPECT_EQ(screen->Count(area, RGB(0, 0, 0)), 0) << "hidden phase: only the window beneath";
+    EXPECT_EQ(screen->Count(area, kWindowColour), (area.right - area.left) * (area.bottom - area.top));
+}
+
+// --- Radio group ------------------------------------------------------------------------------
+
+constexpr const char* kGroup = R"(
+  object EclRadioGroup1: TEclRadioGroup
+    Left = 20
+    Top = 128
+    Width = 205
+    Height = 81
+    Bevel.Mode = bmWindows
+    BtnAlignment.Alignment = agCenterLeft
+    BtnAlignment.Spacing = 5
+    Caption = 'SELECT OS TYPE'
+    CaptionOffset = 10
+    CaptionFont.Charset = DEFAULT_CHARSET
+    CaptionFont.Color = clWindowText
+    CaptionFont.Height = -16
+    CaptionFont.Name = 'MS Sans Serif'
+    CaptionFont.Style = [fsBold]
+    CaptionParentFont = False
+    ItemIndex = 0
+    Items = (
+      '32 Bit Operating System'
+      '64 Bit Operating System')
+    TabOrder = 6
+  end
+)";
+
+class RadioGroupDrawing : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        Load(kGroup);
+    }
+    TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
+    // The 13 x 13 mark of item i: at the item's left (narrowed by one pixel), centred with the
+    // text in the row.
+    RECT Mark(int i) {
+        const fw::Rect item = Group().ItemRects().at(static_cast<size_t>(i));
+        const SIZE text = TextSize("32 Bit Operating System", "MS Sans Serif", -11, false);
+        const int blockH = std::max(13, int(text.cy) + 2);
+        const int top = item.top + (item.Height() - blockH) / 2 + (blockH - 13) / 2;
+        return {item.left + 1, top, item.left + 14, top + 13};
+    }
+    RECT Text(int i) {
+        const fw::Rect item = Group().ItemRects().at(static_cast<size_t>(i));
+        return {item.left + 1 + 13 + 5, item.top, item.right, item.bottom};
+    }
+    static COLORREF Centre(const Pixels& px, const RECT& r) { return px.At(r.left + 6, r.top + 6); }
+};
+
+TEST_F(RadioGroupDrawing, SelectedItemCarriesTheMark) {
+    auto px = Render(Group());
+    const auto notBackground = [](COLORREF c) { return c != kWindowColour; };
+    EXPECT_GT(px->Count(Mark(0), notBackground), 20) << "both items show a mark";
+    EXPECT_GT(px->Count(Mark(1), notBackground), 20);
+    EXPECT_LT(Luminance(Centre(*px, Mark(0))), Luminance(Centre(*px, Mark(1)))) << "the dot of the selected item";
+    EXPECT_GT(px->Count(Text(0), Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(px->Count(Text(1), Sys(COLOR_WINDOWTEXT)), 0);
+
+    Group().SetItemIndex(1);
+    px = Render(Group());
+    EXPECT_GT(Luminance(Centre(*px, Mark(0))), Luminance(Centre(*px, Mark(1)))) << "the mark moved";
+
+    Group().SetItemIndex(-1);
+    px = Render(Group());
+    EXPECT_EQ(Centre(*px, Mark(0)), Centre(*px, Mark(1))) << "nothing selected: two empty marks";
+}
+
+TEST_F(RadioGroupDrawing, DisabledGroupGreysMarksAndTexts) {
+    const auto enabled = Render(Group());
+    Group().SetEnabled(false);
+    const auto disabled = Render(Group());
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(disabled->Count(Text(i), Sys(COLOR_WINDOWTEXT)), 0);
+        EXPECT_GT(disabled->Count(Text(i), Sys(COLOR_GRAYTEXT)), 0);
+    }
+    EXPECT_NE(Centre(*disabled, Mark(0)), Centre(*enabled, Mark(0))) << "the selected dot is greyed";
+}
+
+TEST_F(RadioGroupDrawing, CaptionIsSetIntoTheFrameLine) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the frame and colours the caption";
+    const auto px = Render(Group());
+    const int captionHeight = TextSize("W", "MS Sans Serif", -16, true).cy;
+    const SIZE caption = TextSize("SELECT OS TYPE", "MS Sans Serif", -16, true);
+    const int line = captionHeight / 2 - 1;  // the frame's top edge
+    // The etched line: shadow over highlight, as on the left side.
+    EXPECT_EQ(px->At(0, 40), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(px->At(1, 40), Sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(px->At(7, line), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(px->At(7, line + 1), Sys(COLOR_BTNHIGHLIGHT));
+    // Cleared from 2 pixels left of the caption (at CaptionOffset 10) to the end of its box.
+    EXPECT_EQ(px->At(8, line), kWindowColour);
+    EXPECT_EQ(px->At(9, line), kWindowColour);
+    const int captionEnd = 10 + caption.cx + 2;
+    EXPECT_EQ(px->At(captionEnd - 1, line), kWindowColour);
+    EXPECT_EQ(px->At(captionEnd, line), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(px->At(200, line), Sys(COLOR_BTNSHADOW));
+    // The caption itself, in the caption font's colour, from x = 10.
+    const RECT box{10, 0, captionEnd, captionHeight + 2};
+    EXPECT_GT(px->Count(box, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GE(px->Bounds({0, 0, 205, captionHeight + 2}, Sys(COLOR_WINDOWTEXT)).left, 10);
+}
+
+}  // namespace

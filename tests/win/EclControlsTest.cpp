@@ -1,0 +1,884 @@
+// The effects controls on a real window under the real message loop: the push button, the speed
+// button, the radio group and the effects label react to posted mouse and key input as a user's
+// would, and accept every value the main window's stored description gives them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/Button_win.h"
+#include "controls/Label_win.h"
+#include "controls/RadioGroup_win.h"
+#include "controls/Register_win.h"
+#include "controls/SpeedButton_win.h"
+#include "framework/Application_win.h"
+#include "framework/Form_win.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// A form that publishes one recording handler per event name used in the tests.
+class HostForm : public fw::Form {
+public:
+    HostForm() : fw::Form(nullptr) {
+        for (const char* name : {"ButtonClick", "SpeedClick", "GroupClick", "ExitButtonClick", "AboutButtonClick",
+                                 "HelpButtonClick", "EclButton1Click", "EclRadioGroup1Click"}) {
+            PublishMethod(name, [this, name](fw::Component& sender) {
+                clicks.push_back(std::string(name) + " " + sender.Name());
+                if (auto* group = dynamic_cast<TEclRadioGroup*>(&sender)) indexSeen.push_back(group->ItemIndex());
+            });
+        }
+    }
+    std::vector<std::string> clicks;
+    std::vector<int> indexSeen;  // a radio group's ItemIndex as its OnClick saw it
+};
+
+// The host window: client 400 x 300 at (60, 60), the main window's light yellow and font.
+constexpr const char* kFormHead = R"(object Host: TForm
+  Left = 60
+  Top = 60
+  BorderStyle = bsNone
+  ClientWidth = 400
+  ClientHeight = 300
+  Color = $0080FFFF
+  Font.Name = 'MS Sans Serif'
+  Font.Height = -11
+  Scaled = False
+)";
+
+class EclControls : public testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterControlClasses(); }
+    void SetUp() override {
+        if (!fw::Application::Exists()) app_.emplace();
+    }
+
+    // Reads the form head, the given objects and the closing "end".
+    void Load(const std::string& objects) {
+        fw::LoadDescription(form_, fw::ParseDescription(std::string(kFormHead) + objects + "end\n"));
+    }
+    void Show() {
+        form_.Show();
+        Pump();
+    }
+    template <class T>
+    T& Get(const char* name) {
+        return form_.ComponentNamed<T>(name);
+    }
+
+    // Handles what is waiting in the queue, the way the message loop would.
+    static void Pump() { fw::Application::Instance().ProcessMessages(); }
+    static bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+        const auto end = Clock::now() + timeout;
+        for (;;) {
+            Pump();
+            if (done()) return true;
+            if (Clock::now() >= end) return false;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    // Posts a mouse message at (x, y) of the window, with the pointer really there, so that the
+    // window system's own tracking (hovering, leaving) agrees with it.
+    static void Post(HWND hwnd, UINT msg, WPARAM wParam, int x, int y) {
+        POINT screen{x, y};
+        ::ClientToScreen(hwnd, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        ::PostMessageA(hwnd, msg, wParam, MAKELPARAM(x, y));
+        Pump();
+    }
+    static void Key(HWND hwnd, UINT msg, WPARAM key) {
+        ::PostMessageA(hwnd, msg, key, msg == WM_KEYUP ? 0xC0000001 : 1);
+        Pump();
+    }
+    // A left click at (x, y) of the window: press there, release at (upX, upY).
+    static void Click(HWND hwnd, int x, int y, int upX, int upY) {
+        Post(hwnd, WM_MOUSEMOVE, 0, x, y);
+        Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+        if (upX != x || upY != y) Post(hwnd, WM_MOUSEMOVE, MK_LBUTTON, upX, upY);
+        Post(hwnd, WM_LBUTTONUP, 0, upX, upY);
+    }
+    static void Click(HWND hwnd, int x, int y) { Click(hwnd, x, y, x, y); }
+
+    std::optional<fw::Application> app_;  // outlives the form
+    HostForm form_;
+};
+
+// --- TEclButton ------------------------------------------------------------------------------
+
+constexpr const char* kTwoButtons = R"(
+  object Grab: TEclButton
+    Left = 20
+    Top = 20
+    Width = 205
+    Height = 45
+    Caption = 'GRAB CENTRAL INVENTORY'
+    TabOrder = 0
+    OnClick = ButtonClick
+  end
+  object Other: TEclButton
+    Left = 20
+    Top = 80
+    Width = 205
+    Height = 45
+    Caption = 'OTHER'
+    TabOrder = 1
+  end
+)";
+
+using EclButtonTest = EclControls;
+
+TEST_F(EclButtonTest, ClicksOnAReleaseOverItAfterAPressOnIt) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    Click(b.Handle(), 100, 20);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"ButtonClick Grab"}));
+    EXPECT_EQ(b.State(), ecl::ButtonState::Hot) << "the pointer is still over it";
+    EXPECT_TRUE(b.Focused()) << "a push button takes the focus when pressed";
+}
+
+TEST_F(EclButtonTest, ReleaseOutsideDoesNotClickAndLeavesItUp) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
+    EXPECT_EQ(b.State(), ecl::ButtonState::Pushed);
+    Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 100, 80);
+    EXPECT_NE(b.State(), ecl::ButtonState::Pushed) << "dragged off: the face comes up";
+    Post(b.Handle(), WM_LBUTTONUP, 0, 100, 80);
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_NE(b.State(), ecl::ButtonState::Pushed);
+    EXPECT_EQ(::GetCapture(), nullptr) << "the mouse is released";
+}
+
+TEST_F(EclButtonTest, DraggingBackOntoItBeforeReleasingStillClicks) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
+    Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 300, 20);
+    Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 50, 10);
+    EXPECT_EQ(b.State(), ecl::ButtonState::Pushed);
+    Post(b.Handle(), WM_LBUTTONUP, 0, 50, 10);
+    EXPECT_EQ(form_.clicks.size(), 1u);
+}
+
+TEST_F(EclButtonTest, SpaceShowsThePushedFaceAndClicksOnRelease) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    b.SetFocus();
+    Key(b.Handle(), WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(b.State(), ecl::ButtonState::Pushed);
+    EXPECT_TRUE(form_.clicks.empty()) << "nothing before the key comes up";
+    Key(b.Handle(), WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"ButtonClick Grab"}));
+    EXPECT_NE(b.State(), ecl::ButtonState::Pushed);
+}
+
+TEST_F(EclButtonTest, EnterClicksTheFocusedButton) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    b.SetFocus();
+    Key(b.Handle(), WM_KEYDOWN, VK_RETURN);
+    Key(b.Handle(), WM_KEYUP, VK_RETURN);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"ButtonClick Grab"}));
+}
+
+TEST_F(EclButtonTest, DisabledButtonClicksOnNothing) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    b.SetFocus();
+    b.SetEnabled(false);
+    EXPECT_FALSE(::IsWindowEnabled(b.Handle()));
+    EXPECT_EQ(b.State(), ecl::ButtonState::Disabled);
+    Click(b.Handle(), 100, 20);
+    Key(b.Handle(), WM_KEYDOWN, VK_SPACE);
+    Key(b.Handle(), WM_KEYUP, VK_SPACE);
+    Key(b.Handle(), WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(form_.clicks.empty());
+    // Enabled again it works as before.
+    b.SetEnabled(true);
+    Click(b.Handle(), 100, 20);
+    EXPECT_EQ(form_.clicks.size(), 1u);
+}
+
+TEST_F(EclButtonTest, DisablingWhileHeldDropsThePress) {
+    Load(kTwoButtons);
+    Show();
+    auto& b = Get<TEclButton>("Grab");
+    Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
+    b.SetEnabled(false);
+    Post(b.Handle(), WM_LBUTTONUP, 0, 100, 20);
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+// --- TEclSpeedButton -------------------------------------------------------------------------
+
+constexpr const char* kSpeedButtons = R"(
+  object Focusable: TEclButton
+    Left = 20
+    Top = 20
+    Width = 205
+    Height = 45
+    Caption = 'GRAB'
+    TabOrder = 0
+  end
+  object ExitButton: TEclSpeedButton
+    Left = 300
+    Top = 250
+    Width = 70
+    Height = 30
+    Caption = 'Exit'
+    Glyph = EXITGLYPH
+    NumGlyphs = 2
+    OnClick = SpeedClick
+  end
+)";
+
+using EclSpeedButtonTest = EclControls;
+
+TEST_F(EclSpeedButtonTest, ClicksOnReleaseOverItAndShowsHotAfterwards) {
+    Load(kSpeedButtons);
+    Show();
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    const HWND parent = form_.Handle();
+    Post(parent, WM_MOUSEMOVE, 0, 330, 260);
+    EXPECT_EQ(s.State(), ecl::ButtonState::Hot);
+    Post(parent, WM_LBUTTONDOWN, MK_LBUTTON, 330, 260);
+    EXPECT_EQ(s.State(), ecl::ButtonState::Pushed);
+    EXPECT_TRUE(form_.clicks.empty()) << "nothing on the press";
+    Post(parent, WM_LBUTTONUP, 0, 330, 260);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"SpeedClick ExitButton"}));
+    EXPECT_EQ(s.State(), ecl::ButtonState::Hot);
+}
+
+TEST_F(EclSpeedButtonTest, DraggingOffAndReleasingDoesNotClick) {
+    Load(kSpeedButtons);
+    Show();
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    Click(form_.Handle(), 330, 260, 200, 200);
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_EQ(s.State(), ecl::ButtonState::Up);
+}
+
+TEST_F(EclSpeedButtonTest, NeverTakesTheFocus) {
+    Load(kSpeedButtons);
+    Show();
+    auto& focusable = Get<TEclButton>("Focusable");
+    focusable.SetFocus();
+    ASSERT_TRUE(focusable.Focused());
+    Click(form_.Handle(), 330, 260);
+    EXPECT_EQ(form_.clicks.size(), 1u);
+    EXPECT_EQ(::GetFocus(), focusable.Handle());
+    // Tab from the push button finds no other stop: the speed button is none.
+    EXPECT_FALSE(Get<TEclSpeedButton>("ExitButton").IsWindowed());
+}
+
+TEST_F(EclSpeedButtonTest, DisabledSpeedButtonDoesNotClick) {
+    Load(kSpeedButtons);
+    Show();
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    s.SetEnabled(false);
+    EXPECT_EQ(s.State(), ecl::ButtonState::Disabled);
+    Click(form_.Handle(), 330, 260);
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_EQ(s.State(), ecl::ButtonState::Disabled);
+    s.SetEnabled(true);
+    EXPECT_EQ(s.State(), ecl::ButtonState::Up);
+    Click(form_.Handle(), 330, 260);
+    EXPECT_EQ(form_.clicks.size(), 1u);
+}
+
+TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
+    Load(kSpeedButtons);
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    EXPECT_EQ(s.Face().NumGlyphs(), 2);
+    EXPECT_EQ(s.Face().Glyph().CellWidth(), 18);
+    s.Face().SetNumGlyphs(0);
+    EXPECT_EQ(s.Face().NumGlyphs(), 2);
+    s.Face().SetGlyphName("ABOUTGLYPH");  // 18 x 18: one cell
+    EXPECT_EQ(s.Face().NumGlyphs(), 1);
+    s.Face().SetGlyphName("HELPGLYPH");  // 32 x 16: two cells
+    EXPECT_EQ(s.Face().NumGlyphs(), 2);
+    EXPECT_EQ(s.Face().Glyph().CellWidth(), 16);
+}
+
+// --- TEclRadioGroup --------------------------------------------------------------------------
+
+// The main window's group, as stored, with its handler renamed.
+constexpr const char* kGroup = R"(
+  object EclRadioGroup1: TEclRadioGroup
+    Left = 20
+    Top = 128
+    Width = 205
+    Height = 81
+    Bevel.Mode = bmWindows
+    BtnAlignment.Alignment = agCenterLeft
+    BtnAlignment.Spacing = 5
+    Caption = 'SELECT OS TYPE'
+    CaptionOffset = 10
+    CaptionFont.Charset = DEFAULT_CHARSET
+    CaptionFont.Color = clWindowText
+    CaptionFont.Height = -16
+    CaptionFont.Name = 'MS Sans Serif'
+    CaptionFont.Style = [fsBold]
+    CaptionParentFont = False
+    ItemIndex = 0
+    Items = (
+      '32 Bit Operating System'
+      '64 Bit Operating System')
+    TabOrder = 6
+    OnClick = GroupClick
+  end
+)";
+
+class EclRadioGroupTest : public EclControls {
+protected:
+    void SetUp() override {
+        EclControls::SetUp();
+        Load(kGroup);
+        Show();
+    }
+    TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
+    // The middle of item i, in the group's client coordinates.
+    POINT ItemCentre(int i) {
+        const fw::Rect r = Group().ItemRects().at(static_cast<size_t>(i));
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void ClickItem(int i) {
+        const POINT p = ItemCentre(i);
+        Click(Group().Handle(), p.x, p.y);
+    }
+};
+
+TEST_F(EclRadioGroupTest, StoredSelectionIsMadeSilently) {
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, ClickingTheOtherItemSelectsItAndClicksOnceWithTheNewIndex) {
+    ClickItem(1);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"GroupClick EclRadioGroup1"}));
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1})) << "OnClick sees the new ItemIndex";
+    ClickItem(0);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1, 0}));
+}
+
+TEST_F(EclRadioGroupTest, ClickingTheSelectedItemAgainChangesNothing) {
+    ClickItem(0);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+    ClickItem(1);
+    ClickItem(1);
+    EXPECT_EQ(form_.clicks.size(), 1u);
+}
+
+TEST_F(EclRadioGroupTest, PressingAnItemAndDraggingOffStillSelectsIt) {
+    const POINT p = ItemCentre(1);
+    Click(Group().Handle(), p.x, p.y, p.x + 300, p.y + 200);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1}));
+}
+
+TEST_F(EclRadioGroupTest, ClickOnTheCaptionOrFrameSelectsNothing) {
+    Click(Group().Handle(), 60, 5);
+    Click(Group().Handle(), 2, 60);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, ArrowKeysMoveTheSelectionAndClickOncePerMove) {
+    Group().SetFocus();
+    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Group().ItemIndex(), 0) << "wraps around at the end";
+    Key(Group().Handle(), WM_KEYDOWN, VK_UP);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    Key(Group().Handle(), WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    Key(Group().Handle(), WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1, 0, 1, 0, 1}));
+}
+
+TEST_F(EclRadioGroupTest, SelectionFromCodeRaisesNoClick) {
+    Group().SetItemIndex(1);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    Group().SetItemIndex(0);
+    Pump();
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, OnChangeFollowsOnClickWithTheIndex) {
+    std::vector<std::string> order;
+    Group().SetOnClick([&](fw::Component&) { order.push_back("click"); });
+    Group().SetOnChange([&](fw::Component&, int index) { order.push_back("change " + std::to_string(index)); });
+    ClickItem(1);
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "change 1"}));
+}
+
+TEST_F(EclRadioGroupTest, IndexAndColumnsAreClamped) {
+    Group().SetItemIndex(5);
+    EXPECT_EQ(Group().ItemIndex(), 1);
+    Group().SetItemIndex(-7);
+    EXPECT_EQ(Group().ItemIndex(), -1);
+    Group().SetColumns(0);
+    EXPECT_EQ(Group().Columns(), 1);
+    Group().SetColumns(13);
+    EXPECT_EQ(Group().Columns(), 12);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, ShorterItemListPullsTheIndexDown) {
+    Group().SetItemIndex(1);
+    Group().SetItems({"only"});
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_EQ(Group().ItemRects().size(), 1u);
+}
+
+TEST_F(EclRadioGroupTest, DisabledGroupIgnoresClicksAndKeys) {
+    Group().SetEnabled(false);
+    ClickItem(1);
+    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, ReadOnlyGroupCannotBeChangedByTheUser) {
+    Group().SetReadOnly(true);
+    ClickItem(1);
+    Group().SetFocus();
+    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(form_.clicks.empty());
+}
+
+TEST_F(EclRadioGroupTest, ItemsSitInTheFrameBelowTheCaption) {
+    // Each item 194 wide, 7 from the group's left edge, the two rows sharing the height below the
+    // caption (the height of a "W" in the caption font).
+    HDC dc = ::GetDC(nullptr);
+    HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE w{};
+    ::GetTextExtentPoint32A(dc, "W", 1, &w);
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(nullptr, dc);
+
+    const std::vector<fw::Rect> items = Group().ItemRects();
+    ASSERT_EQ(items.size(), 2u);
+    const int innerTop = std::max(2, static_cast<int>(w.cy)) + 1;
+    const int rowHeight = (78 - innerTop - 2) / 2;
+    EXPECT_EQ(items[0], fw::Rect::FromBounds(7, innerTop + 1 + (rowHeight % 2) / 2, 194, rowHeight));
+    EXPECT_EQ(items[1].top, items[0].bottom);
+}
+
+// --- TEclLabel -------------------------------------------------------------------------------
+
+// The main window's banner, as stored.
+constexpr const char* kBanner = R"(
+  object OfflineLabel: TEclLabel
+    Left = 20
+    Top = 20
+    Width = 393
+    Height = 62
+    Bevel.Mode = bmCustom
+    Caption = 'BRIGHTWELL STOCKDRAW'#13#10'FOR TALLYBOARD LAPTOP ONLY'
+    Color = clBlack
+    FontFX.LightColor = clCaptionText
+    FontFX.ShadowColor = clGrayText
+    Alignment = agCenterLeft
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clBlack
+    Font.Height = -21
+    Font.Name = 'Arial Black'
+    Font.Style = [fsBold]
+    MultiLine = True
+    Options = []
+    ParentColor = False
+    ParentFont = False
+    Twinkle = True
+  end
+)";
+
+// Width of each line and the line height of a font, as the screen measures them.
+struct Measured {
+    std::vector<int> widths;
+    int lineHeight = 0;
+};
+Measured MeasureLines(const char* face, int height, int weight, int charset, const std::vector<std::string>& lines) {
+    HDC dc = ::GetDC(nullptr);
+    HFONT font = ::CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, static_cast<DWORD>(charset), 0, 0, 0, 0, face);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    Measured m;
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(dc, &tm);
+    m.lineHeight = tm.tmHeight;
+    for (const std::string& line : lines) {
+        SIZE s{};
+        ::GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &s);
+        m.widths.push_back(s.cx);
+    }
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(nullptr, dc);
+    return m;
+}
+
+using EclLabelTest = EclControls;
+
+TEST_F(EclLabelTest, BannerFitsItsTwoLinesPlusTwoPixels) {
+    Load(kBanner);
+    const auto& label = Get<TEclLabel>("OfflineLabel");
+    const Measured m =
+        MeasureLines("Arial Black", -21, FW_BOLD, ANSI_CHARSET, {"BRIGHTWELL STOCKDRAW", "FOR TALLYBOARD LAPTOP ONLY"});
+    EXPECT_EQ(label.Left(), 20);
+    EXPECT_EQ(label.Top(), 20);
+    EXPECT_EQ(label.Width(), std::max(m.widths[0], m.widths[1]) + 2);
+    EXPECT_EQ(label.Height(), 2 * m.lineHeight + 2);
+}
+
+TEST_F(EclLabelTest, EmptyCaptionIsTheSizeOfABlankPlusTwo) {
+    Load(R"(
+  object L: TEclLabel
+    Left = 5
+    Top = 6
+  end
+)");
+    const auto& label = Get<TEclLabel>("L");
+    const Measured m = MeasureLines("MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET, {" "});
+    EXPECT_EQ(label.Width(), m.widths[0] + 2);
+    EXPECT_EQ(label.Height(), m.lineHeight + 2);
+}
+
+TEST_F(EclLabelTest, CaptionChangeResizesTheLabel) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Short'
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    label.SetCaption("Somewhat longer caption");
+    const Measured m = MeasureLines("MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET, {"Somewhat longer caption"});
+    EXPECT_EQ(label.Caption(), "Somewhat longer caption");
+    EXPECT_EQ(label.Width(), m.widths[0] + 2);
+    // A bevel's extent is added on both sides.
+    label.Bevel().SetMode(TEclBevelMode::bmWindows);
+    EXPECT_EQ(label.Width(), m.widths[0] + 2 + 4);
+    EXPECT_EQ(label.Height(), m.lineHeight + 2 + 4);
+}
+
+TEST_F(EclLabelTest, BannerTwinklesShownThenHidden) {
+    Load(kBanner);
+    auto& label = Get<TEclLabel>("OfflineLabel");
+    ASSERT_TRUE(label.Twinkle());
+    EXPECT_TRUE(label.TextShown()) << "the first phase shows the text";
+    label.SetTwinkleVisible(30);
+    label.SetTwinkleInVisible(30);
+    // The first phase still runs its stored 700 ms; then the phases alternate.
+    EXPECT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+    EXPECT_TRUE(PumpUntil([&] { return label.TextShown(); }, 5s));
+    EXPECT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+}
+
+TEST_F(EclLabelTest, TurningTwinkleOffShowsTheTextAtOnceAndStopsIt) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Twinkling'
+    TwinkleVisible = 20
+    TwinkleInVisible = 5000
+    Twinkle = True
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    ASSERT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+    label.SetTwinkle(false);
+    EXPECT_TRUE(label.TextShown());
+    EXPECT_FALSE(PumpUntil([&] { return !label.TextShown(); }, 300ms)) << "no timer runs any more";
+}
+
+TEST_F(EclLabelTest, ZeroLengthPhaseFreezesTheTwinkleInIt) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Twinkling'
+    TwinkleVisible = 20
+    TwinkleInVisible = 0
+    Twinkle = True
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    ASSERT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+    EXPECT_FALSE(PumpUntil([&] { return label.TextShown(); }, 300ms)) << "the hidden phase has no end";
+    // Off and on again with a length for it: the twinkle runs through both phases.
+    label.SetTwinkleInVisible(20);
+    label.SetTwinkle(false);
+    EXPECT_TRUE(label.TextShown());
+    label.SetTwinkle(true);
+    EXPECT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+    EXPECT_TRUE(PumpUntil([&] { return label.TextShown(); }, 5s));
+}
+
+TEST_F(EclLabelTest, LabelDisabledWhenTwinkleStartsNeverTwinkles) {
+    Load(R"(
+  object L: TEclLabel
+    Caption = 'Twinkling'
+    Enabled = False
+    TwinkleVisible = 20
+    TwinkleInVisible = 20
+    Twinkle = True
+  end
+)");
+    auto& label = Get<TEclLabel>("L");
+    label.SetEnabled(true);
+    EXPECT_FALSE(PumpUntil([&] { return !label.TextShown(); }, 300ms));
+    // Off and on again while enabled: now it twinkles.
+    label.SetTwinkle(false);
+    label.SetTwinkle(true);
+    EXPECT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
+}
+
+// --- Stored values of the main window ----------------------------------------------------------
+
+constexpr const char* kMainWindowControls = R"(
+  object ExitButton: TEclSpeedButton
+    Left = 651
+    Top = 453
+    Width = 70
+    Height = 30
+    Anchors = [akTop, akRight]
+    Caption = 'Exit'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    Glyph = EXITGLYPH
+    NumGlyphs = 2
+    ParentFont = False
+    OnClick = ExitButtonClick
+  end
+  object AboutButton: TEclSpeedButton
+    Left = 575
+    Top = 453
+    Width = 70
+    Height = 30
+    Anchors = [akTop, akRight]
+    Caption = 'About'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    Glyph = ABOUTGLYPH
+    ParentFont = False
+    OnClick = AboutButtonClick
+  end
+  object HelpButton: TEclSpeedButton
+    Left = 499
+    Top = 453
+    Width = 70
+    Height = 30
+    Anchors = [akTop, akRight]
+    Caption = 'Help'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    Glyph = HELPGLYPH
+    NumGlyphs = 2
+    ParentFont = False
+    OnClick = HelpButtonClick
+  end
+  object EclButton1: TEclButton
+    Left = 20
+    Top = 224
+    Width = 205
+    Height = 45
+    Caption = 'GRAB CENTRAL INVENTORY'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -11
+    Font.Name = 'MS Sans Serif'
+    Font.Style = [fsBold]
+    ParentFont = False
+    TabOrder = 0
+    OnClick = EclButton1Click
+  end
+  object EclRadioGroup1: TEclRadioGroup
+    Left = 20
+    Top = 128
+    Width = 205
+    Height = 81
+    Bevel.Mode = bmWindows
+    BtnAlignment.Alignment = agCenterLeft
+    BtnAlignment.Spacing = 5
+    Caption = 'SELECT OS TYPE'
+    CaptionOffset = 10
+    CaptionFont.Charset = DEFAULT_CHARSET
+    CaptionFont.Color = clWindowText
+    CaptionFont.Height = -16
+    CaptionFont.Name = 'MS Sans Serif'
+    CaptionFont.Style = [fsBold]
+    CaptionParentFont = False
+    ItemIndex = 0
+    Items = (
+      '32 Bit Operating System'
+      '64 Bit Operating System')
+    TabOrder = 6
+    OnClick = EclRadioGroup1Click
+  end
+)";
+
+using MainWindowValues = EclControls;
+
+fw::FontSpec Font(const char* name, int height, int charset, fw::Set<fw::FontStyle> style) {
+    fw::FontSpec f;
+    f.name = name;
+    f.height = height;
+    f.charset = charset;
+    f.color = fw::clWindowText;
+    f.style = style;
+    return f;
+}
+
+TEST_F(MainWindowValues, BannerReceivesEveryStoredValue) {
+    Load(kBanner);
+    const auto& l = Get<TEclLabel>("OfflineLabel");
+    EXPECT_EQ(l.Caption(), "BRIGHTWELL STOCKDRAW\r\nFOR TALLYBOARD LAPTOP ONLY");
+    EXPECT_EQ(l.Bevel().Mode(), TEclBevelMode::bmCustom);
+    EXPECT_EQ(l.Bevel().Extent(), 0);
+    EXPECT_EQ(l.FontFX().LightColor(), fw::clCaptionText);
+    EXPECT_EQ(l.FontFX().ShadowColor(), fw::clGrayText);
+    EXPECT_EQ(l.FontFX().Style(), TEclThreeDStyle::tdNone);
+    EXPECT_EQ(l.Alignment(), TEclAlignment::agCenterLeft);
+    EXPECT_EQ(l.GetColor(), fw::clBlack);
+    EXPECT_FALSE(l.ParentColor());
+    EXPECT_FALSE(l.ParentFont());
+    fw::FontSpec banner = Font("Arial Black", -21, ANSI_CHARSET, {fw::FontStyle::fsBold});
+    banner.color = fw::clBlack;
+    EXPECT_EQ(l.Font(), banner);
+    EXPECT_TRUE(l.MultiLine());
+    EXPECT_TRUE(l.Options().Empty());
+    EXPECT_TRUE(l.Twinkle());
+    // Left at their defaults.
+    EXPECT_TRUE(l.Transparent());
+    EXPECT_TRUE(l.AutoSize());
+    EXPECT_TRUE(l.ShowAccelChar());
+    EXPECT_EQ(l.TwinkleVisible(), 700);
+    EXPECT_EQ(l.TwinkleInVisible(), 700);
+    EXPECT_EQ(l.TwinkleColor(), fw::clNone);
+}
+
+TEST_F(MainWindowValues, CommandButtonsReceiveEveryStoredValue) {
+    Load(kMainWindowControls);
+    struct Expected {
+        const char* name;
+        int left;
+        const char* caption;
+        const char* glyph;
+        int cells;
+        int cellWidth;
+    };
+    for (const Expected& e : {Expected{"ExitButton", 651, "Exit", "EXITGLYPH", 2, 18},
+                              Expected{"AboutButton", 575, "About", "ABOUTGLYPH", 1, 18},
+                              Expected{"HelpButton", 499, "Help", "HELPGLYPH", 2, 16}}) {
+        SCOPED_TRACE(e.name);
+        const auto& s = Get<TEclSpeedButton>(e.name);
+        EXPECT_EQ(s.BoundsRect(), fw::Rect::FromBounds(e.left, 453, 70, 30));
+        EXPECT_EQ(s.Anchors(), (fw::Set<fw::Anchor>{fw::Anchor::akTop, fw::Anchor::akRight}));
+        EXPECT_EQ(s.Caption(), e.caption);
+        EXPECT_FALSE(s.ParentFont());
+        EXPECT_EQ(s.Font(), Font("MS Sans Serif", -11, DEFAULT_CHARSET, {}));
+        EXPECT_EQ(s.Face().GlyphName(), e.glyph);
+        EXPECT_EQ(s.Face().NumGlyphs(), e.cells);
+        EXPECT_EQ(s.Face().Glyph().CellWidth(), e.cellWidth);
+        EXPECT_EQ(s.Face().Glyph().Height(), e.cellWidth);
+        EXPECT_EQ(s.Face().ButtonStyle(), TEclUserButtonStyle::ubsWin40);
+        EXPECT_TRUE(s.ParentColor());
+    }
+    // The handlers arrive: each button calls its own.
+    Show();
+    Get<TEclSpeedButton>("ExitButton").Click();
+    Get<TEclSpeedButton>("AboutButton").Click();
+    Get<TEclSpeedButton>("HelpButton").Click();
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"ExitButtonClick ExitButton", "AboutButtonClick AboutButton",
+                                                      "HelpButtonClick HelpButton"}));
+}
+
+TEST_F(MainWindowValues, GrabButtonReceivesEveryStoredValue) {
+    Load(kMainWindowControls);
+    auto& b = Get<TEclButton>("EclButton1");
+    EXPECT_EQ(b.BoundsRect(), fw::Rect::FromBounds(20, 224, 205, 45));
+    EXPECT_EQ(b.Caption(), "GRAB CENTRAL INVENTORY");
+    EXPECT_FALSE(b.ParentFont());
+    EXPECT_EQ(b.Font(), Font("MS Sans Serif", -11, DEFAULT_CHARSET, {fw::FontStyle::fsBold}));
+    EXPECT_EQ(b.TabOrder(), 0);
+    EXPECT_TRUE(b.TabStop());
+    EXPECT_TRUE(b.ParentColor());
+    EXPECT_EQ(b.GetColor(), fw::Color{0x0080FFFF}) << "the face takes the window's colour";
+    EXPECT_EQ(b.Face().ButtonLayout().Alignment(), TEclAlignment::agCenter);
+    EXPECT_EQ(b.Face().ButtonLayout().Spacing(), 2);
+    Show();
+    Click(b.Handle(), 10, 10);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"EclButton1Click EclButton1"}));
+}
+
+TEST_F(MainWindowValues, RadioGroupReceivesEveryStoredValue) {
+    Load(kMainWindowControls);
+    const auto& g = Get<TEclRadioGroup>("EclRadioGroup1");
+    EXPECT_EQ(g.BoundsRect(), fw::Rect::FromBounds(20, 128, 205, 81));
+    EXPECT_EQ(g.Bevel().Mode(), TEclBevelMode::bmWindows);
+    EXPECT_EQ(g.Bevel().Extent(), 2) << "the group draws its own frame";
+    EXPECT_EQ(g.BtnAlignment().Alignment(), TEclAlignment::agCenterLeft);
+    EXPECT_EQ(g.BtnAlignment().Spacing(), 5);
+    EXPECT_EQ(g.Caption(), "SELECT OS TYPE");
+    EXPECT_EQ(g.CaptionOffset(), 10);
+    EXPECT_FALSE(g.CaptionParentFont());
+    EXPECT_EQ(g.CaptionFont(), Font("MS Sans Serif", -16, DEFAULT_CHARSET, {fw::FontStyle::fsBold}));
+    EXPECT_EQ(g.Items(), (std::vector<std::string>{"32 Bit Operating System", "64 Bit Operating System"}));
+    EXPECT_EQ(g.ItemIndex(), 0);
+    EXPECT_EQ(g.TabOrder(), 6);
+    // Defaults that the stored values rely on.
+    EXPECT_EQ(g.Alignment(), TEclGroupCaptionAlign::gcaTopLeft);
+    EXPECT_EQ(g.Columns(), 1);
+    EXPECT_EQ(g.ItemOffset(), 4);
+    EXPECT_TRUE(g.ParentColor());
+    EXPECT_TRUE(g.ParentFont());
+    EXPECT_EQ(g.Font(), form_.Font()) << "the items use the window's font";
+    EXPECT_TRUE(form_.clicks.empty()) << "reading the stored selection raises no click";
+}
+
+TEST_F(MainWindowValues, CaptionFontFollowsTheParentUntilSetDirectly) {
+    Load(R"(
+  object G: TEclRadioGroup
+    Caption = 'Group'
+  end
+)");
+    auto& g = Get<TEclRadioGroup>("G");
+    EXPECT_TRUE(g.CaptionParentFont());
+    EXPECT_EQ(g.CaptionFont(), form_.Font());
+    fw::FontSpec big = g.CaptionFont();
+    big.height = -16;
+    g.SetCaptionFont(big);
+    EXPECT_FALSE(g.CaptionParentFont());
+    EXPECT_EQ(g.CaptionFont().height, -16);
+}
+
+}  // namespace
