@@ -1,0 +1,375 @@
+#include "about/AboutDlg_win.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "about/AboutForm_win.h"
+#include "about/AboutLayout.h"
+#include "controls/Button_win.h"
+#include "controls/PartPublisher.h"
+#include "controls/SimpleLabel_win.h"
+#include "framework/Application_win.h"
+
+namespace {
+
+// The dialog is designed at this density.
+constexpr int kPixelsPerInch = 96;
+
+// Texts the dialog shows besides the component's own.
+constexpr const char* kInfoCaptionPrefix = "Info ";
+constexpr const char* kMemoryCaption = "Available Memory:";
+constexpr const char* kPlatformCaption = "Platform, CPU:";
+constexpr const char* kOrCompatible = "or compatible";
+constexpr const char* kDefaultCopyright = "Copyright (C) ";
+
+// A simple label as the text column places it.
+class ColumnLabel final : public about::PlacedLabel {
+public:
+    explicit ColumnLabel(TEclSimpleLabel& label) : label_(label) {}
+    void SetText(const std::string& text) override { label_.SetCaption(text); }
+    int MeasuredHeight() const override { return label_.Height(); }
+    void SetBounds(int left, int top, int width, int height) override { label_.SetBounds(left, top, width, height); }
+
+private:
+    TEclSimpleLabel& label_;
+};
+
+fw::FontSpec DialogFont() { return fw::FontSpec{"MS Sans Serif", -11, 1, fw::clWindowText, {}}; }
+
+// A point size as a font height in pixels (negative: the character height).
+int PointsToHeight(int points) { return -((points * kPixelsPerInch + 36) / 72); }
+
+TEclSimpleLabel& AddLabel(about::AboutForm& form, const std::string& name = {}) {
+    auto& label = form.Create<TEclSimpleLabel>();
+    label.SetParent(&form);
+    if (!name.empty()) {
+        label.SetName(name);
+        // A new label shows its name until it gets a text of its own.
+        label.SetCaption(name);
+    }
+    label.SetMultiLine(true);
+    label.SetShowAccelChar(false);
+    return label;
+}
+
+TEclSimpleLabel& AddLink(about::AboutForm& form, about::LinkOpener& opener) {
+    TEclSimpleLabel& label = AddLabel(form);
+    fw::FontSpec font = DialogFont();
+    font.color = fw::Color{0xFF0000};
+    font.style.Include(fw::FontStyle::fsUnderline);
+    label.SetParentFont(false);
+    label.SetFont(font);
+    label.SetJumpMode(TEclJumpModes::jmInternet);
+    label.SetOnClick([&label, &opener](fw::Component&) {
+        if (label.JumpMode() == TEclJumpModes::jmNone) return;
+        fw::FontSpec visited = label.Font();
+        visited.color = label.ActiveColor();
+        label.SetFont(visited);
+        std::string target = label.Jump();
+        if (about::IsBlank(target)) {
+            target = label.Caption();
+            if (target.find('@') != std::string::npos) target = "mailto:" + target;
+        }
+        if (!opener.Open(target)) {
+            label.SetJumpMode(TEclJumpModes::jmNone);
+            label.SetEnabled(false);
+        }
+    });
+    return label;
+}
+
+HICON ApplicationIcon() {
+    if (fw::Application::Exists() && fw::Application::Instance().Icon()) return fw::Application::Instance().Icon();
+    // A shared system icon: nothing to destroy.
+    return ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+}
+
+std::string ApplicationTitle() {
+    return fw::Application::Exists() ? fw::Application::Instance().Title() : std::string();
+}
+
+int ClientWidthOf(about::AboutForm& form) {
+    RECT client{};
+    ::GetClientRect(form.Handle(), &client);
+    return client.right - client.left;
+}
+
+// Ends the modal run with the button's result.
+void CloseOnClick(about::AboutForm& form, TEclButton& button) {
+    button.SetOnClick([&form, &button](fw::Component&) { form.SetModalResult(button.ModalResult()); });
+}
+
+// Clears the component's reference to the shown dialog however the run ends.
+class ShownDialog {
+public:
+    ShownDialog(about::AboutForm*& ref, about::AboutForm& dialog) : ref_(ref) { ref_ = &dialog; }
+    ~ShownDialog() { ref_ = nullptr; }
+    ShownDialog(const ShownDialog&) = delete;
+    ShownDialog& operator=(const ShownDialog&) = delete;
+
+private:
+    about::AboutForm*& ref_;
+};
+
+}  // namespace
+
+TEclAboutDlg::TEclAboutDlg(fw::Component* owner) : fw::Component(owner) {}
+
+TEclAboutDlg::~TEclAboutDlg() = default;
+
+const fw::ClassInfo& TEclAboutDlg::StaticClass() {
+    static const fw::ClassInfo info = [] {
+        using C = TEclAboutDlg;
+        fw::ClassInfo ci("TEclAboutDlg", nullptr, [](fw::Component* owner) { return std::make_unique<C>(owner); });
+        ecl::Publish<C>(ci)
+            .Property<std::string>("About", &C::About, &C::SetAbout)
+            .Property<std::string>("Appname", &C::Appname, &C::SetAppname)
+            .Property<int>("AppNameSize", &C::AppNameSize, &C::SetAppNameSize)
+            .Property<bool>("CaptionFill", &C::CaptionFill, &C::SetCaptionFill)
+            .Property<std::string>("CaptionTitle", &C::CaptionTitle, &C::SetCaptionTitle)
+            .Property<std::string>("Copyright", &C::Copyright, &C::SetCopyright)
+            .Property<bool>("CtlXP", &C::CtlXP, &C::SetCtlXP)
+            .Property<int>("Colors", &C::Colors, &C::SetColors)
+            .Property<std::string>("CustomButton", &C::CustomButton, &C::SetCustomButton)
+            .Property<std::string>("Description", &C::Description, &C::SetDescription)
+            .Property<TEclDlgEffect>("Effect", &C::Effect, &C::SetEffect)
+            .Property<std::string>("EMail", &C::EMail, &C::SetEMail)
+            .Property<std::vector<std::string>>("Hints", &C::Hints, &C::SetHints)
+            .Property<int>("ImageIndex", &C::ImageIndex, &C::SetImageIndex)
+            .Property<int>("ListIndex", &C::ListIndex, &C::SetListIndex)
+            .Property<TEclAboutIconStyle>("IconStyle", &C::IconStyle, &C::SetIconStyle)
+            .Property<std::string>("Jump", &C::Jump, &C::SetJump)
+            .Property<TEclDlgPosition>("Position", &C::Position, &C::SetPosition)
+            .Property<TEclDlgPosRel>("RelatePos", &C::RelatePos, &C::SetRelatePos)
+            .Property<bool>("ShowHints", &C::ShowHints, &C::SetShowHints)
+            .Property<TEclAboutStyle>("Style", &C::Style, &C::SetStyle)
+            .Property<bool>("UseDefault", &C::UseDefault, &C::SetUseDefault)
+            .Property<bool>("UseResInfo", &C::UseResInfo, &C::SetUseResInfo)
+            .Property<TEclAboutVersionStyle>("UseResVersionInfoStyle", &C::UseResVersionInfoStyle,
+                                             &C::SetUseResVersionInfoStyle)
+            .Property<std::string>("Version", &C::Version, &C::SetVersion);
+        fw::ClassBuilder<C>(ci)
+            .Event("OnCustomize", [](C& c, fw::NotifyEvent e) { c.SetOnCustomize(std::move(e)); })
+            .Event("OnCustomClick", [](C& c, fw::NotifyEvent e) { c.SetOnCustomClick(std::move(e)); });
+        return ci;
+    }();
+    return info;
+}
+
+void TEclAboutDlg::SetCaptionTitle(std::string value) {
+    if (value == captionTitle_) return;
+    captionTitle_ = std::move(value);
+    if (dialog_) dialog_->SetCaption(captionTitle_);
+}
+
+void TEclAboutDlg::SetColors(int value) {
+    if (value < 0 || value > 255) fw::ThrowBadValue("Colors must lie between 0 and 255");
+    colors_ = value;
+}
+
+std::string TEclAboutDlg::ReadVersionInfo(about::VersionItem item) const {
+    return about::ReadVersionInfo(item, *versionApi_, fw::Application::ExeName());
+}
+
+bool TEclAboutDlg::Execute() {
+    if (style_ == TEclAboutStyle::bsStandard) {
+        about::TextSources sources;
+        sources.useResInfo = useResInfo_;
+        sources.applicationTitle = ApplicationTitle();
+        if (useResInfo_ && about::IsBlank(appname_))
+            sources.resProductName = ReadVersionInfo(about::VersionItem::ProductName);
+        return ShowStandardAbout(nullptr, about::NameText(appname_, sources));
+    }
+    BuildAboutForm(nullptr);
+    return true;
+}
+
+bool TEclAboutDlg::ShowStandardAbout(HWND anchor, const std::string& nameText) {
+    std::string app = captionTitle_.empty() ? nameText : nameText + "#" + captionTitle_;
+    std::string other = copyright_;
+    // The platform copies at most 255 characters of each.
+    app.resize(std::min<std::size_t>(app.size(), 255));
+    other.resize(std::min<std::size_t>(other.size(), 255));
+    const HICON icon = icon_ ? icon_.Get() : ApplicationIcon();
+    return ::ShellAboutA(anchor, app.c_str(), other.c_str(), icon) != FALSE;
+}
+
+void TEclAboutDlg::BuildAboutForm(HWND anchor) {
+    // A. The texts.
+    about::TextSources sources;
+    sources.useResInfo = useResInfo_;
+    sources.useDefault = useDefault_;
+    sources.applicationTitle = ApplicationTitle();
+    sources.defaultCopyright = kDefaultCopyright;
+    if (useResInfo_) {
+        sources.resProductName = ReadVersionInfo(about::VersionItem::ProductName);
+        sources.resLegalCopyright = ReadVersionInfo(about::VersionItem::LegalCopyright);
+        sources.resFileDescription = ReadVersionInfo(about::VersionItem::FileDescription);
+        sources.resVersion = ReadVersionInfo(about::ItemForStyle(useResVersionInfoStyle_));
+    }
+    const std::string nameText = about::NameText(appname_, sources);
+    const std::string copyrightText = about::CopyrightText(copyright_, sources);
+
+    // B. The window and its parts; all of them go with the window, also when an exception passes.
+    auto form = std::make_unique<about::AboutForm>(nullptr);
+    form->SetFont(DialogFont());
+    form->SetPosition(fw::FormPosition::poDesigned);
+
+    auto& image = form->Create<about::AboutIcon>();
+    image.SetParent(form.get());
+    image.SetBounds(15, 7, 105, 105);
+
+    auto& ok = form->Create<TEclButton>();
+    ok.SetParent(form.get());
+    ok.SetBounds(0, 0, 75, 25);
+    ok.SetCaption("OK");
+    ok.SetModalResult(IDOK);
+    ok.SetDefault(true);
+    ok.SetCancel(true);
+    ok.SetTabOrder(0);
+    CloseOnClick(*form, ok);
+    form->SetDefaultButton(&ok);
+    form->SetCancelButton(&ok);
+
+    auto& custom = form->Create<TEclButton>();
+    custom.SetParent(form.get());
+    custom.SetBounds(0, 0, 75, 25);
+    custom.SetTabOrder(1);
+    custom.SetVisible(false);
+
+    auto& separator = form->Create<about::AboutSeparator>();
+    separator.SetParent(form.get());
+    separator.SetBounds(96, 181, 153, 3);
+
+    TEclSimpleLabel& name = AddLabel(*form);
+    name.SetBounds(93, 18, name.Width(), name.Height());
+    name.SetParentFont(false);
+    fw::FontSpec nameFont = DialogFont();
+    nameFont.name = "Arial";
+    nameFont.style.Include(fw::FontStyle::fsBold);
+    nameFont.height = PointsToHeight(appNameSize_);
+    name.SetFont(nameFont);
+    name.Font3D().SetStyle(TEclThreeDStyle::tdSunken);
+
+    TEclSimpleLabel& version = AddLabel(*form);
+    fw::FontSpec bold = DialogFont();
+    bold.style.Include(fw::FontStyle::fsBold);
+    version.SetParentFont(false);
+    version.SetFont(bold);
+    TEclSimpleLabel& description = AddLabel(*form);
+    TEclSimpleLabel& copyright = AddLabel(*form);
+    TEclSimpleLabel& infoCaption = AddLabel(*form, "lblinfo1");
+    TEclSimpleLabel& infoValue = AddLabel(*form, "lblinfo2");
+    TEclSimpleLabel& web = AddLink(*form, *linkOpener_);
+    TEclSimpleLabel& email = AddLink(*form, *linkOpener_);
+
+    HICON icon = nullptr;
+    if (iconStyle_ != TEclAboutIconStyle::isNone) icon = icon_ ? icon_.Get() : ApplicationIcon();
+
+    // C. The icon area and the start of the text column.
+    form->SetBounds(form->Left(), form->Top(), about::ScaleToPpi(about::OuterWidthFor(iconStyle_), kPixelsPerInch),
+                    form->Height());
+    const int clientWidth = ClientWidthOf(*form);
+    if (iconStyle_ == TEclAboutIconStyle::isStandard) {
+        image.SetBounds(13, image.Top(), image.Width(), image.Height());
+        image.SetIcon(icon);
+    } else if (iconStyle_ == TEclAboutIconStyle::isNone) {
+        image.SetVisible(false);
+    } else {
+        // The framed, shadowed enlargement is still to come; the icon shows at its own size.
+        image.SetIcon(icon);
+    }
+    about::IconArea area =
+        about::IconAreaFor(iconStyle_, clientWidth, image.Left() + image.Width(), image.Top() + image.Height());
+    about::LayoutCursor cursor = area.cursor;
+    name.SetBounds(cursor.x, area.nameTop, cursor.w, 0);
+    ColumnLabel nameColumn(name);
+    about::PlaceLabel(cursor, clientWidth, nameColumn, nameText, 10);
+    cursor.y = std::max(cursor.y, area.minYAfterName);
+    for (TEclSimpleLabel* label : {&version, &description, &copyright})
+        label->SetBounds(label->Left(), label->Top(), cursor.w, label->Height());
+
+    // E. The text column.
+    ColumnLabel versionColumn(version), descriptionColumn(description), copyrightColumn(copyright), webColumn(web),
+        emailColumn(email);
+    about::ColumnTexts texts;
+    texts.version = about::VersionLine(version_, sources);
+    texts.description = description_;
+    texts.useResInfo = useResInfo_;
+    texts.resDescription = sources.resFileDescription;
+    texts.copyright = copyrightText;
+    texts.jump = jump_;
+    texts.email = email_;
+    const about::ColumnResult column = about::LayOutTextColumn(
+        cursor, clientWidth, {versionColumn, descriptionColumn, copyrightColumn, webColumn, emailColumn}, texts);
+    web.SetVisible(column.webVisible);
+    email.SetVisible(column.emailVisible);
+    separator.SetBounds(column.separator.left, column.separator.top, column.separator.width, column.separator.height);
+    cursor.w = about::ScaleToPpi(150, kPixelsPerInch);
+
+    // F. System information, the buttons and the height.
+    const about::MachineFacts facts = machineApi_->Query();
+    if (facts.ntPlatform) {
+        ColumnLabel captionColumn(infoCaption), valueColumn(infoValue);
+        about::PlaceLabel(cursor, clientWidth, captionColumn,
+                          about::SystemInfoCaption(kMemoryCaption, kPlatformCaption), 0);
+        cursor.x += infoCaption.Width();
+        about::PlaceLabel(cursor, clientWidth, valueColumn, about::SystemInfoValue(facts, kOrCompatible), 0);
+    }
+    cursor.y += std::max(infoCaption.Height(), infoValue.Height()) + 24;
+    ok.SetBounds(clientWidth - ok.Width() - 6, cursor.y, ok.Width(), ok.Height());
+    custom.SetBounds(ok.Left() - custom.Width() - 6, cursor.y, custom.Width(), custom.Height());
+    form->SetClientSize(clientWidth, ok.Top() + ok.Height() + 6);
+
+    const std::string defaultCaption = about::DefaultCaption(kInfoCaptionPrefix, sources.applicationTitle);
+    ShowAboutForm(*form, anchor, defaultCaption);
+}
+
+fw::Rect TEclAboutDlg::ReferenceRect(HWND anchor) const {
+    const fw::Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    auto windowRect = [&screen](HWND hwnd) {
+        RECT r{};
+        if (!hwnd || !::GetWindowRect(hwnd, &r)) return screen;
+        return fw::Rect{r.left, r.top, r.right, r.bottom};
+    };
+    if (anchor) return windowRect(anchor);
+    switch (relatePos_) {
+        case TEclDlgPosRel::brScreen: return screen;
+        case TEclDlgPosRel::brScreenWorkArea: {
+            RECT work{};
+            if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return screen;
+            return fw::Rect{work.left, work.top, work.right, work.bottom};
+        }
+        case TEclDlgPosRel::brMainForm: {
+            fw::Form* main = fw::Application::Exists() ? fw::Application::Instance().MainForm() : nullptr;
+            return windowRect(main && main->HandleAllocated() ? main->Handle() : nullptr);
+        }
+        case TEclDlgPosRel::brActiveWindow: return windowRect(::GetActiveWindow());
+    }
+    return screen;
+}
+
+int TEclAboutDlg::ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std::string& defaultCaption) {
+    const ShownDialog shown(dialog_, dialog);
+    dialog.SetCaption(captionTitle_.empty() ? defaultCaption : captionTitle_);
+
+    const std::vector<fw::Control*>& controls = dialog.Controls();
+    auto custom = std::find_if(controls.begin(), controls.end(), [](fw::Control* c) {
+        auto* button = dynamic_cast<TEclButton*>(c);
+        return button && button->TabOrder() == 1;
+    });
+    if (!customButton_.empty() && custom != controls.end()) {
+        (*custom)->SetCaption(customButton_);
+        (*custom)->SetVisible(true);
+        if (onCustomClick_) (*custom)->SetOnClick(onCustomClick_);
+    }
+
+    const ecl::DialogOrigin origin = ecl::PlaceDialog(ReferenceRect(anchor), dialog.Width(), dialog.Height(), position_,
+                                                      ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    dialog.SetBounds(origin.x, origin.y, dialog.Width(), dialog.Height());
+
+    if (onCustomize_) onCustomize_(dialog);
+    return dialog.ShowModal();
+}

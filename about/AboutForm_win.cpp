@@ -1,0 +1,131 @@
+#include "about/AboutForm_win.h"
+
+#include <vector>
+
+#include "controls/Button_win.h"
+#include "framework/Application_win.h"
+
+namespace about {
+
+namespace {
+
+// Disables the thread's enabled, visible top-level windows (except the dialog) and enables them
+// again when it goes out of scope.
+class DisabledWindows {
+public:
+    explicit DisabledWindows(HWND except) : except_(except) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+        for (HWND hwnd : windows_) ::EnableWindow(hwnd, FALSE);
+    }
+    ~DisabledWindows() {
+        for (HWND hwnd : windows_)
+            if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+private:
+    static BOOL CALLBACK Collect(HWND hwnd, LPARAM self) noexcept {
+        auto* me = reinterpret_cast<DisabledWindows*>(self);
+        if (hwnd != me->except_ && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) me->windows_.push_back(hwnd);
+        return TRUE;
+    }
+
+    HWND except_;
+    std::vector<HWND> windows_;
+};
+
+HWND OwnerWindow() {
+    if (HWND active = ::GetActiveWindow()) return active;
+    if (!fw::Application::Exists()) return nullptr;
+    fw::Application& app = fw::Application::Instance();
+    if (fw::Form* main = app.MainForm(); main && main->HandleAllocated()) return main->Handle();
+    return app.Handle();
+}
+
+bool Usable(const TEclButton* button) { return button && button->Visible() && button->Enabled(); }
+
+}  // namespace
+
+AboutForm::AboutForm(fw::Component* owner) : fw::Form(owner) {
+    SetBorderStyle(fw::FormBorderStyle::bsDialog);
+    SetBorderIcons({fw::BorderIcon::biSystemMenu});
+}
+
+void AboutForm::GetCreateParams(CreateParams& params) {
+    fw::Form::GetCreateParams(params);
+    params.parent = OwnerWindow();
+}
+
+LRESULT AboutForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) {
+        modalResult_ = IDCANCEL;
+        return 0;
+    }
+    return fw::Form::WndProc(msg, wParam, lParam);
+}
+
+bool AboutForm::DialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    const HWND hwnd = Handle();
+    if (msg.hwnd != hwnd && !::IsChild(hwnd, msg.hwnd)) return false;
+    const bool noModifier = !(::GetKeyState(VK_CONTROL) & 0x8000) && !(::GetKeyState(VK_MENU) & 0x8000);
+    if (!noModifier) return false;
+    switch (msg.wParam) {
+        case VK_RETURN:
+            if (!Usable(defaultButton_)) return false;
+            defaultButton_->Click();
+            return true;
+        case VK_ESCAPE:
+            if (!Usable(cancelButton_)) return false;
+            cancelButton_->Click();
+            return true;
+        case VK_TAB: return SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        default: return false;
+    }
+}
+
+int AboutForm::ShowModal() {
+    modalResult_ = 0;
+    const HWND hwnd = Handle();
+    {
+        const DisabledWindows disabled(hwnd);
+        Show();
+        MSG msg;
+        while (modalResult_ == 0) {
+            const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                modalResult_ = IDCANCEL;
+                break;
+            }
+            if (got == -1) {
+                modalResult_ = IDCANCEL;
+                break;
+            }
+            if (DialogKey(msg)) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        // The owner is enabled again before the dialog hides, so that it gets the activation back.
+    }
+    SetVisible(false);
+    return modalResult_;
+}
+
+void AboutIcon::SetIcon(HICON icon) {
+    if (icon == icon_) return;
+    icon_ = icon;
+    Invalidate();
+}
+
+void AboutIcon::Paint(fw::Canvas& canvas) {
+    if (icon_) ::DrawIconEx(canvas.Dc(), 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+void AboutSeparator::Paint(fw::Canvas& canvas) {
+    RECT r{0, 0, Width(), Height()};
+    ::DrawEdge(canvas.Dc(), &r, EDGE_ETCHED, BF_TOP);
+}
+
+}  // namespace about

@@ -1,0 +1,548 @@
+#include "browse/BrowseEdit_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "browse/BrowseEditLayout.h"
+#include "controls/Bevel_win.h"
+#include "controls/FxText_win.h"
+#include "controls/Glyph_win.h"
+#include "controls/PartPublisher.h"
+#include "framework/Handles_win.h"
+
+namespace ecl {
+
+// The button at the edit's right: a windowless child with the integrated face and the folder
+// glyph. It clicks when the mouse is released over it after a press on it.
+class BrowseButton : public fw::Control {
+public:
+    explicit BrowseButton(std::function<void()> onClick) : fw::Control(nullptr), onClick_(std::move(onClick)) {
+        SetColor(fw::clBtnFace);
+        // Picture 3 of the library's strip of eight: the yellow folder.
+        glyph_.LoadPicture("ECLBMPGLYPH", 2, 8);
+    }
+
+    ButtonState State() const {
+        if (!Enabled()) return ButtonState::Disabled;
+        return pressed_ ? ButtonState::Pushed : ButtonState::Up;
+    }
+
+    void MouseDown(int, int) override {
+        held_ = true;
+        SetPressed(true);
+    }
+    void MouseMove(int x, int y) override {
+        if (held_) SetPressed(ClientRect().Contains(x, y));
+    }
+    void MouseUp(int x, int y) override {
+        const bool click = held_ && ClientRect().Contains(x, y);
+        held_ = false;
+        SetPressed(false);
+        if (click && Enabled()) onClick_();
+    }
+
+    void Paint(fw::Canvas& canvas) override {
+        const fw::Rect r = ClientRect();
+        canvas.FillRect(r, GetColor());
+        if (pressed_) {
+            canvas.FrameRect(r, fw::clGray);
+        } else {
+            canvas.Frame3D(r, GetColor(), fw::clBlack);
+            canvas.Frame3D({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, fw::clWhite, fw::clGray);
+        }
+        const fw::Rect face{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+        const int shift = pressed_ ? 1 : 0;
+        glyph_.Draw(canvas.Dc(), face.left + (face.Width() - glyph_.CellWidth()) / 2 + shift,
+                    face.top + (face.Height() - glyph_.Height()) / 2 + shift, State());
+    }
+
+private:
+    void SetPressed(bool pressed) {
+        if (pressed == pressed_) return;
+        pressed_ = pressed;
+        Invalidate();
+    }
+
+    std::function<void()> onClick_;
+    TEclGlyph glyph_;
+    bool held_ = false;
+    bool pressed_ = false;
+};
+
+}  // namespace ecl
+
+namespace {
+
+class ScreenDc {
+public:
+    ScreenDc() : dc_(::GetDC(nullptr)) {}
+    ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+class ClipboardScope {
+public:
+    explicit ClipboardScope(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
+    ~ClipboardScope() {
+        if (open_) ::CloseClipboard();
+    }
+    ClipboardScope(const ClipboardScope&) = delete;
+    ClipboardScope& operator=(const ClipboardScope&) = delete;
+    bool Open() const { return open_; }
+
+private:
+    bool open_;
+};
+
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
+    ~GlobalLockScope() {
+        if (data_) ::GlobalUnlock(memory_);
+    }
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    const char* Text() const { return static_cast<const char*>(data_); }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+// The width of the flat (or sunken) window border outside the client area.
+int BorderWidth(bool windowsFrame, bool ctl3D) {
+    if (!windowsFrame) return 0;
+    return ::GetSystemMetrics(ctl3D ? SM_CXEDGE : SM_CXBORDER);
+}
+
+}  // namespace
+
+TEclBrowseEdit::TEclBrowseEdit(fw::Component* owner)
+    : fw::WinControl(owner),
+      caret_(static_cast<int>(::GetCaretBlinkTime())),
+      button_(std::make_unique<ecl::BrowseButton>([this] { ButtonClicked(); })),
+      chooser_(&ecl::ShellChooseFolder) {
+    SetTabStop(true);
+    SetColor(fw::clWindow);
+    // The window draws the Windows frame; the bevel itself takes no room.
+    bevel_.SetMode(TEclBevelMode::bmWindows);
+    bevel_.SetThemeSupport(true);
+    bevel_.SetOnChange([this] {
+        UpdateFrame();
+        AdjustSize();
+        LayoutButton();
+        Invalidate();
+    });
+    caret_.SetOnChange([this] {
+        if (caretVisible_ && caret_.BlinkRate() > 0) ::SetCaretBlinkTime(static_cast<UINT>(caret_.BlinkRate()));
+    });
+    button_->SetParent(this);
+    SetBounds(0, 0, 121, 21);
+    LayoutButton();
+}
+
+TEclBrowseEdit::~TEclBrowseEdit() {
+    // While this object is whole: the window gives back the caret and the blink time.
+    DestroyHandle();
+}
+
+const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
+    static const fw::ClassInfo info = [] {
+        using C = TEclBrowseEdit;
+        fw::ClassInfo ci("TEclBrowseEdit", &fw::WinControl::StaticClass(),
+                         [](fw::Component* owner) { return std::make_unique<C>(owner); });
+        ecl::Publish<C>(ci)
+            .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
+            .Property<int>("MaxLength", &C::MaxLength, &C::SetMaxLength)
+            .Property<TEclUserButtonStyle>("CustomButtonsStyle", &C::CustomButtonsStyle, &C::SetCustomButtonsStyle)
+            .Property<int>("CustomButtonWidth", &C::CustomButtonWidth, &C::SetCustomButtonWidth)
+            .Property<bool>("CustomButtonParentCtlXP", &C::CustomButtonParentCtlXP, &C::SetCustomButtonParentCtlXP)
+            .Property<TEclBrowseDlgOptions>("Options", &C::Options, &C::SetOptions)
+            .Property<std::string>("Path", &C::Path, &C::SetPath)
+            .Property<TEclSystemFolders>("StartFolder", &C::StartFolder, &C::SetStartFolder)
+            .Property<bool>("StartWithLast", &C::StartWithLast, &C::SetStartWithLast)
+            .Property<bool>("MinimizeName", &C::MinimizeName, &C::SetMinimizeName)
+            .Property<bool>("ReadOnly", &C::ReadOnly, &C::SetReadOnly);
+        ecl::PublishBevel(ecl::PublishPart<C>(
+            ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
+        ecl::PublishPart<C>(
+            ci, "Caret", [](auto& c) -> auto& { return c.Caret(); })
+            .template Property<int>("BlinkRate", &TEclCaret::BlinkRate, &TEclCaret::SetBlinkRate)
+            .template Property<TEclCaretStyles>("Style", &TEclCaret::Style, &TEclCaret::SetStyle);
+        fw::ClassBuilder<C>(ci)
+            .Event("OnChange", [](C& c, fw::NotifyEvent e) { c.SetOnChange(std::move(e)); })
+            .Event("OnDlgChange", [](C& c, fw::NotifyEvent e) { c.SetOnDlgChange(std::move(e)); })
+            .Event("OnBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBrowse(std::move(e)); });
+        return ci;
+    }();
+    return info;
+}
+
+// --- Properties ----------------------------------------------------------------------------------
+
+std::string TEclBrowseEdit::Path() const { return line_.Text(); }
+
+void TEclBrowseEdit::SetPath(std::string path) { SetText(std::move(path)); }
+
+void TEclBrowseEdit::SetAutoSize(bool on) {
+    if (on == autoSize_) return;
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void TEclBrowseEdit::SetCustomButtonWidth(int width) {
+    if (width == buttonWidth_ || width < 0) return;
+    buttonWidth_ = width;
+    AdjustSize();
+    LayoutButton();
+    ScrollToCaret();
+    Invalidate();
+}
+
+void TEclBrowseEdit::SetCustomButtonsStyle(TEclUserButtonStyle style) {
+    if (style == buttonsStyle_) return;
+    buttonsStyle_ = style;
+    Invalidate();
+}
+
+void TEclBrowseEdit::SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
+
+ecl::ButtonState TEclBrowseEdit::ButtonState() const { return button_->State(); }
+
+// --- Text ----------------------------------------------------------------------------------------
+
+void TEclBrowseEdit::SetText(std::string text) {
+    if (!line_.SetText(std::move(text), maxLength_)) return;
+    scroll_ = 0;
+    MoveSystemCaret();
+    Invalidate();
+    Changed();
+}
+
+void TEclBrowseEdit::Changed() {
+    if (!IsLoading() && onChange_) onChange_(*this);
+}
+
+// After an editing key: keeps the caret in view and repaints; `changed` says the text changed.
+void TEclBrowseEdit::Edited(bool changed) {
+    ScrollToCaret();
+    MoveSystemCaret();
+    Invalidate();
+    if (changed) Changed();
+}
+
+std::vector<int> TEclBrowseEdit::Edges() const {
+    const std::string& text = line_.Text();
+    std::vector<int> edges(text.size() + 1, 0);
+    if (text.empty()) return edges;
+    ScreenDc screen;
+    fw::SelectScope select(screen.Get(), fw::FontHandle(Font()));
+    SIZE size{};
+    ::GetTextExtentExPointA(screen.Get(), text.c_str(), static_cast<int>(text.size()), 0, nullptr, edges.data() + 1,
+                            &size);
+    return edges;
+}
+
+int TEclBrowseEdit::CaretX() const { return Edges()[line_.Caret()]; }
+
+void TEclBrowseEdit::ScrollToCaret() {
+    const std::vector<int> edges = Edges();
+    scroll_ = ecl::ScrollForText(scroll_, edges[line_.Caret()], edges.back(), TextArea().Width() - 2);
+}
+
+void TEclBrowseEdit::PlaceCaretAt(int x) {
+    const std::vector<int> edges = Edges();
+    line_.SetCaret(ecl::CaretIndexAt(edges, x - (TextArea().left + 1) + scroll_));
+    Edited(false);
+}
+
+void TEclBrowseEdit::OnKeyDown(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+        case VK_UP:
+            line_.Left();
+            Edited(false);
+            break;
+        case VK_RIGHT:
+        case VK_DOWN:
+            line_.Right();
+            Edited(false);
+            break;
+        case VK_HOME:
+            line_.Home();
+            Edited(false);
+            break;
+        case VK_END:
+            line_.End();
+            Edited(false);
+            break;
+        case VK_DELETE:
+            if (!readOnly_) Edited(line_.Delete());
+            break;
+        case VK_INSERT:
+            if (::GetKeyState(VK_SHIFT) & 0x8000) Paste();
+            break;
+        default: break;
+    }
+}
+
+void TEclBrowseEdit::OnChar(char c) {
+    constexpr char kBackspace = 0x08;
+    constexpr char kCtrlV = 0x16;
+    if (c == kBackspace) {
+        if (!readOnly_) Edited(line_.Backspace());
+    } else if (c == kCtrlV) {
+        Paste();
+    } else if (static_cast<unsigned char>(c) >= 32 && c != 0x7F) {
+        if (!readOnly_) Edited(line_.Insert(c, maxLength_));
+    }
+    // Other control characters (Enter, Escape, Ctrl+letters) do nothing here.
+}
+
+// Inserts the clipboard's text at the caret, up to its first line break.
+void TEclBrowseEdit::Paste() {
+    if (readOnly_) return;
+    std::string text;
+    {
+        ClipboardScope clipboard(Handle());
+        if (!clipboard.Open()) return;
+        GlobalLockScope lock(::GetClipboardData(CF_TEXT));
+        if (!lock.Text()) return;
+        text = lock.Text();
+    }
+    bool changed = false;
+    for (char c : text) {
+        if (c == '\r' || c == '\n') break;
+        if (static_cast<unsigned char>(c) < 32) continue;
+        changed = line_.Insert(c, maxLength_) || changed;
+    }
+    Edited(changed);
+}
+
+// --- Geometry ------------------------------------------------------------------------------------
+
+fw::Rect TEclBrowseEdit::Client() const {
+    const int border = BorderWidth(bevel_.Mode() == TEclBevelMode::bmWindows, Ctl3D());
+    return {0, 0, std::max(Width() - 2 * border, 0), std::max(Height() - 2 * border, 0)};
+}
+
+fw::Rect TEclBrowseEdit::TextArea() const {
+    const fw::Rect client = Client();
+    const int e = bevel_.Extent();
+    return ecl::BrowseTextArea({client.left + e, client.top + e, client.right - e, client.bottom - e}, 1, buttonWidth_);
+}
+
+fw::Rect TEclBrowseEdit::ButtonRect() const {
+    return ecl::BrowseButtonRect(TextArea(), 0, buttonWidth_, bevel_.Mode() == TEclBevelMode::bmWindows);
+}
+
+void TEclBrowseEdit::LayoutButton() {
+    const fw::Rect r = ButtonRect();
+    button_->SetBounds(r.left, r.top, r.Width(), r.Height());
+}
+
+int TEclBrowseEdit::TextHeight() const { return ecl::MeasureScreenText("Qp", Font(), DT_SINGLELINE | DT_NOPREFIX).cy; }
+
+void TEclBrowseEdit::AdjustSize() {
+    if (!autoSize_ || IsLoading()) return;
+    const int height = ecl::BrowseEditAutoHeight(TextHeight(), bevel_.Mode(), bevel_.Extent());
+    const int width = std::max(Width(), ecl::BrowseEditMinWidth(1, buttonWidth_));
+    SetBounds(Left(), Top(), width, height);
+}
+
+void TEclBrowseEdit::GetCreateParams(CreateParams& params) {
+    fw::WinControl::GetCreateParams(params);
+    if (bevel_.Mode() == TEclBevelMode::bmWindows) {
+        if (Ctl3D())
+            params.exStyle |= WS_EX_CLIENTEDGE;
+        else
+            params.style |= WS_BORDER;
+    }
+}
+
+// Gives an existing window the frame that the bevel mode and Ctl3D ask for now.
+void TEclBrowseEdit::UpdateFrame() {
+    if (!HandleAllocated()) return;
+    CreateParams params;
+    GetCreateParams(params);
+    HWND h = Handle();
+    const LONG_PTR style = ::GetWindowLongPtrA(h, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(h, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
+    ::SetWindowLongPtrA(h, GWL_STYLE, style | (params.style & WS_BORDER));
+    ::SetWindowLongPtrA(h, GWL_EXSTYLE, exStyle | (params.exStyle & WS_EX_CLIENTEDGE));
+    ::SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TEclBrowseEdit::Loaded() {
+    fw::WinControl::Loaded();
+    UpdateFrame();
+    AdjustSize();
+    LayoutButton();
+}
+
+void TEclBrowseEdit::FontChanged() {
+    AdjustSize();
+    if (caretCreated_) {
+        // A caret as high as the new font's text.
+        const bool visible = caretVisible_;
+        HideSystemCaret();
+        ::DestroyCaret();
+        ::CreateCaret(Handle(), nullptr, 1, TextHeight());
+        MoveSystemCaret();
+        if (visible) ShowSystemCaret();
+    }
+    ScrollToCaret();
+    fw::WinControl::FontChanged();
+}
+
+void TEclBrowseEdit::BoundsChanged() {
+    LayoutButton();
+    ScrollToCaret();
+    MoveSystemCaret();
+}
+
+void TEclBrowseEdit::EnabledChanged() {
+    button_->SetEnabled(Enabled());
+    fw::WinControl::EnabledChanged();
+}
+
+// --- Caret and focus -----------------------------------------------------------------------------
+
+void TEclBrowseEdit::ShowSystemCaret() {
+    if (!caretCreated_ || caretVisible_) return;
+    if (caret_.BlinkRate() > 0) ::SetCaretBlinkTime(static_cast<UINT>(caret_.BlinkRate()));
+    ::ShowCaret(Handle());
+    caretVisible_ = true;
+}
+
+void TEclBrowseEdit::HideSystemCaret() {
+    if (!caretVisible_) return;
+    ::HideCaret(Handle());
+    if (caret_.SystemBlinkRate() > 0) ::SetCaretBlinkTime(static_cast<UINT>(caret_.SystemBlinkRate()));
+    caretVisible_ = false;
+}
+
+void TEclBrowseEdit::MoveSystemCaret() {
+    if (!caretCreated_) return;
+    const fw::Rect area = TextArea();
+    ::SetCaretPos(area.left + 1 + CaretX() - scroll_, area.top + 1);
+}
+
+void TEclBrowseEdit::OnSetFocus() {
+    if (!::CreateCaret(Handle(), nullptr, 1, TextHeight())) return;
+    caretCreated_ = true;
+    MoveSystemCaret();
+    ShowSystemCaret();
+}
+
+void TEclBrowseEdit::OnKillFocus(HWND next) {
+    if (caretCreated_) {
+        HideSystemCaret();
+        ::DestroyCaret();
+        caretCreated_ = false;
+    }
+    // Moving on within the same window shows the beginning of the text again.
+    if (next && ::GetAncestor(next, GA_ROOT) == ::GetAncestor(Handle(), GA_ROOT)) {
+        line_.Home();
+        scroll_ = 0;
+        Invalidate();
+    }
+}
+
+// --- Browsing ------------------------------------------------------------------------------------
+
+void TEclBrowseEdit::Browse() {
+    if (!Focused() && CanFocus()) SetFocus();
+    if (!chooser_) return;
+    FolderRequest request;
+    request.owner = ::GetAncestor(Handle(), GA_ROOT);
+    request.options = options_;
+    request.startFolder = startFolder_;
+    if (startWithLast_ && !line_.Text().empty()) request.selected = line_.Text();
+    const std::optional<std::string> chosen = chooser_(request);
+    if (!chosen) return;
+    SetText(*chosen);
+    if (onDlgChange_) onDlgChange_(*this);
+}
+
+void TEclBrowseEdit::ButtonClicked() {
+    Browse();
+    if (onBrowse_) onBrowse_(*this);
+}
+
+// --- Painting and messages -----------------------------------------------------------------------
+
+void TEclBrowseEdit::Paint(fw::Canvas& canvas) {
+    if (bevel_.Extent() > 0) ecl::DrawBevel(canvas, bevel_, Client(), false);
+    const fw::Rect area = TextArea();
+    const fw::Rect inner{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+    if (inner.Width() <= 0 || inner.Height() <= 0 || line_.Text().empty()) return;
+    HDC dc = canvas.Dc();
+    fw::SaveDcScope save(dc);
+    ::IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    canvas.DrawText(line_.Text(), {inner.left - scroll_, inner.top, inner.right, inner.bottom},
+                    DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP, Font(),
+                    Enabled() ? Font().color : fw::clGrayText);
+}
+
+LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_PAINT: {
+            // The caret is hidden while the text is drawn under it.
+            const bool visible = caretVisible_;
+            HideSystemCaret();
+            const LRESULT result = fw::WinControl::WndProc(msg, wParam, lParam);
+            if (visible) ShowSystemCaret();
+            return result;
+        }
+        case WM_SETFOCUS: OnSetFocus(); return 0;
+        case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
+        case WM_DESTROY:
+            if (caretCreated_) {
+                HideSystemCaret();
+                ::DestroyCaret();
+                caretCreated_ = false;
+            }
+            break;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN: OnKeyDown(wParam); return 0;
+        case WM_CHAR: OnChar(static_cast<char>(wParam)); return 0;
+        case WM_LBUTTONDOWN: {
+            const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+            if (ButtonRect().Contains(x, y)) break;  // the button takes it
+            if (CanFocus() && !Focused()) SetFocus();
+            PlaceCaretAt(x);
+            return 0;
+        }
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT p{};
+                ::GetCursorPos(&p);
+                ::ScreenToClient(Handle(), &p);
+                const bool overButton = ButtonRect().Contains(p.x, p.y);
+                ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(overButton ? IDC_ARROW : IDC_IBEAM)));
+                return TRUE;
+            }
+            break;
+        // The window's text is the path, so that other programs can read and set it as an edit's.
+        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(line_.Text().size());
+        case WM_GETTEXT: {
+            if (wParam == 0 || lParam == 0) return 0;
+            const std::size_t n = std::min(line_.Text().size(), static_cast<std::size_t>(wParam) - 1);
+            char* out = reinterpret_cast<char*>(lParam);
+            std::copy_n(line_.Text().data(), n, out);
+            out[n] = '\0';
+            return static_cast<LRESULT>(n);
+        }
+        case WM_SETTEXT: SetText(lParam ? reinterpret_cast<const char*>(lParam) : ""); return TRUE;
+        default: break;
+    }
+    return fw::WinControl::WndProc(msg, wParam, lParam);
+}

@@ -1,0 +1,137 @@
+#pragma once
+// The folder browse edit: a single-line edit box drawn by itself, with a flat Windows border and a
+// browse button at its right that picks a folder into the text. Path is the text, exactly as
+// typed or chosen.
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "browse/BrowseTypes.h"
+#include "browse/Caret.h"
+#include "browse/EditLine.h"
+#include "browse/FolderChooser_win.h"
+#include "controls/Bevel.h"
+#include "controls/ButtonState.h"
+#include "framework/Control_win.h"
+
+namespace ecl {
+class BrowseButton;
+}
+
+class TEclBrowseEdit : public fw::WinControl {
+public:
+    explicit TEclBrowseEdit(fw::Component* owner);
+    ~TEclBrowseEdit() override;
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    // The edit's text, exactly as shown and typed: nothing added, removed or trimmed.
+    std::string Path() const;
+    // Sets the text: the caret goes to its start; OnChange fires when the text changed.
+    void SetPath(std::string path);
+
+    TEclBevel& Bevel() { return bevel_; }
+    const TEclBevel& Bevel() const { return bevel_; }
+    TEclCaret& Caret() { return caret_; }
+    const TEclCaret& Caret() const { return caret_; }
+
+    // With AutoSize the height follows the font ("Qp" height x 5 / 4, plus the frame).
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
+    int CustomButtonWidth() const { return buttonWidth_; }
+    void SetCustomButtonWidth(int width);
+    TEclUserButtonStyle CustomButtonsStyle() const { return buttonsStyle_; }
+    void SetCustomButtonsStyle(TEclUserButtonStyle style);
+    bool CustomButtonParentCtlXP() const { return buttonParentCtlXP_; }
+    void SetCustomButtonParentCtlXP(bool on) { buttonParentCtlXP_ = on; }
+    // Typing stops at MaxLength characters when it is positive; 0 is no limit.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on) { readOnly_ = on; }
+
+    TEclBrowseDlgOptions Options() const { return options_; }
+    void SetOptions(TEclBrowseDlgOptions options) { options_ = options; }
+    TEclSystemFolders StartFolder() const { return startFolder_; }
+    void SetStartFolder(TEclSystemFolders folder) { startFolder_ = folder; }
+    // With StartWithLast the chooser opens on the folder in the box.
+    bool StartWithLast() const { return startWithLast_; }
+    void SetStartWithLast(bool on) { startWithLast_ = on; }
+    bool MinimizeName() const { return minimizeName_; }
+    void SetMinimizeName(bool on) { minimizeName_ = on; }
+
+    void SetOnChange(fw::NotifyEvent handler) { onChange_ = std::move(handler); }
+    void SetOnDlgChange(fw::NotifyEvent handler) { onDlgChange_ = std::move(handler); }
+    void SetOnBrowse(fw::NotifyEvent handler) { onBrowse_ = std::move(handler); }
+
+    // The chooser the browse button runs; the shell's folder browser unless replaced.
+    void SetFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
+    // Runs the chooser and takes a confirmed folder into the text (the browse button's click).
+    virtual void Browse();
+
+    // Geometry in client coordinates: the text area and the browse button.
+    fw::Rect TextArea() const;
+    fw::Rect ButtonRect() const;
+    // The insertion point (a character index) and the horizontal scroll of the text in pixels.
+    std::size_t CaretPosition() const { return line_.Caret(); }
+    int ScrollOffset() const { return scroll_; }
+    ecl::ButtonState ButtonState() const;
+
+    void Paint(fw::Canvas& canvas) override;
+    void Loaded() override;
+
+protected:
+    void GetCreateParams(CreateParams& params) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void FontChanged() override;
+    void BoundsChanged() override;
+    void EnabledChanged() override;
+
+private:
+    void SetText(std::string text);
+    void Edited(bool changed);
+    void Changed();
+    void AdjustSize();
+    void LayoutButton();
+    void UpdateFrame();
+    fw::Rect Client() const;
+    std::vector<int> Edges() const;
+    int TextHeight() const;
+    int CaretX() const;
+    void ScrollToCaret();
+    void PlaceCaretAt(int x);
+    void OnKeyDown(WPARAM key);
+    void OnChar(char c);
+    void Paste();
+    void OnSetFocus();
+    void OnKillFocus(HWND next);
+    void ShowSystemCaret();
+    void HideSystemCaret();
+    void MoveSystemCaret();
+    void ButtonClicked();
+
+    ecl::EditLine line_;
+    TEclBevel bevel_;
+    TEclCaret caret_;
+    std::unique_ptr<ecl::BrowseButton> button_;
+    bool autoSize_ = false;
+    int buttonWidth_ = 18;
+    TEclUserButtonStyle buttonsStyle_ = TEclUserButtonStyle::ubsIntegrated;
+    bool buttonParentCtlXP_ = false;
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+    TEclBrowseDlgOptions options_ = kDefaultBrowseDlgOptions;
+    TEclSystemFolders startFolder_ = TEclSystemFolders::bfoDesktopExpanded;
+    bool startWithLast_ = false;
+    bool minimizeName_ = false;
+    int scroll_ = 0;
+    bool caretCreated_ = false;
+    bool caretVisible_ = false;
+    FolderChooser chooser_;
+    fw::NotifyEvent onChange_;
+    fw::NotifyEvent onDlgChange_;
+    fw::NotifyEvent onBrowse_;
+};

@@ -1,0 +1,70 @@
+#pragma once
+// The folder browser's option set and start folders, as the browse edit publishes them.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "framework/Set.h"
+
+enum class TEclBrowseDlgOption {
+    doBrowseForComputer,
+    doBrowseForPrinter,
+    doDontGoBelowDomain,
+    doReturnFileSysAncestors,
+    doReturnFileSysDirs,
+    doStatusText,
+    doShowFiles,
+    doAllowEdit,
+    doShowPath,
+    doEnableOK,
+};
+using TEclBrowseDlgOptions = fw::Set<TEclBrowseDlgOption>;
+std::span<const std::string_view> EnumNames(TEclBrowseDlgOption);
+
+inline constexpr TEclBrowseDlgOptions kDefaultBrowseDlgOptions{TEclBrowseDlgOption::doReturnFileSysDirs,
+                                                               TEclBrowseDlgOption::doShowPath};
+
+// Roots of the folder tree, each naming a shell special folder.
+enum class TEclSystemFolders {
+    bfoDesktop,
+    bfoDesktopExpanded,
+    bfoPrograms,
+    bfoControlPanel,
+    bfoPrinters,
+    bfoPersonal,
+    bfoFavorites,
+    bfoStartup,
+    bfoRecent,
+    bfoSendto,
+    bfoRecycleBin,
+    bfoStartMenu,
+    bfoDesktopDirectory,
+    bfoMyComputer,
+    bfoNetwork,
+    bfoNetworkNeighborhood,
+    bfoInternet,
+    bfoFonts,
+    bfoTemplates,
+    bfoCommonStartMenu,
+    bfoCommonPrograms,
+    bfoCommonStartup,
+    bfoCommonDesktopDirectory,
+    bfoAppData,
+    bfoPrintHood,
+    bfoAltStartup,
+    bfoCommonAltstartup,
+    bfoCommonFavorites,
+    bfoInternetChache,
+    bfoCookies,
+    bfoHistory,
+};
+std::span<const std::string_view> EnumNames(TEclSystemFolders);
+
+// The shell's BIF_* flag word for an option set.
+unsigned BrowseFlagWord(TEclBrowseDlgOptions options);
+// The shell special-folder identifier (CSIDL) a start folder names; bfoDesktopExpanded names none
+// and yields 0xFEFE, which no lookup resolves.
+int SpecialFolderId(TEclSystemFolders folder);
+// The text the shell reports for a path: up to its first zero byte, without leading or trailing
+// characters of code 32 or less.
+std::string TrimShellPath(std::string_view buffer);

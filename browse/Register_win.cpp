@@ -1,0 +1,6 @@
+#include "browse/Register_win.h"
+
+#include "browse/BrowseEdit_win.h"
+#include "framework/ClassInfo.h"
+
+void RegisterBrowseClasses() { fw::ClassRegistry::Register(TEclBrowseEdit::StaticClass()); }

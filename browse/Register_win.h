@@ -1,0 +1,3 @@
+#pragma once
+// Makes the browse edit known to stored descriptions.
+void RegisterBrowseClasses();

@@ -1,0 +1,50 @@
+#pragma once
+// The settings store carried by the main window. It holds where settings would live (a registry key
+// or an INI file) and nothing more: the program keeps no settings between runs, so nothing reads or
+// writes through it.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "framework/ClassInfo.h"
+
+enum class TEclIniTarget { itIniFile, itRegistry };
+std::span<const std::string_view> EnumNames(TEclIniTarget);
+
+enum class TEclRegRoot { rpClassesRoot, rpCurrentUser, rpLocalMachine, rpUsers, rpCurrentConfig };
+std::span<const std::string_view> EnumNames(TEclRegRoot);
+
+// What goes before the section names: nothing, the program's name, or a prefix of one's own.
+enum class TEclIniPrefix { ppNone, ppProgram, ppCustom };
+std::span<const std::string_view> EnumNames(TEclIniPrefix);
+
+class TEclIniCtrl : public fw::Component {
+public:
+    using fw::Component::Component;
+    static const fw::ClassInfo& StaticClass();
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+
+    TEclIniTarget Target() const { return target_; }
+    void SetTarget(TEclIniTarget target) { target_ = target; }
+    TEclRegRoot RegRoot() const { return regRoot_; }
+    void SetRegRoot(TEclRegRoot root) { regRoot_ = root; }
+    const std::string& RegPath() const { return regPath_; }
+    void SetRegPath(std::string path) { regPath_ = std::move(path); }
+    const std::string& IniFile() const { return iniFile_; }
+    void SetIniFile(std::string file) { iniFile_ = std::move(file); }
+    TEclIniPrefix IniPrefix() const { return iniPrefix_; }
+    void SetIniPrefix(TEclIniPrefix prefix) { iniPrefix_ = prefix; }
+    const std::string& CustomPrefix() const { return customPrefix_; }
+    void SetCustomPrefix(std::string prefix) { customPrefix_ = std::move(prefix); }
+
+private:
+    TEclIniTarget target_ = TEclIniTarget::itIniFile;
+    TEclRegRoot regRoot_ = TEclRegRoot::rpCurrentUser;
+    std::string regPath_;
+    std::string iniFile_;
+    TEclIniPrefix iniPrefix_ = TEclIniPrefix::ppNone;
+    std::string customPrefix_;
+};
+
+// Makes the settings store known to stored descriptions.
+void RegisterSettingsClasses();

@@ -1,0 +1,539 @@
+// The folder browse edit on a real form: stored values arrive, the text is edited from the
+// keyboard and the mouse exactly as typed, the height follows the font, it takes the focus in tab
+// order with its caret, and its button runs the folder chooser and takes the chosen folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browse/BrowseEdit_win.h"
+#include "browse/Register_win.h"
+#include "framework/Application_win.h"
+#include "framework/Form_win.h"
+#include "framework/StdControls_win.h"
+
+namespace {
+
+class BrowseTestForm : public fw::Form {
+public:
+    explicit BrowseTestForm(fw::Component* owner) : fw::Form(owner) {}
+    static const fw::ClassInfo& StaticClass() {
+        static const fw::ClassInfo info("TBrowseTestForm", &fw::Form::StaticClass());
+        return info;
+    }
+    const fw::ClassInfo& Class() const override { return StaticClass(); }
+    void Load(const char* text) { fw::LoadDescription(*this, fw::ParseDescription(text)); }
+};
+
+// One edit as the main window stores it, and one left at its defaults, narrower than its least width.
+constexpr const char* kDescription = R"(object BrowseForm: TBrowseTestForm
+  Left = 60
+  Top = 40
+  ClientWidth = 754
+  ClientHeight = 160
+  BorderStyle = bsDialog
+  object EclBrowseEdit1: TEclBrowseEdit
+    Left = 236
+    Top = 24
+    Width = 489
+    Height = 30
+    Bevel.Mode = bmWindows
+    Caret.BlinkRate = 530
+    Ctl3D = False
+    ParentCtl3D = False
+    AutoSize = True
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -13
+    Font.Name = 'MS Sans Serif'
+    Font.Style = []
+    ParentFont = False
+    TabOrder = 4
+    CustomButtonWidth = 18
+    Options = [doReturnFileSysDirs, doStatusText, doAllowEdit, doShowPath, doEnableOK]
+    Path = '\\ledger-01\tillora\BRIGHTWELL''S WHOLESALE'
+    StartWithLast = True
+  end
+  object EclBrowseEdit2: TEclBrowseEdit
+    Left = 236
+    Top = 80
+    Width = 40
+    AutoSize = True
+    TabOrder = 3
+  end
+end
+)";
+
+constexpr const char* kStoredPath = "\\\\ledger-01\\tillora\\BRIGHTWELL'S WHOLESALE";
+
+class BrowseEditTest : public testing::Test {
+protected:
+    void SetUp() override {
+        fw::ClassRegistry::Register(BrowseTestForm::StaticClass());
+        fw::RegisterFrameworkClasses();
+        RegisterBrowseClasses();
+        systemBlink_ = ::GetCaretBlinkTime();
+        form_.Load(kDescription);
+        edit_ = &form_.ComponentNamed<TEclBrowseEdit>("EclBrowseEdit1");
+        other_ = &form_.ComponentNamed<TEclBrowseEdit>("EclBrowseEdit2");
+    }
+    void TearDown() override { ::SetCaretBlinkTime(systemBlink_); }
+
+    void Type(TEclBrowseEdit& edit, const std::string& text) {
+        for (char c : text) ::SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    void Key(TEclBrowseEdit& edit, WPARAM key, int times = 1) {
+        for (int i = 0; i < times; ++i) ::SendMessageA(edit.Handle(), WM_KEYDOWN, key, 1);
+    }
+    void Click(TEclBrowseEdit& edit, int x, int y) {
+        ::SendMessageA(edit.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageA(edit.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+    void ClickButton(TEclBrowseEdit& edit) {
+        const fw::Rect b = edit.ButtonRect();
+        Click(edit, (b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    }
+    // The width of a text in the edit's font, as the platform measures it.
+    static int TextWidth(TEclBrowseEdit& edit, const std::string& text) {
+        HDC dc = ::GetDC(edit.Handle());
+        HGDIOBJ old = ::SelectObject(dc, fw::FontHandle(edit.Font()));
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(edit.Handle(), dc);
+        return size.cx;
+    }
+    static int FontHeight(const fw::FontSpec& font) {
+        HDC dc = ::GetDC(nullptr);
+        HGDIOBJ old = ::SelectObject(dc, fw::FontHandle(font));
+        TEXTMETRICA tm{};
+        ::GetTextMetricsA(dc, &tm);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(nullptr, dc);
+        return tm.tmHeight;
+    }
+
+    fw::Application app_;
+    BrowseTestForm form_{nullptr};
+    TEclBrowseEdit* edit_ = nullptr;
+    TEclBrowseEdit* other_ = nullptr;
+    UINT systemBlink_ = 0;
+};
+
+// --- Stored values -------------------------------------------------------------------------------
+
+TEST_F(BrowseEditTest, EveryStoredValueArrives) {
+    EXPECT_EQ(edit_->Path(), kStoredPath);
+    EXPECT_EQ(edit_->Bevel().Mode(), TEclBevelMode::bmWindows);
+    EXPECT_EQ(edit_->Caret().BlinkRate(), 530);
+    EXPECT_FALSE(edit_->Ctl3D());
+    EXPECT_FALSE(edit_->ParentCtl3D());
+    EXPECT_TRUE(edit_->AutoSize());
+    EXPECT_FALSE(edit_->ParentFont());
+    EXPECT_EQ(edit_->Font().name, "MS Sans Serif");
+    EXPECT_EQ(edit_->Font().height, -13);
+    EXPECT_EQ(edit_->Font().charset, DEFAULT_CHARSET);
+    EXPECT_EQ(edit_->Font().color, fw::clWindowText);
+    EXPECT_TRUE(edit_->Font().style.Empty());
+    EXPECT_EQ(edit_->TabOrder(), 4);
+    EXPECT_EQ(edit_->CustomButtonWidth(), 18);
+    EXPECT_EQ(edit_->Options(),
+              (TEclBrowseDlgOptions{TEclBrowseDlgOption::doReturnFileSysDirs, TEclBrowseDlgOption::doStatusText,
+                                    TEclBrowseDlgOption::doAllowEdit, TEclBrowseDlgOption::doShowPath,
+                                    TEclBrowseDlgOption::doEnableOK}));
+    EXPECT_TRUE(edit_->StartWithLast());
+    EXPECT_EQ(edit_->Left(), 236);
+    EXPECT_EQ(edit_->Top(), 24);
+    EXPECT_EQ(edit_->Width(), 489);
+    EXPECT_EQ(edit_->Parent(), &form_);
+    // The caret waits at the start of the stored path.
+    EXPECT_EQ(edit_->CaretPosition(), 0u);
+}
+
+TEST_F(BrowseEditTest, WhatIsNotStoredKeepsItsDefault) {
+    EXPECT_EQ(other_->Path(), "");
+    EXPECT_EQ(other_->Bevel().Mode(), TEclBevelMode::bmWindows);
+    EXPECT_EQ(other_->Caret().BlinkRate(), static_cast<int>(systemBlink_));
+    EXPECT_EQ(other_->Options(),
+              (TEclBrowseDlgOptions{TEclBrowseDlgOption::doReturnFileSysDirs, TEclBrowseDlgOption::doShowPath}));
+    EXPECT_EQ(other_->StartFolder(), TEclSystemFolders::bfoDesktopExpanded);
+    EXPECT_FALSE(other_->StartWithLast());
+    EXPECT_FALSE(other_->MinimizeName());
+    EXPECT_FALSE(other_->ReadOnly());
+    EXPECT_EQ(other_->MaxLength(), 0);
+    EXPECT_EQ(other_->CustomButtonWidth(), 18);
+    EXPECT_EQ(other_->CustomButtonsStyle(), TEclUserButtonStyle::ubsIntegrated);
+    EXPECT_FALSE(other_->CustomButtonParentCtlXP());
+    EXPECT_TRUE(other_->TabStop());
+    EXPECT_EQ(other_->GetColor(), fw::clWindow);
+    EXPECT_TRUE(other_->ParentFont());
+}
+
+TEST_F(BrowseEditTest, EveryPublishedPropertyIsReachableByName) {
+    TEclBrowseEdit& e = *other_;
+    e.SetProperty("Path", fw::ValueTraits<std::string>::To("D:\\Counts\\ "));
+    e.SetProperty("StartFolder", fw::EnumValue(EnumNames(TEclSystemFolders{}), 13));
+    e.SetProperty("MinimizeName", fw::ValueTraits<bool>::To(true));
+    e.SetProperty("ReadOnly", fw::ValueTraits<bool>::To(true));
+    e.SetProperty("MaxLength", fw::ValueTraits<int>::To(64));
+    e.SetProperty("CustomButtonsStyle", fw::EnumValue(EnumNames(TEclUserButtonStyle{}), 2));
+    e.SetProperty("CustomButtonParentCtlXP", fw::ValueTraits<bool>::To(true));
+    e.SetProperty("Caret.Style", fw::EnumValue(EnumNames(TEclCaretStyles{}), 1));
+    e.SetProperty("Bevel.Mode", fw::EnumValue(EnumNames(TEclBevelMode{}), 0));
+    EXPECT_EQ(e.Path(), "D:\\Counts\\ ");
+    EXPECT_EQ(e.StartFolder(), TEclSystemFolders::bfoMyComputer);
+    EXPECT_TRUE(e.MinimizeName());
+    EXPECT_TRUE(e.ReadOnly());
+    EXPECT_EQ(e.MaxLength(), 64);
+    EXPECT_EQ(e.CustomButtonsStyle(), TEclUserButtonStyle::ubsClassic);
+    EXPECT_TRUE(e.CustomButtonParentCtlXP());
+    EXPECT_EQ(e.Caret().Style(), TEclCaretStyles::csBlock);
+    EXPECT_EQ(e.Bevel().Mode(), TEclBevelMode::bmCustom);
+    // Reading back by name gives the stored forms.
+    EXPECT_EQ(edit_->GetProperty("Path").text, kStoredPath);
+    EXPECT_EQ(edit_->GetProperty("Caret.BlinkRate").integer, 530);
+    EXPECT_EQ(edit_->GetProperty("StartWithLast").text, "True");
+    EXPECT_EQ(
+        edit_->GetProperty("Options").items,
+        (std::vector<std::string>{"doReturnFileSysDirs", "doStatusText", "doAllowEdit", "doShowPath", "doEnableOK"}));
+}
+
+TEST_F(BrowseEditTest, AnUnknownValueIsRejectedNamingTheLine) {
+    BrowseTestForm form(nullptr);
+    try {
+        form.Load(
+            "object F: TBrowseTestForm\n"
+            "  object E: TEclBrowseEdit\n"
+            "    Options = [doReturnFileSysDirs, doEverything]\n"
+            "  end\n"
+            "end\n");
+        FAIL() << "an unknown option was accepted";
+    } catch (const fw::DescriptionError& e) {
+        EXPECT_EQ(e.Line(), 3);
+    }
+}
+
+// --- Size and layout -----------------------------------------------------------------------------
+
+TEST_F(BrowseEditTest, AutoSizeTakesTheHeightFromTheFontAndKeepsTheLeastWidth) {
+    // "MS Sans Serif" with 13-pixel characters: "Qp" is 16 high, 16 x 5 / 4 + 5 = 25.
+    ASSERT_EQ(FontHeight(edit_->Font()), 16) << "this platform lacks the 13-pixel MS Sans Serif";
+    EXPECT_EQ(edit_->Height(), 25);
+    EXPECT_EQ(edit_->Width(), 489);
+    // Too narrow for the button and some text: widened to 18 + 30.
+    EXPECT_EQ(other_->Width(), 48);
+    EXPECT_EQ(other_->Left(), 236);
+    EXPECT_EQ(other_->Top(), 80);
+
+    // A new font sets a new height; so does switching AutoSize back on after a manual size.
+    fw::FontSpec big = edit_->Font();
+    big.name = "Arial";
+    big.height = -24;
+    edit_->SetFont(big);
+    const int expected = FontHeight(big) * 5 / 4 + 5;
+    EXPECT_EQ(edit_->Height(), expected);
+    edit_->SetAutoSize(false);
+    edit_->SetBounds(edit_->Left(), edit_->Top(), edit_->Width(), 60);
+    EXPECT_EQ(edit_->Height(), 60);
+    edit_->SetAutoSize(true);
+    EXPECT_EQ(edit_->Height(), expected);
+}
+
+TEST_F(BrowseEditTest, FlatBorderTextAreaAndButtonShareTheClientArea) {
+    HWND h = edit_->Handle();
+    EXPECT_TRUE(::GetWindowLongPtrA(h, GWL_STYLE) & WS_BORDER);
+    EXPECT_FALSE(::GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    RECT client{};
+    ::GetClientRect(h, &client);
+    EXPECT_EQ(client.right, edit_->Width() - 2);
+    EXPECT_EQ(client.bottom, edit_->Height() - 2);
+    // 487 wide: text 0 to 468, one background column, the button 469 to 487, flush right.
+    EXPECT_EQ(edit_->TextArea(), (fw::Rect{0, 0, 468, client.bottom}));
+    EXPECT_EQ(edit_->ButtonRect(), (fw::Rect{469, 0, 487, client.bottom}));
+}
+
+// --- Editing -------------------------------------------------------------------------------------
+
+TEST_F(BrowseEditTest, PathIsExactlyWhatWasTyped) {
+    int changes = 0;
+    other_->SetOnChange([&](fw::Component& sender) {
+        EXPECT_EQ(&sender, other_);
+        ++changes;
+    });
+    Type(*other_, "\\\\srv\\Stock Data\\ ");
+    EXPECT_EQ(other_->Path(), "\\\\srv\\Stock Data\\ ");          // trailing backslash and space kept
+    EXPECT_EQ(changes, static_cast<int>(other_->Path().size()));  // one for each character
+
+    Type(*other_, "\b\b");
+    EXPECT_EQ(other_->Path(), "\\\\srv\\Stock Data");
+    Key(*other_, VK_LEFT, 4);
+    Type(*other_, "Old ");
+    EXPECT_EQ(other_->Path(), "\\\\srv\\Stock Old Data");
+    Key(*other_, VK_HOME);
+    Key(*other_, VK_DELETE, 2);
+    EXPECT_EQ(other_->Path(), "srv\\Stock Old Data");
+    Key(*other_, VK_END);
+    Type(*other_, "2");
+    Key(*other_, VK_UP);  // Up and Down move as Left and Right
+    Type(*other_, "_");
+    Key(*other_, VK_DOWN);
+    Key(*other_, VK_DELETE);  // at the end: nothing to delete
+    EXPECT_EQ(other_->Path(), "srv\\Stock Old Data_2");
+    EXPECT_EQ(other_->CaretPosition(), other_->Path().size());
+
+    // Keys that change nothing fire nothing; Enter and Escape are not typed in.
+    const int before = changes;
+    Key(*other_, VK_LEFT);
+    Type(*other_, "\r\x1b\t");
+    Key(*other_, VK_HOME);
+    Type(*other_, "\b");
+    EXPECT_EQ(changes, before);
+    EXPECT_EQ(other_->Path(), "srv\\Stock Old Data_2");
+
+    // The window's text reads as the path, for anyone who asks the window.
+    char text[64] = {};
+    ::GetWindowTextA(other_->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "srv\\Stock Old Data_2");
+}
+
+TEST_F(BrowseEditTest, ReadOnlyAndMaxLengthLimitTyping) {
+    other_->SetMaxLength(5);
+    Type(*other_, "C:\\Data");
+    EXPECT_EQ(other_->Path(), "C:\\Da");
+    other_->SetReadOnly(true);
+    Type(*other_, "\bX");
+    Key(*other_, VK_HOME);
+    Key(*other_, VK_DELETE);
+    EXPECT_EQ(other_->Path(), "C:\\Da");
+    // Setting the path cuts it to MaxLength too, and puts the caret at the start.
+    other_->SetPath("E:\\Counts");
+    EXPECT_EQ(other_->Path(), "E:\\Co");
+    EXPECT_EQ(other_->CaretPosition(), 0u);
+}
+
+TEST_F(BrowseEditTest, SettingThePathFiresOnChangeOnlyForANewText) {
+    int changes = 0;
+    edit_->SetOnChange([&](fw::Component&) { ++changes; });
+    edit_->SetPath(kStoredPath);
+    EXPECT_EQ(changes, 0);
+    edit_->SetPath("C:\\");
+    EXPECT_EQ(changes, 1);
+    ::SetWindowTextA(edit_->Handle(), "D:\\Site");
+    EXPECT_EQ(edit_->Path(), "D:\\Site");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(BrowseEditTest, AClickPlacesTheCaretAtTheNearestCharacter) {
+    form_.Show();
+    edit_->SetPath("C:\\Stock");
+    const int left = edit_->TextArea().left + 1;  // the text starts one pixel in
+    Click(*edit_, left + TextWidth(*edit_, "C:\\St") + 1, 5);
+    EXPECT_EQ(edit_->CaretPosition(), 5u);
+    EXPECT_TRUE(edit_->Focused());
+    Type(*edit_, "_");
+    EXPECT_EQ(edit_->Path(), "C:\\St_ock");
+    Click(*edit_, left + 400, 5);  // past the end of the text
+    EXPECT_EQ(edit_->CaretPosition(), edit_->Path().size());
+    Click(*edit_, 0, 5);
+    EXPECT_EQ(edit_->CaretPosition(), 0u);
+}
+
+// --- Focus ---------------------------------------------------------------------------------------
+
+TEST_F(BrowseEditTest, TakesTheFocusInTabOrderWithItsCaretBlinkRate) {
+    form_.Show();
+    // EclBrowseEdit2 comes first: tab order 3 before 4.
+    EXPECT_EQ(::GetFocus(), other_->Handle());
+    EXPECT_EQ(::GetCaretBlinkTime(), systemBlink_);  // its caret keeps the system's rate
+    ASSERT_TRUE(form_.SelectNext(false));
+    EXPECT_EQ(::GetFocus(), edit_->Handle());
+    EXPECT_TRUE(edit_->Focused());
+    EXPECT_EQ(::GetCaretBlinkTime(), 530u);
+    POINT caret{};
+    ::GetCaretPos(&caret);
+    EXPECT_EQ(caret.x, 1);
+    EXPECT_EQ(caret.y, 1);
+
+    // The focus leaves for the form itself: the system's blink time is back.
+    ::SetFocus(form_.Handle());
+    EXPECT_FALSE(edit_->Focused());
+    EXPECT_EQ(::GetCaretBlinkTime(), systemBlink_);
+}
+
+TEST_F(BrowseEditTest, ALongPathScrollsAndShowsItsBeginningAgainWhenTheFocusMovesOn) {
+    form_.Show();
+    edit_->SetFocus();
+    Key(*edit_, VK_END);
+    const std::string tail = "\\2024\\November\\Stock counts before the audit\\Backups of the tills";
+    Type(*edit_, tail);
+    const int textWidth = TextWidth(*edit_, edit_->Path());
+    ASSERT_GT(textWidth, edit_->TextArea().Width()) << "the path must not fit";
+    EXPECT_GT(edit_->ScrollOffset(), 0);
+    // The caret stays in view, at the right end of the text area.
+    POINT caret{};
+    ::GetCaretPos(&caret);
+    EXPECT_GT(caret.x, 0);
+    EXPECT_LT(caret.x, edit_->TextArea().right);
+    EXPECT_EQ(caret.x, 1 + textWidth - edit_->ScrollOffset());
+
+    // A click on the scrolled text finds the character under the pointer.
+    const std::string head = edit_->Path().substr(0, edit_->Path().size() - 5);
+    const int x = edit_->TextArea().left + 1 + TextWidth(*edit_, head) - edit_->ScrollOffset();
+    ASSERT_GT(x, 0);
+    Click(*edit_, x, 5);
+    EXPECT_EQ(edit_->CaretPosition(), head.size());
+
+    other_->SetFocus();
+    EXPECT_EQ(edit_->ScrollOffset(), 0);
+    EXPECT_EQ(edit_->CaretPosition(), 0u);
+    EXPECT_EQ(edit_->Path(), kStoredPath + tail);
+}
+
+// --- The browse button ---------------------------------------------------------------------------
+
+struct ChooserCall {
+    FolderRequest request;
+    bool editHadFocus = false;
+};
+
+TEST_F(BrowseEditTest, TheButtonRunsTheChooserAndTakesTheChosenFolder) {
+    std::vector<ChooserCall> calls;
+    std::optional<std::string> answer = "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE";
+    edit_->SetFolderChooser([&](const FolderRequest& r) {
+        calls.push_back({r, edit_->Focused()});
+        return answer;
+    });
+    std::vector<std::string> events;
+    edit_->SetOnChange([&](fw::Component&) { events.push_back("change"); });
+    edit_->SetOnDlgChange([&](fw::Component& s) { events.push_back(&s == edit_ ? "dlgchange" : "?"); });
+    edit_->SetOnBrowse([&](fw::Component& s) { events.push_back(&s == edit_ ? "browse" : "?"); });
+    form_.Show();
+
+    ClickButton(*edit_);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(calls[0].editHadFocus);
+    EXPECT_EQ(calls[0].request.owner, form_.Handle());
+    EXPECT_EQ(calls[0].request.selected, kStoredPath);  // StartWithLast
+    EXPECT_EQ(calls[0].request.options, edit_->Options());
+    EXPECT_EQ(calls[0].request.startFolder, TEclSystemFolders::bfoDesktopExpanded);
+    EXPECT_EQ(edit_->Path(), *answer);
+    EXPECT_EQ(events, (std::vector<std::string>{"change", "dlgchange", "browse"}));
+
+    // The same folder again: no change, but the chooser's result is still reported.
+    events.clear();
+    ClickButton(*edit_);
+    EXPECT_EQ(events, (std::vector<std::string>{"dlgchange", "browse"}));
+
+    // Cancelled: the text stays.
+    events.clear();
+    answer.reset();
+    ClickButton(*edit_);
+    EXPECT_EQ(edit_->Path(), "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE");
+    EXPECT_EQ(events, (std::vector<std::string>{"browse"}));
+    EXPECT_EQ(calls.size(), 3u);
+}
+
+TEST_F(BrowseEditTest, WithoutStartWithLastOrOnAnEmptyBoxNothingIsPreselected) {
+    std::vector<std::string> selected;
+    for (TEclBrowseEdit* e : {edit_, other_})
+        e->SetFolderChooser([&](const FolderRequest& r) -> std::optional<std::string> {
+            selected.push_back(r.selected);
+            return std::nullopt;
+        });
+    edit_->SetStartWithLast(false);
+    ClickButton(*edit_);
+    other_->SetStartWithLast(true);  // but empty
+    ClickButton(*other_);
+    EXPECT_EQ(selected, (std::vector<std::string>{"", ""}));
+}
+
+TEST_F(BrowseEditTest, APressReleasedOutsideTheButtonDoesNotBrowse) {
+    int runs = 0;
+    edit_->SetFolderChooser([&](const FolderRequest&) -> std::optional<std::string> {
+        ++runs;
+        return "C:\\";
+    });
+    const fw::Rect b = edit_->ButtonRect();
+    HWND h = edit_->Handle();
+    ::SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.left + 3, b.top + 3));
+    EXPECT_EQ(edit_->ButtonState(), ecl::ButtonState::Pushed);
+    ::SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 5));
+    EXPECT_EQ(edit_->ButtonState(), ecl::ButtonState::Up);
+    ::SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(20, 5));
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(edit_->Path(), kStoredPath);
+    // A click into the text does not press the button either.
+    Click(*edit_, 20, 5);
+    EXPECT_EQ(runs, 0);
+    edit_->SetEnabled(false);
+    EXPECT_EQ(edit_->ButtonState(), ecl::ButtonState::Disabled);
+}
+
+// --- Drawing -------------------------------------------------------------------------------------
+
+class BrowseEditDrawing : public BrowseEditTest {
+protected:
+    // The edit's pixels as they are on the screen, in client coordinates.
+    COLORREF Pixel(int x, int y) {
+        HDC dc = ::GetDC(edit_->Handle());
+        const COLORREF c = ::GetPixel(dc, x, y);
+        ::ReleaseDC(edit_->Handle(), dc);
+        return c;
+    }
+    void ShowAndPaint() {
+        form_.Show();
+        ::SetFocus(form_.Handle());  // no caret over the pixels
+        form_.Repaint();
+    }
+};
+
+TEST_F(BrowseEditDrawing, WhiteFieldTextAndARaisedButtonWithTheFolderGlyph) {
+    ShowAndPaint();
+    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const fw::Rect b = edit_->ButtonRect();    // 469 to 487
+    EXPECT_EQ(Pixel(b.left - 1, 10), window);  // the column between text and button
+    EXPECT_EQ(Pixel(b.left + 3, 0), face);     // outer ring: face colour on top, black at the right
+    EXPECT_EQ(Pixel(b.right - 1, 10), RGB(0, 0, 0));
+    EXPECT_EQ(Pixel(b.left + 3, 1), RGB(255, 255, 255));  // inner ring: white on top, grey at the right
+    EXPECT_EQ(Pixel(b.right - 2, 10), RGB(128, 128, 128));
+
+    // The glyph is drawn in the face; its olive background is left out.
+    int glyphPixels = 0, olive = 0;
+    for (int y = b.top + 2; y < b.bottom - 2; ++y)
+        for (int x = b.left + 2; x < b.right - 2; ++x) {
+            const COLORREF c = Pixel(x, y);
+            if (c == RGB(128, 128, 0))
+                ++olive;
+            else if (c != face)
+                ++glyphPixels;
+        }
+    EXPECT_GT(glyphPixels, 20);
+    EXPECT_EQ(olive, 0);
+
+    // The path is drawn in the window-text colour inside the field.
+    int textPixels = 0;
+    for (int y = 1; y < 18; ++y)
+        for (int x = 1; x < 120; ++x)
+            if (Pixel(x, y) == ::GetSysColor(COLOR_WINDOWTEXT)) ++textPixels;
+    EXPECT_GT(textPixels, 20);
+}
+
+TEST_F(BrowseEditDrawing, APressedButtonHasAFlatGreyFrame) {
+    edit_->SetFolderChooser([](const FolderRequest&) -> std::optional<std::string> { return std::nullopt; });
+    ShowAndPaint();
+    const fw::Rect b = edit_->ButtonRect();
+    HWND h = edit_->Handle();
+    ::SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.left + 5, b.top + 5));
+    edit_->Repaint();
+    EXPECT_EQ(Pixel(b.right - 1, 10), RGB(128, 128, 128));
+    EXPECT_EQ(Pixel(b.left + 3, 1), ::GetSysColor(COLOR_BTNFACE));
+    ::SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(b.left + 5, b.top + 5));
+    edit_->Repaint();
+    EXPECT_EQ(Pixel(b.right - 1, 10), RGB(0, 0, 0));
+}
+
+}  // namespace
