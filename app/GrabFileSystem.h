@@ -1,0 +1,29 @@
+#pragma once
+// What a grab asks of the file system around the copy. One implementation calls the system; tests
+// put their own in its place.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/GrabVerification.h"
+
+class GrabFileSystem {
+public:
+    virtual ~GrabFileSystem() = default;
+    virtual bool FolderExists(const std::string& path) = 0;
+    // The files (not folders) directly inside the folder, with sizes and times but never their contents;
+    // nothing when the folder cannot be read.
+    virtual std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) = 0;
+    // The file's size and time, or nothing when there is no such file.
+    virtual std::optional<GrabFile> FileInfo(const std::string& path) = 0;
+    // Creates the folder and whatever parents it lacks; true when the folder exists afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+};
+
+// folder\name, with one backslash between them also when the folder already ends in one.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The folders to create, outermost first, so that path exists: every ancestor below the drive or the
+// network share, then the path itself ("C:\a\b" gives "C:\a", "C:\a\b").
+std::vector<std::string> FolderAndParents(std::string_view path);

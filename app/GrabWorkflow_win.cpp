@@ -1,0 +1,90 @@
+#include "app/GrabWorkflow_win.h"
+
+#include "app/GrabPlan.h"
+#include "app/GrabSourceCheck.h"
+
+namespace {
+
+// Keeps the pressed button disabled for the scope, so that it is enabled again however the grab ends.
+class DisabledScope {
+public:
+    explicit DisabledScope(fw::Control& button) : button_(button) { button_.SetEnabled(false); }
+    ~DisabledScope() { button_.SetEnabled(true); }
+    DisabledScope(const DisabledScope&) = delete;
+    DisabledScope& operator=(const DisabledScope&) = delete;
+
+private:
+    fw::Control& button_;
+};
+
+// Collects the system's error text of the copy, passing it on to the handler that was set before, which is
+// put back at the end of the scope.
+class ErrorCapture {
+public:
+    ErrorCapture(TsysFileOperation& fileOperation, std::string& text)
+        : fileOperation_(fileOperation), previous_(fileOperation.OnError()) {
+        fileOperation_.SetOnError([this, &text](fw::Component& sender, const std::string& s, bool& handled) {
+            text += s;
+            if (previous_) previous_(sender, s, handled);
+        });
+    }
+    ~ErrorCapture() { fileOperation_.SetOnError(std::move(previous_)); }
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+private:
+    TsysFileOperation& fileOperation_;
+    TsysFileOperationEvent previous_;
+};
+
+}  // namespace
+
+GrabWorkflow::GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, GrabFileSystem& fileSystem,
+                           std::function<void()> repaint)
+    : dialogs_(dialogs), fileOperation_(fileOperation), fileSystem_(fileSystem), repaint_(std::move(repaint)) {}
+
+void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& readPath) {
+    if (!dialogs_.ConfirmWarning(std::string(kGrabConfirmation))) return;
+
+    std::vector<std::string>& list = fileOperation_.FileList();
+    list.clear();
+    GrabSource source = ReadGrabSource(readPath);
+    list = source.entries;
+
+    std::string closing;
+    {
+        DisabledScope disabled(button);
+        dialogs_.ShowMessage(GrabListMessage(list));
+        if (repaint_) repaint_();
+        closing = CopyFrom(source.folder);
+    }
+    dialogs_.ShowMessage(closing);
+}
+
+std::string GrabWorkflow::CopyFrom(const std::string& folder) {
+    // The shell reports none of these, and with a single matching file it would even make a file of the
+    // missing data folder: so they are checked here, before anything is copied.
+    if (std::optional<std::string> refusal = SourcePathRefusal(folder)) return *refusal;
+    std::optional<std::vector<GrabFile>> listing;
+    if (fileSystem_.FolderExists(folder)) listing = fileSystem_.ListFiles(folder);
+    if (!listing) return UnreachableSourceMessage(folder);
+    const std::vector<GrabFile> expected = FilesToGrab(*listing);
+    if (expected.empty()) return NoFilesToGrabMessage(folder);
+    const std::string destination = fileOperation_.DestFolder();
+    if (!fileSystem_.FolderExists(destination) && !fileSystem_.CreateFolder(destination))
+        return DestinationNotCreatedMessage(destination);
+    return GrabResultMessage(CopyAndVerify(expected));
+}
+
+GrabResult GrabWorkflow::CopyAndVerify(const std::vector<GrabFile>& expected) {
+    GrabResult result;
+    result.expected = expected.size();
+    {
+        ErrorCapture capture(fileOperation_, result.shellError);
+        result.copySucceeded = fileOperation_.Copy();
+    }
+    const std::string destination = fileOperation_.DestFolder();
+    result.notCopied = FilesNotCopied(
+        expected, [&](const std::string& name) { return fileSystem_.FileInfo(JoinPath(destination, name)); });
+    return result;
+}

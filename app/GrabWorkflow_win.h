@@ -1,0 +1,31 @@
+#pragma once
+// One grab: confirm, fill the file list, show it, check the source and the data folder, copy, check what
+// arrived, and say how it went.
+#include <functional>
+#include <string>
+
+#include "app/GrabFileSystem.h"
+#include "fileops/FileOperation_win.h"
+#include "framework/Control_win.h"
+#include "framework/Dialogs_win.h"
+
+class GrabWorkflow {
+public:
+    // repaint brings the main window up to date at once, before the copy blocks the thread.
+    GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, GrabFileSystem& fileSystem,
+                 std::function<void()> repaint);
+
+    // A grab for the pressed button from the folder that readPath gives (read once per mask). The button
+    // is enabled again on every way out; an exception reaches the caller after that.
+    void Run(fw::Control& button, const std::function<std::string()>& readPath);
+
+private:
+    // Checks, copies and verifies; returns the message that closes the grab.
+    std::string CopyFrom(const std::string& folder);
+    GrabResult CopyAndVerify(const std::vector<GrabFile>& expected);
+
+    fw::Dialogs& dialogs_;
+    TsysFileOperation& fileOperation_;
+    GrabFileSystem& fileSystem_;
+    std::function<void()> repaint_;
+};

@@ -1,0 +1,182 @@
+#include "Deployment.h"
+#include "Dialog.h"
+#include "Input.h"
+#include "Stockdraw.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+// The command buttons are windowless: the main window paints them and takes their clicks.
+constexpr RECT kHelpButton{499, 453, 569, 483};
+constexpr RECT kAboutButton{575, 453, 645, 483};
+constexpr RECT kExitButton{651, 453, 721, 483};
+
+POINT CenterOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+bool HasFocusWithin(HWND control, HWND focus) { return focus && (focus == control || IsChild(control, focus)); }
+
+// Waits until the program has ended or shows a dialog; the exit code when it ended without one.
+std::optional<DWORD> ExitCodeWithoutQuestion(StockdrawSession& app) {
+    HWND question = nullptr;
+    WaitUntil([&] {
+        question = FindDialog(app.Pid());
+        return question || !app.Process().IsRunning();
+    });
+    EXPECT_EQ(question, nullptr) << "asked: " << Describe(question);
+    return question ? std::nullopt : app.Process().WaitForExit(0ms);
+}
+
+}  // namespace
+
+TEST(MainWindow, OpensAtItsStoredPlaceWithAFixedDialogFrame) {
+    StockdrawSession app;
+    HWND form = app.MainForm();
+
+    EXPECT_EQ(Text(form), kTitle);
+    const RECT rect = WindowRect(form);
+    EXPECT_EQ(rect.left, 122);
+    EXPECT_EQ(rect.top, 29);
+    const SIZE client = ClientSize(form);
+    EXPECT_EQ(client.cx, 754);
+    EXPECT_EQ(client.cy, 518);
+
+    const LONG_PTR style = Style(form);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "resizable";
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(ExStyle(form) & WS_EX_DLGMODALFRAME);
+}
+
+TEST(MainWindow, HasAHiddenApplicationWindowCaptionedWithTheTitle) {
+    StockdrawSession app;
+
+    HWND appWindow = FindApplicationWindow(app.Pid());
+    ASSERT_NE(appWindow, nullptr);
+    EXPECT_FALSE(IsWindowVisible(appWindow));
+    EXPECT_NE(appWindow, app.MainForm());
+}
+
+TEST(MainWindow, FocusStartsOnTheFirstGrabButtonAndTabFollowsTheStoredOrder) {
+    StockdrawSession app;
+    struct Stop {
+        const char* name;
+        WindowFilter filter;
+    };
+    const std::vector<Stop> order = {
+        {"EclButton1", {.className = "TEclButton", .text = "GRAB CENTRAL INVENTORY"}},
+        {"EclButton2", {.className = "TEclButton", .text = "GRAB VELDA INVENTORY"}},
+        {"EclButton3", {.className = "TEclButton", .text = "GRAB HARROWAY INVENTORY"}},
+        {"EclBrowseEdit3", {.className = "TEclBrowseEdit", .text = deployment::kHarrowayPath}},
+        {"EclBrowseEdit1", {.className = "TEclBrowseEdit", .text = deployment::kCentralPath}},
+        {"EclBrowseEdit2", {.className = "TEclBrowseEdit", .text = deployment::kVeldaPath}},
+        // Focus may land on the group's selected item, a child window of the group.
+        {"EclRadioGroup1", {.className = "TEclRadioGroup", .text = "SELECT OS TYPE"}},
+        {"EclButton4", {.className = "TEclButton", .text = "GRAB WAREHOUSE INVENTORY"}},
+        {"EclBrowseEdit4", {.className = "TEclBrowseEdit", .text = deployment::kWarehousePath}},
+    };
+    std::vector<HWND> controls;
+    for (const Stop& stop : order) {
+        controls.push_back(app.Control(stop.filter));
+        ASSERT_NE(controls.back(), nullptr) << stop.name << " not found";
+    }
+
+    const DWORD thread = app.GuiThread();
+    HWND focus = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return HasFocusWithin(controls[0], focus = FocusedWindow(thread)); }))
+        << "focus at start: " << Describe(focus);
+
+    // One full round, back to the first control.
+    for (size_t step = 1; step <= order.size(); ++step) {
+        const size_t next = step % order.size();
+        ASSERT_TRUE(PressKeyOnFocus(thread, VK_TAB)) << "no focused window before Tab " << step;
+        ASSERT_TRUE(WaitUntil([&] { return HasFocusWithin(controls[next], focus = FocusedWindow(thread)); }))
+            << "Tab " << step << " should reach " << order[next].name << ", focus is on " << Describe(focus);
+    }
+}
+
+TEST(MainWindow, HelpShowsTheContactDetailsInAPlainModalBox) {
+    StockdrawSession app;
+    ASSERT_TRUE(ClickAt(app.MainForm(), CenterOf(kHelpButton)));
+
+    HWND box = WaitForDialog(app.Pid());
+    ASSERT_NE(box, nullptr) << "no message box after Help";
+    const DialogContents contents = ReadDialog(box);
+    const std::string phone = deployment::kTelephone;
+    const std::string expected = "Support: " + phone + "\r\nSales: " + phone + "\r\nEmail: " + deployment::kEmail +
+                                 "\r\nWebsite: " + deployment::kWebsite;
+    EXPECT_EQ(contents.caption, kTitle);
+    EXPECT_EQ(contents.texts, std::vector<std::string>{expected});
+    EXPECT_FALSE(contents.hasIcon);
+    EXPECT_EQ(contents.buttons, std::vector<std::string>{"OK"});
+    EXPECT_FALSE(IsWindowEnabled(app.MainForm())) << "the box is not modal";
+
+    // Centred on the screen's work area.
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT boxCenter = CenterOf(WindowRect(box));
+    const POINT workCenter = CenterOf(work);
+    EXPECT_LE(std::abs(boxCenter.x - workCenter.x), 2);
+    EXPECT_LE(std::abs(boxCenter.y - workCenter.y), 2);
+
+    ASSERT_TRUE(PressDialogButton(box, "OK"));
+    EXPECT_TRUE(WaitForGone(box));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.MainForm()) != FALSE; }));
+    EXPECT_TRUE(app.Process().IsRunning());
+}
+
+TEST(MainWindow, AboutShowsAModalAboutWindowThatOkCloses) {
+    StockdrawSession app;
+    ASSERT_TRUE(ClickAt(app.MainForm(), CenterOf(kAboutButton)));
+
+    HWND about = WaitForTopLevel(app.Pid(), {.text = "About Tillora POS Stockdraw", .visibleOnly = true});
+    ASSERT_NE(about, nullptr) << "no About window";
+    EXPECT_FALSE(IsWindowEnabled(app.MainForm())) << "the About window is not modal";
+    HWND ok = FindChild(about, {.className = "TEclButton", .text = "OK", .visibleOnly = true});
+    ASSERT_NE(ok, nullptr) << "no OK button";
+
+    ASSERT_TRUE(ClickCenter(ok));
+    EXPECT_TRUE(WaitForGone(about));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.MainForm()) != FALSE; }));
+    EXPECT_TRUE(app.Process().IsRunning());
+}
+
+// Every way of closing the main window ends the program at once with exit code 0.
+enum class CloseWay { ExitButton, SystemMenuClose, CloseMessage, AltF4 };
+
+class MainWindowClose : public testing::TestWithParam<CloseWay> {};
+
+TEST_P(MainWindowClose, EndsTheProgramWithCodeZeroWithoutAsking) {
+    StockdrawSession app;
+    HWND form = app.MainForm();
+    switch (GetParam()) {
+        case CloseWay::ExitButton: ASSERT_TRUE(ClickAt(form, CenterOf(kExitButton))); break;
+        case CloseWay::SystemMenuClose: ASSERT_TRUE(PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0)); break;
+        case CloseWay::CloseMessage: ASSERT_TRUE(PostMessageA(form, WM_CLOSE, 0, 0)); break;
+        case CloseWay::AltF4: ASSERT_TRUE(PressAltKeyOnFocus(app.GuiThread(), VK_F4)); break;
+    }
+    EXPECT_EQ(ExitCodeWithoutQuestion(app), std::optional<DWORD>(0));
+}
+
+std::string CloseWayName(const testing::TestParamInfo<CloseWay>& info) {
+    switch (info.param) {
+        case CloseWay::ExitButton: return "ExitButton";
+        case CloseWay::SystemMenuClose: return "SystemMenuClose";
+        case CloseWay::CloseMessage: return "CloseMessage";
+        case CloseWay::AltF4: return "AltF4";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWays, MainWindowClose,
+                         testing::Values(CloseWay::ExitButton, CloseWay::SystemMenuClose, CloseWay::CloseMessage,
+                                         CloseWay::AltF4),
+                         CloseWayName);

@@ -1,0 +1,118 @@
+// Matching file names against the grab masks, finding what did not arrive, and the closing message.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/GrabMask.h"
+#include "app/GrabVerification.h"
+
+namespace {
+
+std::vector<std::string> Names(const std::vector<GrabFile>& files) {
+    std::vector<std::string> names;
+    for (const GrabFile& file : files) names.push_back(file.name);
+    return names;
+}
+
+GrabResult Result(std::size_t expected, std::vector<std::string> notCopied = {}, bool copySucceeded = true,
+                  std::string shellError = "") {
+    return GrabResult{expected, std::move(notCopied), copySucceeded, std::move(shellError)};
+}
+
+}  // namespace
+
+TEST(MatchesMask, TakesWildCardsAndIgnoresCase) {
+    EXPECT_TRUE(MatchesMask("InventoryB.dat", "InventoryB*.*"));
+    EXPECT_TRUE(MatchesMask("inventorybranch.DAT", "InventoryB*.*"));
+    EXPECT_TRUE(MatchesMask("Tax2024.tbl.bak", "Tax*.*"));
+    EXPECT_TRUE(MatchesMask("a.txt", "?.txt"));
+    EXPECT_FALSE(MatchesMask("ab.txt", "?.txt"));
+    EXPECT_TRUE(MatchesMask("anything", "*"));
+    EXPECT_TRUE(MatchesMask("no-dot", "*.*"));
+    EXPECT_FALSE(MatchesMask("MyTax.dat", "Tax*.*"));
+    EXPECT_FALSE(MatchesMask("Users", "User"));
+    EXPECT_FALSE(MatchesMask("Use", "User*.*"));
+}
+
+TEST(MatchesMask, FirstMaskTakesOnlyFilesNamedInventory) {
+    EXPECT_TRUE(MatchesMask("Inventory.dat", "Inventory.*"));
+    EXPECT_TRUE(MatchesMask("INVENTORY.idx", "Inventory.*"));
+    EXPECT_TRUE(MatchesMask("Inventory.dat.old", "Inventory.*"));
+    EXPECT_FALSE(MatchesMask("Inventory2.dat", "Inventory.*"));
+    EXPECT_FALSE(MatchesMask("InventoryB.dat", "Inventory.*"));
+    EXPECT_FALSE(MatchesMask("Inventor.dat", "Inventory.*"));
+}
+
+TEST(MatchesMask, AnEmptyExtensionMatchesDotStar) {
+    EXPECT_TRUE(MatchesMask("Inventory", "Inventory.*"));
+    EXPECT_TRUE(MatchesMask("Tax", "Tax*.*"));
+    EXPECT_TRUE(MatchesMask("InventoryK", "InventoryK*.*"));
+    EXPECT_FALSE(MatchesMask("Inventory", "Inventory.dat"));
+    EXPECT_FALSE(MatchesMask("Inventory", "Inventory.*x"));
+}
+
+TEST(FilesToGrab, KeepsWhatAnyMaskMatchesSortedByName) {
+    const std::vector<GrabFile> folder{
+        {"User.dat", 1, 10},       {"readme.txt", 2, 20},  {"InventoryK1.dat", 3, 30}, {"inventory.DAT", 4, 40},
+        {"Inventory2.dat", 5, 50}, {"Register", 6, 60},    {"Taxes.bak", 7, 70},       {"Programs.cfg", 8, 80},
+        {"InventoryE.dat", 9, 90}, {"InventoryC.x", 1, 1}, {"InventoryD", 1, 1},       {"InventoryB.y", 1, 1},
+    };
+    EXPECT_EQ(Names(FilesToGrab(folder)),
+              (std::vector<std::string>{"inventory.DAT", "InventoryB.y", "InventoryC.x", "InventoryD",
+                                        "InventoryK1.dat", "Programs.cfg", "Register", "Taxes.bak", "User.dat"}));
+    EXPECT_EQ(FilesToGrab(folder)[0], (GrabFile{"inventory.DAT", 4, 40}));
+    EXPECT_TRUE(FilesToGrab({{"notes.txt", 1, 1}, {"Inventory2.dat", 1, 1}}).empty());
+}
+
+TEST(FilesNotCopied, NamesFilesMissingOrDifferingInSizeOrTime) {
+    const std::vector<GrabFile> expected{{"A", 10, 100}, {"B", 20, 200}, {"C", 30, 300}, {"D", 40, 400}};
+    std::map<std::string, GrabFile> destination{{"A", {"A", 10, 100}}, {"B", {"B", 21, 200}}, {"D", {"D", 40, 401}}};
+    std::vector<std::string> asked;
+    const auto lookup = [&](const std::string& name) -> std::optional<GrabFile> {
+        asked.push_back(name);
+        auto it = destination.find(name);
+        if (it == destination.end()) return std::nullopt;
+        return it->second;
+    };
+    EXPECT_EQ(FilesNotCopied(expected, lookup), (std::vector<std::string>{"B", "C", "D"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"A", "B", "C", "D"}));
+
+    destination = {{"A", {"A", 10, 100}}, {"B", {"B", 20, 200}}, {"C", {"C", 30, 300}}, {"D", {"D", 40, 400}}};
+    EXPECT_TRUE(FilesNotCopied(expected, lookup).empty());
+}
+
+TEST(GrabResultMessage, IsGrabCompleteOnlyWhenTheCopySucceededAndEverythingArrived) {
+    EXPECT_EQ(GrabResultMessage(Result(3)), "Grab Complete");
+    EXPECT_NE(GrabResultMessage(Result(3, {"Tax.dat"})), "Grab Complete");
+    EXPECT_NE(GrabResultMessage(Result(3, {}, false, "Access is denied.\r\n")), "Grab Complete");
+    EXPECT_NE(GrabResultMessage(Result(3, {}, false)), "Grab Complete");
+}
+
+TEST(GrabResultMessage, CountsAndNamesTheFirstFilesNotCopied) {
+    EXPECT_EQ(GrabResultMessage(Result(12, {"Tax.dat", "User.dat"})),
+              "The grab did not complete. 2 of 12 files were not copied:\r\nTax.dat\r\nUser.dat");
+    EXPECT_EQ(GrabResultMessage(Result(9, {"a", "b", "c", "d", "e", "f", "g"})),
+              "The grab did not complete. 7 of 9 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 2 more");
+    EXPECT_EQ(GrabResultMessage(Result(5, {"a", "b", "c", "d", "e"})),
+              "The grab did not complete. 5 of 5 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne");
+}
+
+TEST(GrabResultMessage, AppendsTheSystemsErrorText) {
+    const GrabResult failed = Result(4, {"Tax.dat"}, false, "The process cannot access the file.\r\n");
+    EXPECT_FALSE(Cancelled(failed));
+    EXPECT_EQ(GrabResultMessage(failed),
+              "The grab did not complete. 1 of 4 files were not copied:\r\nTax.dat\r\n\r\n"
+              "The process cannot access the file.");
+    EXPECT_EQ(GrabResultMessage(Result(4, {}, false, "Disk full.")), "The grab did not complete.\r\n\r\nDisk full.");
+}
+
+TEST(GrabResultMessage, SaysACopyThatFailedWithoutErrorTextWasCancelled) {
+    const GrabResult cancelled = Result(4, {"User.dat"}, false);
+    EXPECT_TRUE(Cancelled(cancelled));
+    EXPECT_EQ(GrabResultMessage(cancelled), "The grab was cancelled. 1 of 4 files were not copied:\r\nUser.dat");
+    EXPECT_EQ(GrabResultMessage(Result(4, {}, false)), "The grab was cancelled.");
+    EXPECT_TRUE(Cancelled(Result(4, {}, false, "\r\n")));
+    EXPECT_FALSE(Cancelled(Result(4, {"User.dat"})));
+}

@@ -1,0 +1,193 @@
+// The system file system a grab uses, and whole grabs through the real shell, in temporary folders.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/GrabFileSystem_win.h"
+#include "app/GrabWorkflow_win.h"
+
+using enum TsysFileOperationFlag;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder under the user's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        char base[MAX_PATH + 1] = {};
+        ::GetTempPathA(MAX_PATH, base);
+        static int counter = 0;
+        path_ = JoinPath(base,
+                         "stockdraw-grab-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Writes the file and gives it the last-write time (in the system's raw ticks).
+void WriteFile(const std::string& path, const std::string& content, std::uint64_t lastWrite) {
+    fs::create_directories(fs::path(path).parent_path());
+    { std::ofstream(path, std::ios::binary) << content; }
+    HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    const FILETIME time{static_cast<DWORD>(lastWrite), static_cast<DWORD>(lastWrite >> 32)};
+    EXPECT_TRUE(::SetFileTime(file, nullptr, nullptr, &time));
+    ::CloseHandle(file);
+}
+
+// 2024-05-01 and a few seconds, in 100 ns ticks since 1601.
+constexpr std::uint64_t kTime = 133590240000000000ULL;
+
+std::vector<GrabFile> Sorted(std::vector<GrabFile> files) {
+    std::sort(files.begin(), files.end(), [](const GrabFile& a, const GrabFile& b) { return a.name < b.name; });
+    return files;
+}
+
+}  // namespace
+
+TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
+    TempFolder temp;
+    SystemGrabFileSystem system;
+    const std::string site = JoinPath(temp.Path(), "site");
+    WriteFile(JoinPath(site, "Inventory.dat"), "12345", kTime);
+    WriteFile(JoinPath(site, "Tax"), "", kTime + 20'000'000);
+    WriteFile(JoinPath(site, "notes.txt"), std::string(70000, 'x'), kTime + 40'000'000);
+    WriteFile(JoinPath(site, "InventoryB.dir\\User.dat"), "inside a folder", kTime);
+
+    const std::vector<GrabFile> expected{
+        {"Inventory.dat", 5, kTime}, {"Tax", 0, kTime + 20'000'000}, {"notes.txt", 70000, kTime + 40'000'000}};
+    const auto listed = system.ListFiles(site);
+    ASSERT_TRUE(listed.has_value());
+    EXPECT_EQ(Sorted(*listed), expected);
+    const auto withBackslash = system.ListFiles(site + "\\");
+    ASSERT_TRUE(withBackslash.has_value());
+    EXPECT_EQ(Sorted(*withBackslash), expected);
+    EXPECT_EQ(FilesToGrab(*listed), (std::vector<GrabFile>{expected[0], expected[1]}));
+
+    EXPECT_EQ(system.FileInfo(JoinPath(site, "inventory.DAT")), (GrabFile{"inventory.DAT", 5, kTime}));
+    EXPECT_FALSE(system.FileInfo(JoinPath(site, "InventoryB.dir")).has_value());
+    EXPECT_FALSE(system.FileInfo(JoinPath(site, "missing.dat")).has_value());
+
+    const auto empty = system.ListFiles(JoinPath(site, "InventoryB.dir\\..\\InventoryB.dir"));
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->size(), 1u);
+    EXPECT_FALSE(system.ListFiles(JoinPath(site, "missing")).has_value());
+    EXPECT_FALSE(system.ListFiles(JoinPath(site, "Tax")).has_value());
+}
+
+TEST(GrabSystemFileSystem, FolderExistsOnlyForFolders) {
+    TempFolder temp;
+    SystemGrabFileSystem system;
+    WriteFile(JoinPath(temp.Path(), "file"), "x", kTime);
+    EXPECT_TRUE(system.FolderExists(temp.Path()));
+    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path(), "file")));
+    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path(), "missing")));
+    EXPECT_FALSE(system.FolderExists("\\\\NOSUCHSERVER\\TILLORA\\BRIGHTWELL'S WHOLESALE"));
+}
+
+TEST(GrabSystemFileSystem, CreatesAFolderWithItsParents) {
+    TempFolder temp;
+    SystemGrabFileSystem system;
+    const std::string nested = JoinPath(temp.Path(), "Program Files (x86)\\Tillora\\Data\\Brightwell Wholesale");
+    EXPECT_TRUE(system.CreateFolder(nested));
+    EXPECT_TRUE(fs::is_directory(nested));
+    EXPECT_TRUE(system.CreateFolder(nested));  // already there
+
+    // A file in the way cannot become a folder.
+    WriteFile(JoinPath(temp.Path(), "Data"), "a file", kTime);
+    EXPECT_FALSE(system.CreateFolder(JoinPath(temp.Path(), "Data\\Brightwell Wholesale")));
+}
+
+// --- Whole grabs through the real shell ------------------------------------------------------------
+
+namespace {
+
+class AnsweringDialogs final : public fw::Dialogs {
+public:
+    bool ConfirmWarning(const std::string&) override { return true; }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+class RealGrab {
+public:
+    explicit RealGrab(const std::string& dest) {
+        op.SetOptions({fofFilesOnly, fofNoConfirmation, fofNoConfirmMkDir, fofNoErrorUI, fofSimpleProgress});
+        op.SetProgressTitle("Stockdrawing...");
+        op.SetDestFolder(dest);
+    }
+    std::string Run(const std::string& site) {
+        workflow.Run(button, [&] { return site; });
+        return dialogs.messages.empty() ? "<none>" : dialogs.messages.back();
+    }
+
+    AnsweringDialogs dialogs;
+    TsysFileOperation op{nullptr};
+    fw::Control button{nullptr};
+    SystemGrabFileSystem fileSystem;
+    GrabWorkflow workflow{dialogs, op, fileSystem, [] {}};
+};
+
+}  // namespace
+
+TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
+    TempFolder temp;
+    const std::string site = JoinPath(temp.Path(), "site");
+    const std::string dest = JoinPath(temp.Path(), "Tillora\\Data\\Brightwell Wholesale");
+    WriteFile(JoinPath(site, "Inventory.dat"), "the only one", kTime);
+    WriteFile(JoinPath(site, "Notes.txt"), "not grabbed", kTime);
+
+    RealGrab grab(dest);
+    EXPECT_EQ(grab.Run(site), "Grab Complete");
+    ASSERT_TRUE(fs::is_directory(dest));
+    EXPECT_EQ(SystemGrabFileSystem{}.FileInfo(JoinPath(dest, "Inventory.dat")), (GrabFile{"Inventory.dat", 12, kTime}));
+    EXPECT_FALSE(fs::exists(JoinPath(dest, "Notes.txt")));
+}
+
+TEST(GrabWithTheShell, LockedSourceFileIsReportedNotCopied) {
+    TempFolder temp;
+    const std::string site = JoinPath(temp.Path(), "site");
+    const std::string dest = JoinPath(temp.Path(), "data");
+    WriteFile(JoinPath(site, "Inventory.dat"), "inventory", kTime);
+    WriteFile(JoinPath(site, "Register1.dat"), "register", kTime);
+    WriteFile(JoinPath(site, "User.dat"), "user", kTime);
+
+    // Held open with no sharing, as the point-of-sale program holds a file it is writing.
+    HANDLE locked = ::CreateFileA(JoinPath(site, "Register1.dat").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    RealGrab grab(dest);
+    const std::string message = grab.Run(site);
+    ::CloseHandle(locked);
+
+    EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 3 files were not copied:\r\nRegister1.dat"))
+        << message;
+    EXPECT_TRUE(SystemGrabFileSystem{}.FileInfo(JoinPath(dest, "User.dat")).has_value());
+}
+
+TEST(GrabWithTheShell, EmptySiteCopiesNothing) {
+    TempFolder temp;
+    const std::string site = JoinPath(temp.Path(), "site");
+    const std::string dest = JoinPath(temp.Path(), "data");
+    WriteFile(JoinPath(site, "Notes.txt"), "not grabbed", kTime);
+
+    RealGrab grab(dest);
+    EXPECT_EQ(grab.Run(site), "The grab did not start: there are no files to grab in \"" + site + "\".");
+    EXPECT_FALSE(fs::exists(dest));
+}

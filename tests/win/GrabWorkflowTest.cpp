@@ -1,0 +1,418 @@
+// One grab, end to end inside the program: answered dialogs, the real file operation component in front of
+// a fake shell, and a fake file system around the copy.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/GrabWorkflow_win.h"
+
+using enum TsysFileOperationFlag;
+
+namespace {
+
+const std::string kSite = "\\\\BWCENTRAL\\TILLORA\\BRIGHTWELL'S WHOLESALE";
+const std::string kDest = "C:\\Program Files\\Tillora\\Data\\Brightwell Wholesale";
+const std::string kConfirmation =
+    "THIS WILL REPLACE YOUR TILLORA POS INVENTORY FILES ON THIS COMPUTER. ARE YOU SURE YOU WANT TO CONTINUE? ";
+const std::vector<std::string> kMasks{"\\Inventory.*",   "\\InventoryB*.*", "\\InventoryC*.*",
+                                      "\\InventoryD*.*", "\\InventoryK*.*", "\\Program*.*",
+                                      "\\Register*.*",   "\\Tax*.*",        "\\User*.*"};
+// The site's files the masks take, and two they leave.
+const std::vector<GrabFile> kGrabbed{{"Inventory.dat", 100, 1001},
+                                     {"InventoryB1.dat", 200, 1002},
+                                     {"Program.cfg", 300, 1003},
+                                     {"Tax.tbl", 400, 1004},
+                                     {"User.dat", 500, 1005}};
+const std::vector<GrabFile> kLeft{{"Inventory2.dat", 600, 1006}, {"Notes.txt", 700, 1007}};
+
+std::vector<std::string> EntriesFor(const std::string& path) {
+    std::vector<std::string> entries;
+    for (const std::string& mask : kMasks) entries.push_back(path + mask);
+    return entries;
+}
+
+std::string ListMessageFor(const std::string& path) {
+    std::string text;
+    for (const std::string& entry : EntriesFor(path)) text += entry + "\r\n";
+    return text;
+}
+
+// Everything the grab does to the outside, in order, with the button's state at that moment.
+struct Event {
+    std::string what;
+    bool buttonEnabled;
+};
+
+class Recorder {
+public:
+    explicit Recorder(const fw::Control& button) : button_(button) {}
+    void Add(std::string what) { events.push_back({std::move(what), button_.Enabled()}); }
+    std::vector<std::string> What() const {
+        std::vector<std::string> what;
+        for (const Event& e : events) what.push_back(e.what);
+        return what;
+    }
+    std::vector<Event> events;
+
+private:
+    const fw::Control& button_;
+};
+
+class FakeDialogs final : public fw::Dialogs {
+public:
+    explicit FakeDialogs(Recorder& recorder) : recorder_(recorder) {}
+    bool ConfirmWarning(const std::string& text) override {
+        recorder_.Add("confirm: " + text);
+        return answerYes;
+    }
+    void ShowMessage(const std::string& text) override {
+        recorder_.Add("message: " + text);
+        if (throwOnMessage) throw std::runtime_error("out of memory");
+    }
+    bool answerYes = true;
+    bool throwOnMessage = false;
+
+private:
+    Recorder& recorder_;
+};
+
+// Folders by path, each with its files; the shell fake copies between them.
+class FakeFileSystem final : public GrabFileSystem {
+public:
+    explicit FakeFileSystem(Recorder& recorder) : recorder_(recorder) {}
+    bool FolderExists(const std::string& path) override { return folders.contains(path); }
+    std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override {
+        ++listings;
+        if (unreadable || !folders.contains(folder)) return std::nullopt;
+        return folders[folder];
+    }
+    std::optional<GrabFile> FileInfo(const std::string& path) override {
+        const std::size_t slash = path.rfind('\\');
+        auto folder = folders.find(path.substr(0, slash));
+        if (folder == folders.end()) return std::nullopt;
+        for (const GrabFile& file : folder->second)
+            if (file.name == path.substr(slash + 1)) return file;
+        return std::nullopt;
+    }
+    bool CreateFolder(const std::string& path) override {
+        recorder_.Add("create folder: " + path);
+        if (canCreate) folders[path];
+        return canCreate;
+    }
+    void Put(const std::string& folder, const GrabFile& file) {
+        auto& files = folders[folder];
+        std::erase_if(files, [&](const GrabFile& f) { return f.name == file.name; });
+        files.push_back(file);
+    }
+
+    std::map<std::string, std::vector<GrabFile>> folders;
+    bool unreadable = false;
+    bool canCreate = true;
+    int listings = 0;
+
+private:
+    Recorder& recorder_;
+};
+
+// The names of a zero-separated list, up to the zero that closes it.
+std::vector<std::string> Names(const char* list) {
+    std::vector<std::string> names;
+    for (const char* p = list; p && *p; p += names.back().size() + 1) names.emplace_back(p);
+    return names;
+}
+
+class FakeShell final : public fileops::ShellFileApi {
+public:
+    FakeShell(Recorder& recorder, FakeFileSystem& fileSystem) : recorder_(recorder), fileSystem_(fileSystem) {}
+
+    int FileOperation(SHFILEOPSTRUCTA& op) override {
+        recorder_.Add("copy");
+        from = Names(op.pFrom);
+        to = op.pTo ? op.pTo : "";
+        flags = op.fFlags;
+        if (throws) throw std::runtime_error("shell failed");
+        for (const GrabFile& file : copies) fileSystem_.Put(to, file);
+        if (userCancels) op.fAnyOperationsAborted = TRUE;
+        return result;
+    }
+    std::string SystemMessage(DWORD code) override { return "System text " + std::to_string(code) + ".\r\n"; }
+
+    std::vector<GrabFile> copies = kGrabbed;  // what the copy puts into the destination
+    int result = 0;
+    bool userCancels = false;
+    bool throws = false;
+    std::vector<std::string> from;
+    std::string to;
+    FILEOP_FLAGS flags = 0;
+
+private:
+    Recorder& recorder_;
+    FakeFileSystem& fileSystem_;
+};
+
+class GrabWorkflowTest : public testing::Test {
+protected:
+    GrabWorkflowTest() {
+        op.SetShellFileApi(shell);
+        op.SetOptions({fofFilesOnly, fofNoConfirmation, fofNoConfirmMkDir, fofNoErrorUI, fofSimpleProgress});
+        op.SetDestFolder(kDest);
+        op.FileList() = {"previous entry"};
+        fileSystem.folders[kDest] = {};
+        MakeSite(kSite);
+    }
+
+    void MakeSite(const std::string& folder) {
+        for (const GrabFile& file : kGrabbed) fileSystem.Put(folder, file);
+        for (const GrabFile& file : kLeft) fileSystem.Put(folder, file);
+    }
+
+    void Grab(const std::string& path) {
+        workflow.Run(button, [&] {
+            ++pathReads;
+            return path;
+        });
+    }
+
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> messages;
+        for (const Event& e : recorder.events)
+            if (e.what.starts_with("message: ")) messages.push_back(e.what.substr(9));
+        return messages;
+    }
+    std::string LastMessage() const { return Messages().empty() ? "<none>" : Messages().back(); }
+    bool Copied() const {
+        const auto what = recorder.What();
+        return std::find(what.begin(), what.end(), "copy") != what.end();
+    }
+
+    fw::Control button{nullptr};
+    Recorder recorder{button};
+    FakeDialogs dialogs{recorder};
+    FakeFileSystem fileSystem{recorder};
+    FakeShell shell{recorder, fileSystem};
+    TsysFileOperation op{nullptr};
+    GrabWorkflow workflow{dialogs, op, fileSystem, [this] { recorder.Add("repaint"); }};
+    int pathReads = 0;
+};
+
+}  // namespace
+
+// --- Confirmation ----------------------------------------------------------------------------------
+
+TEST_F(GrabWorkflowTest, AnythingButYesChangesNothing) {
+    // No, Esc and closing the warning all come back as "not Yes".
+    dialogs.answerYes = false;
+    Grab(kSite);
+
+    EXPECT_EQ(recorder.What(), std::vector<std::string>{"confirm: " + kConfirmation});
+    EXPECT_EQ(op.FileList(), std::vector<std::string>{"previous entry"});
+    EXPECT_EQ(pathReads, 0);
+    EXPECT_EQ(fileSystem.listings, 0);
+    EXPECT_TRUE(button.Enabled());
+}
+
+// --- The list and the copy -------------------------------------------------------------------------
+
+TEST_F(GrabWorkflowTest, ConfirmedGrabShowsTheListCopiesAndCompletes) {
+    Grab(kSite);
+
+    EXPECT_EQ(recorder.What(),
+              (std::vector<std::string>{"confirm: " + kConfirmation, "message: " + ListMessageFor(kSite), "repaint",
+                                        "copy", "message: Grab Complete"}));
+    // Disabled from the list message through the copy; enabled again before the closing message.
+    const std::vector<bool> enabled{true, false, false, false, true};
+    for (std::size_t i = 0; i < recorder.events.size(); ++i)
+        EXPECT_EQ(recorder.events[i].buttonEnabled, enabled[i]) << recorder.events[i].what;
+    EXPECT_TRUE(button.Enabled());
+
+    EXPECT_EQ(pathReads, 9);
+    EXPECT_EQ(op.FileList(), EntriesFor(kSite));
+    EXPECT_EQ(shell.from, EntriesFor(kSite));
+    EXPECT_EQ(shell.to, kDest);
+    EXPECT_EQ(shell.flags, 0x0790);
+    EXPECT_EQ(fileSystem.listings, 1);
+}
+
+TEST_F(GrabWorkflowTest, PathIsTakenAsTypedWithATrailingBackslashOrSpaces) {
+    for (const std::string path : {"C:\\Sites\\Velda\\", "C:\\Sites\\Velda  "}) {
+        SCOPED_TRACE(path);
+        recorder.events.clear();
+        MakeSite(path);
+        Grab(path);
+        EXPECT_EQ(op.FileList(), EntriesFor(path));
+        EXPECT_EQ(shell.from, EntriesFor(path));
+        EXPECT_EQ(Messages().front(), ListMessageFor(path));
+        EXPECT_EQ(LastMessage(), "Grab Complete");
+    }
+    EXPECT_EQ(shell.from[0], "C:\\Sites\\Velda  \\Inventory.*");
+}
+
+TEST_F(GrabWorkflowTest, PathIsReadOncePerMaskAsEachEntryIsBuilt) {
+    // Each entry takes the path as it reads at its own moment.
+    std::vector<std::string> paths;
+    workflow.Run(button, [&] {
+        paths.push_back("P" + std::to_string(paths.size()));
+        return paths.back();
+    });
+    ASSERT_EQ(paths.size(), 9u);
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(op.FileList()[i], paths[i] + kMasks[i]);
+}
+
+TEST_F(GrabWorkflowTest, ButtonIsEnabledAgainWhenTheGrabThrows) {
+    shell.throws = true;
+    EXPECT_THROW(Grab(kSite), std::runtime_error);
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_EQ(LastMessage(), ListMessageFor(kSite));  // no closing message after an exception
+
+    shell.throws = false;
+    dialogs.throwOnMessage = true;
+    EXPECT_THROW(Grab(kSite), std::runtime_error);
+    EXPECT_TRUE(button.Enabled());
+}
+
+TEST_F(GrabWorkflowTest, ErrorHandlerIsSetOnlyForTheCopy) {
+    std::vector<std::string> seenByPrevious;
+    op.SetOnError([&](fw::Component&, const std::string& s, bool&) { seenByPrevious.push_back(s); });
+    shell.result = 32;
+    Grab(kSite);
+    EXPECT_EQ(seenByPrevious, std::vector<std::string>{"System text 32.\r\n"});
+
+    // The earlier handler is back in place, also after an exception.
+    shell.throws = true;
+    EXPECT_THROW(Grab(kSite), std::runtime_error);
+    ASSERT_TRUE(op.OnError());
+    op.DoError("later");
+    EXPECT_EQ(seenByPrevious, (std::vector<std::string>{"System text 32.\r\n", "later"}));
+}
+
+// --- Checks before the copy --------------------------------------------------------------------------
+
+struct RefusedPath {
+    std::string name;
+    std::string path;
+    std::string says;
+};
+
+class GrabRefusedPathTest : public GrabWorkflowTest, public testing::WithParamInterface<RefusedPath> {};
+
+TEST_P(GrabRefusedPathTest, IsRefusedAfterTheListWithoutCopying) {
+    const RefusedPath& refused = GetParam();
+    Grab(refused.path);
+
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0], ListMessageFor(refused.path));
+    EXPECT_NE(LastMessage().find(refused.says), std::string::npos) << LastMessage();
+    EXPECT_TRUE(recorder.events.back().buttonEnabled);
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_FALSE(Copied());
+    EXPECT_EQ(fileSystem.listings, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, GrabRefusedPathTest,
+    testing::Values(RefusedPath{"Empty", "", "The grab did not start: no source folder is given"},
+                    RefusedPath{"Blank", "   ", "The grab did not start: no source folder is given"},
+                    RefusedPath{"Pair", "\\\\BWVELDA\\TILLORA\\A=B", "\"\\\\BWVELDA\\TILLORA\\A=B\" contains \"=\""}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(GrabWorkflowTest, UnreachableSourceIsNamedAndNothingIsCopied) {
+    const std::string missing = "\\\\BWHARROWAY\\TILLORA\\BRIGHTWELL'S WHOLESALE";
+    Grab(missing);
+    EXPECT_EQ(LastMessage(), "The grab did not start: the source folder \"" + missing +
+                                 "\" cannot be reached. Check that the site's computer is on and that the folder "
+                                 "exists.");
+    EXPECT_FALSE(Copied());
+
+    // A folder that exists but cannot be listed is just as unreachable.
+    fileSystem.unreadable = true;
+    Grab(kSite);
+    EXPECT_NE(LastMessage().find("\"" + kSite + "\" cannot be reached"), std::string::npos);
+    EXPECT_FALSE(Copied());
+    EXPECT_TRUE(button.Enabled());
+}
+
+TEST_F(GrabWorkflowTest, SourceWithoutMatchingFilesCopiesNothing) {
+    const std::string site = "C:\\Sites\\Empty";
+    fileSystem.folders[site] = kLeft;
+    Grab(site);
+    EXPECT_EQ(LastMessage(), "The grab did not start: there are no files to grab in \"" + site + "\".");
+    EXPECT_FALSE(Copied());
+    EXPECT_TRUE(recorder.events.back().buttonEnabled);
+}
+
+TEST_F(GrabWorkflowTest, MissingDataFolderIsCreatedBeforeTheCopy) {
+    fileSystem.folders.erase(kDest);
+    Grab(kSite);
+    const auto what = recorder.What();
+    const auto create = std::find(what.begin(), what.end(), "create folder: " + kDest);
+    const auto copy = std::find(what.begin(), what.end(), "copy");
+    ASSERT_NE(create, what.end());
+    EXPECT_LT(create, copy);
+    EXPECT_EQ(LastMessage(), "Grab Complete");
+
+    // An existing folder is left as it is.
+    recorder.events.clear();
+    Grab(kSite);
+    EXPECT_EQ(std::count_if(recorder.events.begin(), recorder.events.end(),
+                            [](const Event& e) { return e.what.starts_with("create folder"); }),
+              0);
+}
+
+TEST_F(GrabWorkflowTest, DataFolderThatCannotBeCreatedStopsTheGrab) {
+    fileSystem.folders.erase(kDest);
+    fileSystem.canCreate = false;
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(), "The grab did not start: the data folder \"" + kDest + "\" could not be created.");
+    EXPECT_FALSE(Copied());
+    EXPECT_TRUE(button.Enabled());
+}
+
+// --- Checking what arrived ---------------------------------------------------------------------------
+
+TEST_F(GrabWorkflowTest, PartialCopyIsReportedWithTheMissingFiles) {
+    shell.copies = {kGrabbed[0], kGrabbed[2], kGrabbed[4]};
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(), "The grab did not complete. 2 of 5 files were not copied:\r\nInventoryB1.dat\r\nTax.tbl");
+}
+
+TEST_F(GrabWorkflowTest, StaleOrResizedCopiesCountAsNotCopied) {
+    // Files already in the data folder from an earlier grab, left untouched by a copy that did nothing.
+    for (GrabFile file : kGrabbed) {
+        file.lastWrite -= 1;
+        fileSystem.Put(kDest, file);
+    }
+    fileSystem.Put(kDest, {"User.dat", 501, 1005});
+    shell.copies = {};
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete. 5 of 5 files were not copied:\r\nInventory.dat\r\nInventoryB1.dat\r\n"
+              "Program.cfg\r\nTax.tbl\r\nUser.dat");
+}
+
+TEST_F(GrabWorkflowTest, CancelledCopySaysSo) {
+    shell.userCancels = true;
+    shell.copies = {kGrabbed[0], kGrabbed[1]};
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(),
+              "The grab was cancelled. 3 of 5 files were not copied:\r\nProgram.cfg\r\nTax.tbl\r\nUser.dat");
+    EXPECT_TRUE(recorder.events.back().buttonEnabled);
+}
+
+TEST_F(GrabWorkflowTest, ShellErrorTextIsIncluded) {
+    shell.result = 32;
+    shell.copies = {kGrabbed[0], kGrabbed[1], kGrabbed[2], kGrabbed[3]};
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete. 1 of 5 files were not copied:\r\nUser.dat\r\n\r\nSystem text 32.");
+
+    // A failure the system reports is not hidden even when every file arrived.
+    shell.copies = kGrabbed;
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(), "The grab did not complete.\r\n\r\nSystem text 32.");
+}
