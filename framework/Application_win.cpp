@@ -33,8 +33,7 @@ LRESULT CALLBACK ApplicationWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
             case WM_CLOSE:
                 if (main) main->Close();
                 return 0;
-            default:
-                break;
+            default: break;
         }
     } catch (...) {
         if (instance) instance->HandleCurrentException();
@@ -59,9 +58,9 @@ Application::Application() {
     ::RegisterClassExA(&wc);
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    handle_ = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr,
-                                module, nullptr);
+    handle_ = ::CreateWindowExA(
+        0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+        (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr, module, nullptr);
     if (!handle_) throw std::runtime_error("Cannot create the application window");
     instance = this;
 }
@@ -112,18 +111,23 @@ bool Application::DispatchOne(const MSG& msg) {
 }
 
 void Application::Run() {
-    if (terminated_) return;
-    if (mainForm_ && showMainForm_) {
-        ::SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        mainForm_->Show();
+    if (!terminated_) {
+        if (mainForm_ && showMainForm_) {
+            ::SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            mainForm_->Show();
+        }
+        MSG msg;
+        while (!terminated_) {
+            const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0 || got == -1) break;
+            DispatchOne(msg);
+        }
+        terminated_ = true;
     }
-    MSG msg;
-    while (!terminated_) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) break;
-        DispatchOne(msg);
-    }
-    terminated_ = true;
+    // A quit posted by Terminate() belongs to this loop: left pending, it would end the next one.
+    MSG quit;
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void Application::ProcessMessages() {

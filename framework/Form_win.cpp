@@ -34,17 +34,23 @@ const ClassInfo& Form::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TForm", &WinControl::StaticClass());
         ClassBuilder<Form>(ci)
-            .Property<FormBorderStyle>("BorderStyle", [](const Form& f) { return f.BorderStyle(); },
-                                       [](Form& f, FormBorderStyle v) { f.SetBorderStyle(v); })
-            .Property<Set<BorderIcon>>("BorderIcons", [](const Form& f) { return f.BorderIcons(); },
-                                       [](Form& f, Set<BorderIcon> v) { f.SetBorderIcons(v); })
-            .Property<FormPosition>("Position", [](const Form& f) { return f.Position(); },
-                                    [](Form& f, FormPosition v) { f.SetPosition(v); })
-            .Property<bool>("Scaled", [](const Form& f) { return f.Scaled(); }, [](Form& f, bool v) { f.SetScaled(v); })
-            .Property<int>("ClientWidth", [](const Form& f) { return f.ClientWidth(); },
-                           [](Form& f, int v) { f.SetClientSize(v, f.ClientHeight()); })
-            .Property<int>("ClientHeight", [](const Form& f) { return f.ClientHeight(); },
-                           [](Form& f, int v) { f.SetClientSize(f.ClientWidth(), v); });
+            .Property<FormBorderStyle>(
+                "BorderStyle", [](const Form& f) { return f.BorderStyle(); },
+                [](Form& f, FormBorderStyle v) { f.SetBorderStyle(v); })
+            .Property<Set<BorderIcon>>(
+                "BorderIcons", [](const Form& f) { return f.BorderIcons(); },
+                [](Form& f, Set<BorderIcon> v) { f.SetBorderIcons(v); })
+            .Property<FormPosition>(
+                "Position", [](const Form& f) { return f.Position(); },
+                [](Form& f, FormPosition v) { f.SetPosition(v); })
+            .Property<bool>(
+                "Scaled", [](const Form& f) { return f.Scaled(); }, [](Form& f, bool v) { f.SetScaled(v); })
+            .Property<int>(
+                "ClientWidth", [](const Form& f) { return f.ClientWidth(); },
+                [](Form& f, int v) { f.SetClientSize(v, f.ClientHeight()); })
+            .Property<int>(
+                "ClientHeight", [](const Form& f) { return f.ClientHeight(); },
+                [](Form& f, int v) { f.SetClientSize(f.ClientWidth(), v); });
         return ci;
     }();
     return info;
@@ -69,26 +75,32 @@ void Form::SetClientSize(int width, int height) {
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
 
+// The frame decides how large the window must be for the client size it keeps, so a stored
+// client size holds whichever of the two a description names first.
+void Form::SetBorderStyle(FormBorderStyle style) {
+    borderStyle_ = style;
+    if (clientWidth_ > 0 || clientHeight_ > 0) SetClientSize(clientWidth_, clientHeight_);
+}
+
+void Form::SetBorderIcons(Set<BorderIcon> icons) {
+    borderIcons_ = icons;
+    if (clientWidth_ > 0 || clientHeight_ > 0) SetClientSize(clientWidth_, clientHeight_);
+}
+
 void Form::GetCreateParams(CreateParams& params) {
     WinControl::GetCreateParams(params);
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     params.exStyle = 0;
     switch (borderStyle_) {
-        case FormBorderStyle::bsNone:
-            params.style |= WS_POPUP;
-            break;
+        case FormBorderStyle::bsNone: params.style |= WS_POPUP; break;
         case FormBorderStyle::bsDialog:
             params.style |= WS_CAPTION | DS_MODALFRAME;
             params.exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
             break;
         case FormBorderStyle::bsSingle:
-        case FormBorderStyle::bsToolWindow:
-            params.style |= WS_CAPTION | WS_BORDER;
-            break;
+        case FormBorderStyle::bsToolWindow: params.style |= WS_CAPTION | WS_BORDER; break;
         case FormBorderStyle::bsSizeable:
-        case FormBorderStyle::bsSizeToolWin:
-            params.style |= WS_CAPTION | WS_THICKFRAME;
-            break;
+        case FormBorderStyle::bsSizeToolWin: params.style |= WS_CAPTION | WS_THICKFRAME; break;
     }
     if (borderStyle_ != FormBorderStyle::bsNone && borderIcons_.Has(BorderIcon::biSystemMenu)) {
         params.style |= WS_SYSMENU;
@@ -152,7 +164,8 @@ bool Form::SelectNext(bool backwards) {
     for (size_t i = 0; i < controls.size(); ++i) {
         WinControl* c = controls[i];
         entries.push_back({c->TabOrder(), c->TabStop() && c->CanFocus()});
-        if (c->HandleAllocated() && (focus == c->Handle() || ::IsChild(c->Handle(), focus))) current = static_cast<int>(i);
+        if (c->HandleAllocated() && (focus == c->Handle() || ::IsChild(c->Handle(), focus)))
+            current = static_cast<int>(i);
     }
     const int next = NextTabStop(entries, current, backwards);
     if (next < 0) return false;
@@ -162,9 +175,7 @@ bool Form::SelectNext(bool backwards) {
 
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CLOSE:
-            Close();
-            return 0;
+        case WM_CLOSE: Close(); return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
@@ -176,8 +187,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 ::SetFocus(Handle());
             }
             return 0;
-        default:
-            return WinControl::WndProc(msg, wParam, lParam);
+        default: return WinControl::WndProc(msg, wParam, lParam);
     }
 }
 

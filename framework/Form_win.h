@@ -28,9 +28,9 @@ public:
     void LoadFromResource(const char* resourceName);
 
     FormBorderStyle BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(FormBorderStyle style) { borderStyle_ = style; }
+    void SetBorderStyle(FormBorderStyle style);
     Set<BorderIcon> BorderIcons() const { return borderIcons_; }
-    void SetBorderIcons(Set<BorderIcon> icons) { borderIcons_ = icons; }
+    void SetBorderIcons(Set<BorderIcon> icons);
     FormPosition Position() const { return position_; }
     void SetPosition(FormPosition position) { position_ = position; }
     bool Scaled() const { return scaled_; }

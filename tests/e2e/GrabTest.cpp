@@ -159,6 +159,9 @@ protected:
         ASSERT_TRUE(ClickCenter(edit));
         ASSERT_TRUE(PressKey(edit, VK_END));
         for (size_t i = Text(edit).size(); i > 0; --i) ASSERT_TRUE(PressKey(edit, VK_BACK));
+        // Each Backspace reaches the edit as a character made from its key: wait for all of them
+        // before typing, or they would land after the typed text.
+        ASSERT_TRUE(WaitUntil([&] { return Text(edit).empty(); })) << "the edit still holds " << Text(edit);
         ASSERT_TRUE(TypeText(edit, path));
         ASSERT_TRUE(WaitUntil([&] { return Text(edit) == path; })) << "the edit holds " << Text(edit);
     }

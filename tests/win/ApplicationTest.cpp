@@ -164,6 +164,8 @@ TEST_F(ApplicationTest, ATerminateBeforeTheLoopEndsItWithoutShowingTheMainForm) 
     app_.Terminate();
     app_.Run();
     EXPECT_FALSE(seen);
+    MSG quit;
+    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a quit message is left behind";
     EXPECT_FALSE(form.HandleAllocated() && ::IsWindowVisible(form.Handle()));
 }
 
@@ -181,6 +183,8 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
 
     app_.Run();
     EXPECT_FALSE(watcher.timedOut) << "the main form never showed or the loop did not end";
+    MSG quit;
+    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a quit message is left behind";
 }
 
 TEST_F(ApplicationTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn) {
@@ -203,6 +207,9 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn) {
             }
             return false;
         }
+        char className[16] = {};
+        ::GetClassNameA(hwnd, className, sizeof className);
+        if (std::string(className) != "#32770") return false;
         caption = WindowText(hwnd);
         HWND message = ::GetDlgItem(hwnd, 0xFFFF);
         text = WindowText(message);
