@@ -64,7 +64,7 @@ VersionItem ItemForStyle(TEclAboutVersionStyle style) {
 }
 
 std::string FormatFileVersion(const FileVersion& v, VersionItem format) {
-    const std::string majorMinor = std::to_string(v.major) + "." + std::to_string(v.minor);
+    std::string majorMinor = std::to_string(v.major) + "." + std::to_string(v.minor);
     const std::string releaseBuild = std::to_string(v.release) + "." + std::to_string(v.build);
     switch (format) {
         case VersionItem::FileShort: return majorMinor;

@@ -75,18 +75,6 @@ private:
 
 namespace {
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 class ClipboardScope {
 public:
     explicit ClipboardScope(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
@@ -242,7 +230,7 @@ std::vector<int> TEclBrowseEdit::Edges() const {
     const std::string& text = line_.Text();
     std::vector<int> edges(text.size() + 1, 0);
     if (text.empty()) return edges;
-    ScreenDc screen;
+    fw::ScreenDc screen;
     fw::SelectScope select(screen.Get(), fw::FontHandle(Font()));
     SIZE size{};
     ::GetTextExtentExPointA(screen.Get(), text.c_str(), static_cast<int>(text.size()), 0, nullptr, edges.data() + 1,

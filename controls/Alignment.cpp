@@ -5,9 +5,9 @@
 #include "controls/TextFormat.h"
 
 std::span<const std::string_view> EnumNames(TEclAlignment) {
-    static constexpr std::array<std::string_view, 9> names{
-        "agTopLeft",    "agTopCenter",    "agTopRight",     "agCenterLeft", "agCenter",
-        "agCenterRight", "agBottomLeft", "agBottomCenter", "agBottomRight"};
+    static constexpr std::array<std::string_view, 9> names{"agTopLeft",    "agTopCenter",    "agTopRight",
+                                                           "agCenterLeft", "agCenter",       "agCenterRight",
+                                                           "agBottomLeft", "agBottomCenter", "agBottomRight"};
     return names;
 }
 

@@ -27,8 +27,8 @@ std::span<const std::string_view> EnumNames(TEclBevelMode) {
 
 std::span<const std::string_view> EnumNames(TEclBorderStyle) {
     static constexpr std::array<std::string_view, 15> names{
-        "lsNone",        "lsSingle",       "lsLowered",      "lsRaised",        "lsRaisedspb",
-        "lsLoweredspb",  "lsRaisedExt",    "lsLoweredExt",   "lsFrameInset",    "lsFrameOffset",
+        "lsNone",         "lsSingle",       "lsLowered",       "lsRaised",       "lsRaisedspb",
+        "lsLoweredspb",   "lsRaisedExt",    "lsLoweredExt",    "lsFrameInset",   "lsFrameOffset",
         "lsWindowBorder", "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised", "lsDoubleLowered"};
     return names;
 }
@@ -50,8 +50,10 @@ void TEclBevel::SetStyleInner(TEclBevelStyle style) {
     if (style == v_.styleInner) return;
     const bool wasShadow = v_.styleInner == TEclBevelStyle::bvShadow;
     v_.styleInner = style;
-    if (style == TEclBevelStyle::bvShadow) v_.styleOuter = TEclBevelStyle::bvShadow;
-    else if (wasShadow) v_.styleOuter = TEclBevelStyle::bvNone;
+    if (style == TEclBevelStyle::bvShadow)
+        v_.styleOuter = TEclBevelStyle::bvShadow;
+    else if (wasShadow)
+        v_.styleOuter = TEclBevelStyle::bvNone;
     Changed();
 }
 
@@ -59,8 +61,10 @@ void TEclBevel::SetStyleOuter(TEclBevelStyle style) {
     if (style == v_.styleOuter) return;
     const bool wasShadow = v_.styleOuter == TEclBevelStyle::bvShadow;
     v_.styleOuter = style;
-    if (style == TEclBevelStyle::bvShadow) v_.styleInner = TEclBevelStyle::bvShadow;
-    else if (wasShadow) v_.styleInner = TEclBevelStyle::bvNone;
+    if (style == TEclBevelStyle::bvShadow)
+        v_.styleInner = TEclBevelStyle::bvShadow;
+    else if (wasShadow)
+        v_.styleInner = TEclBevelStyle::bvNone;
     Changed();
 }
 
@@ -82,16 +86,16 @@ int TEclBevel::Extent() const {
         }
         case TEclBevelMode::bmStandard: {
             int lines = 2;
-            if (v_.standardStyle == TEclBorderStyle::lsNone) lines = 0;
-            else if (v_.standardStyle == TEclBorderStyle::lsSingle || v_.standardStyle == TEclBorderStyle::lsSingleRaised ||
+            if (v_.standardStyle == TEclBorderStyle::lsNone)
+                lines = 0;
+            else if (v_.standardStyle == TEclBorderStyle::lsSingle ||
+                     v_.standardStyle == TEclBorderStyle::lsSingleRaised ||
                      v_.standardStyle == TEclBorderStyle::lsSingleLowered)
                 lines = 1;
             return v_.borderInnerWidth + lines;
         }
-        case TEclBevelMode::bmEdge:
-            return v_.borderInnerWidth + (v_.borderSides.Empty() ? 0 : 2);
-        case TEclBevelMode::bmWindows:
-            return themeSupport_ ? 0 : v_.borderInnerWidth + 2;
+        case TEclBevelMode::bmEdge: return v_.borderInnerWidth + (v_.borderSides.Empty() ? 0 : 2);
+        case TEclBevelMode::bmWindows: return themeSupport_ ? 0 : v_.borderInnerWidth + 2;
     }
     return 0;
 }

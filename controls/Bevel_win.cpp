@@ -30,13 +30,10 @@ fw::Rect Rings(fw::Canvas& canvas, fw::Rect r, int width, fw::Color topLeft, fw:
 fw::Rect CustomStyle(fw::Canvas& canvas, const TEclBevel& b, fw::Rect r, TEclBevelStyle style, int width) {
     const fw::Color light = b.LightColor(), shadow = b.ShadowColor();
     switch (style) {
-        case TEclBevelStyle::bvNone:
-            return r;
-        case TEclBevelStyle::bvLowered:
-            return Rings(canvas, r, width, shadow, light);
+        case TEclBevelStyle::bvNone: return r;
+        case TEclBevelStyle::bvLowered: return Rings(canvas, r, width, shadow, light);
         case TEclBevelStyle::bvRaised:
-        case TEclBevelStyle::bvNormal:
-            return Rings(canvas, r, width, light, shadow);
+        case TEclBevelStyle::bvNormal: return Rings(canvas, r, width, light, shadow);
         case TEclBevelStyle::bvFrameLowered:
             return Rings(canvas, Rings(canvas, r, width, shadow, light), 1, light, shadow);
         case TEclBevelStyle::bvFrameRaised:

@@ -81,17 +81,20 @@ void PublishButtonFace(fw::ClassInfo& info) {
         .template Property<int>("RepeatingInterval", &F::RepeatingInterval, &F::SetRepeatingInterval)
         .template Property<bool>("UseGlobalTimer", &F::UseGlobalTimer, &F::SetUseGlobalTimer);
     // A stored glyph names a bitmap resource: Glyph = EXITGLYPH.
-    info.Add("Glyph", fw::PropertyInfo{[](fw::Component& c, const fw::Value& v) {
-                                           static_cast<C&>(c).Face().SetGlyphName(
-                                               v.kind == fw::Value::Kind::String ? v.text : fw::ValueToIdentifier(v));
-                                       },
-                                       [](const fw::Component& c) {
-                                           return fw::Value{fw::Value::Kind::Identifier, 0,
-                                                            static_cast<const C&>(c).Face().GlyphName(), {}};
-                                       },
-                                       {}});
-    PublishFxCaption(PublishPart<C>(info, "FontFX", [](auto& c) -> auto& { return c.Face().FontFX(); }));
-    PublishGlyphTextLayout(PublishPart<C>(info, "ButtonLayout", [](auto& c) -> auto& { return c.Face().ButtonLayout(); }));
+    info.Add("Glyph",
+             fw::PropertyInfo{
+                 [](fw::Component& c, const fw::Value& v) {
+                     static_cast<C&>(c).Face().SetGlyphName(
+                         v.kind == fw::Value::Kind::String ? v.text : fw::ValueToIdentifier(v));
+                 },
+                 [](const fw::Component& c) {
+                     return fw::Value{fw::Value::Kind::Identifier, 0, static_cast<const C&>(c).Face().GlyphName(), {}};
+                 },
+                 {}});
+    PublishFxCaption(PublishPart<C>(
+        info, "FontFX", [](auto& c) -> auto& { return c.Face().FontFX(); }));
+    PublishGlyphTextLayout(PublishPart<C>(
+        info, "ButtonLayout", [](auto& c) -> auto& { return c.Face().ButtonLayout(); }));
 }
 
 }  // namespace ecl

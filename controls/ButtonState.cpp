@@ -4,9 +4,9 @@
 
 std::span<const std::string_view> EnumNames(TEclUserButtonStyle) {
     static constexpr std::array<std::string_view, 14> names{
-        "ubsWin31",    "ubsWin40",    "ubsClassic",         "ubsClassicFlat", "ubsFlat",
-        "ubsFlatUnColored", "ubsNavigator", "ubsExplorer", "ubsExplorerColored", "ubsIntegrated",
-        "ubsCombo",    "ubsOffice",   "ubsOfficeTransp",    "ubsWin40Ext"};
+        "ubsWin31",         "ubsWin40",     "ubsClassic",      "ubsClassicFlat",     "ubsFlat",
+        "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",     "ubsExplorerColored", "ubsIntegrated",
+        "ubsCombo",         "ubsOffice",    "ubsOfficeTransp", "ubsWin40Ext"};
     return names;
 }
 
@@ -38,8 +38,10 @@ void SpeedButtonTracker::Press() {
 }
 
 void SpeedButtonTracker::Move(bool inside) {
-    if (tracking_) Become(inside ? ButtonState::Pushed : ButtonState::Up);
-    else if (inside && state_ == ButtonState::Up) Become(ButtonState::Hot);
+    if (tracking_)
+        Become(inside ? ButtonState::Pushed : ButtonState::Up);
+    else if (inside && state_ == ButtonState::Up)
+        Become(ButtonState::Hot);
 }
 
 bool SpeedButtonTracker::Release(bool inside) {
@@ -64,8 +66,7 @@ GlyphCell GlyphCellFor(ButtonState state, int numGlyphs) {
     int wanted = 0;
     switch (state) {
         case ButtonState::Disabled:
-        case ButtonState::DisabledDown:
-            return numGlyphs >= 2 ? GlyphCell{1, false} : GlyphCell{0, true};
+        case ButtonState::DisabledDown: return numGlyphs >= 2 ? GlyphCell{1, false} : GlyphCell{0, true};
         case ButtonState::Hot: wanted = 2; break;
         case ButtonState::Down: wanted = 3; break;
         case ButtonState::Pushed: wanted = 4; break;

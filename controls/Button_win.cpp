@@ -68,9 +68,7 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             ::SetCapture(Handle());
             SetPressed(true);
             return 0;
-        case WM_MOUSEMOVE:
-            OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            return 0;
+        case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
         case WM_MOUSELEAVE:
             hot_ = false;
             Invalidate();
@@ -104,17 +102,13 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_CHAR:
-            return 0;  // keys act on WM_KEYDOWN and WM_KEYUP
-        case WM_SETFOCUS:
-            Invalidate();
-            break;
+        case WM_CHAR: return 0;  // keys act on WM_KEYDOWN and WM_KEYUP
+        case WM_SETFOCUS: Invalidate(); break;
         case WM_KILLFOCUS:
             if (spaceDown_) EndPress();
             Invalidate();
             break;
-        default:
-            break;
+        default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
 }

@@ -3,10 +3,9 @@
 #include <array>
 
 std::span<const std::string_view> EnumNames(TEclDlgPosition) {
-    static constexpr std::array<std::string_view, 10> names{"bpCustom",      "bpTopLeft",    "bpTopCenter",
-                                                            "bpTopRight",    "bpCenterLeft", "bpCenter",
-                                                            "bpCenterRight", "bpBottomLeft", "bpBottomCenter",
-                                                            "bpBottomRight"};
+    static constexpr std::array<std::string_view, 10> names{
+        "bpCustom", "bpTopLeft",     "bpTopCenter",  "bpTopRight",     "bpCenterLeft",
+        "bpCenter", "bpCenterRight", "bpBottomLeft", "bpBottomCenter", "bpBottomRight"};
     return names;
 }
 
@@ -18,8 +17,10 @@ std::span<const std::string_view> EnumNames(TEclDlgPosRel) {
 
 namespace ecl {
 
-DialogOrigin PlaceDialog(const fw::Rect& r, int w, int h, TEclDlgPosition position, int desktopWidth,
-                         int desktopHeight) {
+DialogOrigin PlaceDialog(const fw::Rect& reference, int windowWidth, int windowHeight, TEclDlgPosition position,
+                         int desktopWidth, int desktopHeight) {
+    const fw::Rect& r = reference;
+    const int w = windowWidth, h = windowHeight;
     DialogOrigin o{r.left, r.top};
     if (position != TEclDlgPosition::bpCustom) {
         // bpTopLeft .. bpBottomRight run through three rows of three.

@@ -10,8 +10,8 @@ std::span<const std::string_view> EnumNames(TEclDisabledStyle) {
 
 std::span<const std::string_view> EnumNames(TEclThreeDStyle) {
     static constexpr std::array<std::string_view, 11> names{
-        "tdNone",         "tdSunken",       "tdRaised", "tdSunkenShadow", "tdRaisedShadow", "tdPColorSunken",
-        "tdPColorRaised", "tdShadow",       "tdOutline", "tdExtrude",     "tdExtrudeEnh"};
+        "tdNone",         "tdSunken", "tdRaised",  "tdSunkenShadow", "tdRaisedShadow", "tdPColorSunken",
+        "tdPColorRaised", "tdShadow", "tdOutline", "tdExtrude",      "tdExtrudeEnh"};
     return names;
 }
 
@@ -28,21 +28,17 @@ void TEcl3DCaption::Assign(const TEcl3DCaption& other) {
 
 int TEcl3DCaption::TextRoom() const {
     switch (v_.style) {
-        case TEclThreeDStyle::tdNone:
-            return 0;
+        case TEclThreeDStyle::tdNone: return 0;
         case TEclThreeDStyle::tdSunken:
-        case TEclThreeDStyle::tdRaised:
-            return v_.lightDepth;
+        case TEclThreeDStyle::tdRaised: return v_.lightDepth;
         case TEclThreeDStyle::tdSunkenShadow:
         case TEclThreeDStyle::tdRaisedShadow:
         case TEclThreeDStyle::tdPColorSunken:
-        case TEclThreeDStyle::tdPColorRaised:
-            return v_.lightDepth + v_.shadowDepth;
+        case TEclThreeDStyle::tdPColorRaised: return v_.lightDepth + v_.shadowDepth;
         case TEclThreeDStyle::tdShadow:
         case TEclThreeDStyle::tdOutline:
         case TEclThreeDStyle::tdExtrude:
-        case TEclThreeDStyle::tdExtrudeEnh:
-            return v_.shadowDepth;
+        case TEclThreeDStyle::tdExtrudeEnh: return v_.shadowDepth;
     }
     return 0;
 }
@@ -68,21 +64,16 @@ int FxLayers(const TEcl3DCaption& fx, TEclThreeDStyle style, FxLayer (&layers)[3
         case TEclThreeDStyle::tdRaisedShadow:
         case TEclThreeDStyle::tdPColorRaised:
             return set({{K::Light, 0, 0}, {K::Shadow, l + s, l + s}, {K::Face, l, l}});
-        case TEclThreeDStyle::tdShadow:
-            return set({{K::Shadow, s, s}, {K::Face, 0, 0}});
-        default:
-            return set({{K::Face, 0, 0}});
+        case TEclThreeDStyle::tdShadow: return set({{K::Shadow, s, s}, {K::Face, 0, 0}});
+        default: return set({{K::Face, 0, 0}});
     }
 }
 
 TEclThreeDStyle DisabledTextStyle(const TEcl3DCaption& fx, bool want3dDisabled) {
     switch (fx.DisabledStyle()) {
-        case TEclDisabledStyle::ds3d:
-            return TEclThreeDStyle::tdSunken;
-        case TEclDisabledStyle::dsAuto:
-            return want3dDisabled ? TEclThreeDStyle::tdSunken : fx.Style();
-        default:
-            return fx.Style();
+        case TEclDisabledStyle::ds3d: return TEclThreeDStyle::tdSunken;
+        case TEclDisabledStyle::dsAuto: return want3dDisabled ? TEclThreeDStyle::tdSunken : fx.Style();
+        default: return fx.Style();
     }
 }
 

@@ -13,25 +13,14 @@ static_assert(kDtRtlReading == DT_RTLREADING);
 
 namespace {
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 fw::Rect Moved(const fw::Rect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 // Mixes two colours: step 0 gives `from`, step `steps` gives `to`.
 fw::Color Blend(fw::Color from, fw::Color to, int step, int steps) {
     const COLORREF a = fw::ToColorRef(from), b = fw::ToColorRef(to);
     auto mix = [&](int ca, int cb) { return ca + (cb - ca) * step / (steps > 0 ? steps : 1); };
-    return fw::Color::Rgb(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+    return fw::Color::Rgb(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
+                          mix(GetBValue(a), GetBValue(b)));
 }
 
 void DrawOutline(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& text, const fw::Rect& r, UINT format,
@@ -63,9 +52,8 @@ void DrawExtrude(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string&
 
 }  // namespace
 
-void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& text, const fw::Rect& rect,
-                UINT format, const fw::FontSpec& font, fw::Color textColor, fw::Color brushColor,
-                const FxTextOptions& options) {
+void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& text, const fw::Rect& rect, UINT format,
+                const fw::FontSpec& font, fw::Color textColor, fw::Color brushColor, const FxTextOptions& options) {
     if (text.empty() || rect.Width() <= 0 || rect.Height() <= 0) return;
     TEclThreeDStyle style = fx.Style();
     fw::Color color = textColor;
@@ -97,13 +85,13 @@ void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& 
 }
 
 SIZE MeasureScreenText(const std::string& text, const fw::FontSpec& font, UINT format, int width) {
-    ScreenDc screen;
+    fw::ScreenDc screen;
     fw::Canvas canvas(screen.Get());
     return canvas.MeasureText(text, font, format, width);
 }
 
 SIZE ScreenTextExtent(const std::string& text, const fw::FontSpec& font) {
-    ScreenDc screen;
+    fw::ScreenDc screen;
     fw::SelectScope select(screen.Get(), fw::FontHandle(font));
     SIZE size{};
     ::GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);

@@ -18,9 +18,8 @@ struct FxTextOptions {
 // Draws the text in the rectangle with the caption's effect: the effect's passes, then the face in
 // textColor (brushColor for the parent-colour styles). A disabled text is drawn in the grey-text
 // colour. Nothing is drawn for an empty text or rectangle.
-void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& text, const fw::Rect& rect,
-                UINT format, const fw::FontSpec& font, fw::Color textColor, fw::Color brushColor,
-                const FxTextOptions& options);
+void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& text, const fw::Rect& rect, UINT format,
+                const fw::FontSpec& font, fw::Color textColor, fw::Color brushColor, const FxTextOptions& options);
 
 // The text's extent on the screen in that font (DT_CALCRECT with the format, wrapping at width).
 SIZE MeasureScreenText(const std::string& text, const fw::FontSpec& font, UINT format, int width = 0);

@@ -4,8 +4,8 @@
 #include <array>
 
 std::span<const std::string_view> EnumNames(TEclTextLayout) {
-    static constexpr std::array<std::string_view, 8> names{"taLeft",    "taLeftTop", "taRight",  "taRightTop",
-                                                           "taTop",     "taTopLeft", "taBottom", "taBottomLeft"};
+    static constexpr std::array<std::string_view, 8> names{"taLeft", "taLeftTop", "taRight",  "taRightTop",
+                                                           "taTop",  "taTopLeft", "taBottom", "taBottomLeft"};
     return names;
 }
 
@@ -41,7 +41,8 @@ fw::Rect Offset(fw::Rect r, int dx, int dy) { return {r.left + dx, r.top + dy, r
 
 }  // namespace
 
-GlyphTextPlacement PlaceGlyphText(const fw::Rect& box, BlockSize glyph, BlockSize text, const TEclGlyphTextLayout& layout) {
+GlyphTextPlacement PlaceGlyphText(const fw::Rect& box, BlockSize glyph, BlockSize text,
+                                  const TEclGlyphTextLayout& layout) {
     const TEclTextLayout how = layout.AlignText2Glyph();
     const bool horizontal = Horizontal(how);
     const int gap = glyph.Empty() || text.Empty() ? 0 : layout.Spacing();

@@ -58,7 +58,8 @@ struct GlyphTextPlacement {
 // glyph, Spacing pixels apart (only when both are there), each centred across the block unless the
 // layout aligns them at the top or left; the block aligned by Alignment; then the text box moved
 // one pixel right and down, and both moved by the offsets.
-GlyphTextPlacement PlaceGlyphText(const fw::Rect& box, BlockSize glyph, BlockSize text, const TEclGlyphTextLayout& layout);
+GlyphTextPlacement PlaceGlyphText(const fw::Rect& box, BlockSize glyph, BlockSize text,
+                                  const TEclGlyphTextLayout& layout);
 
 // Publishes the layout as "<prefix>.<Name>" on the owner's class.
 template <class P>

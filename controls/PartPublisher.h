@@ -21,7 +21,8 @@ public:
     PartPublisher& Property(const std::string& name, Get get, SetFn set) {
         const Access access = access_;
         fw::ClassBuilder<C>(info_).template Property<T>(
-            prefix_.empty() ? name : prefix_ + "." + name, [access, get](const C& c) -> T { return std::invoke(get, access(c)); },
+            prefix_.empty() ? name : prefix_ + "." + name,
+            [access, get](const C& c) -> T { return std::invoke(get, access(c)); },
             [access, set](C& c, T v) { std::invoke(set, access(c), std::move(v)); });
         return *this;
     }
@@ -36,7 +37,8 @@ private:
     Access access_;
 };
 
-// The class's own properties, by getter and setter member pointers: Publish<C>(info).Property<int>("X", &C::X, &C::SetX).
+// The class's own properties, by getter and setter member pointers: Publish<C>(info).Property<int>("X", &C::X,
+// &C::SetX).
 template <class C>
 auto Publish(fw::ClassInfo& info) {
     auto self = [](auto& c) -> auto& { return c; };

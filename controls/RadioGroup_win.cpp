@@ -21,12 +21,15 @@ void EditCaptionFont(TEclRadioGroup& g, Fn edit) {
 void PublishCaptionFont(fw::ClassInfo& ci) {
     using C = TEclRadioGroup;
     fw::ClassBuilder<C>(ci)
-        .Property<std::string>("CaptionFont.Name", [](const C& c) { return c.CaptionFont().name; },
-                               [](C& c, std::string v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.name = v; }); })
-        .Property<int>("CaptionFont.Height", [](const C& c) { return c.CaptionFont().height; },
-                       [](C& c, int v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.height = v; }); })
-        .Property<fw::Color>("CaptionFont.Color", [](const C& c) { return c.CaptionFont().color; },
-                             [](C& c, fw::Color v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.color = v; }); })
+        .Property<std::string>(
+            "CaptionFont.Name", [](const C& c) { return c.CaptionFont().name; },
+            [](C& c, std::string v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.name = v; }); })
+        .Property<int>(
+            "CaptionFont.Height", [](const C& c) { return c.CaptionFont().height; },
+            [](C& c, int v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.height = v; }); })
+        .Property<fw::Color>(
+            "CaptionFont.Color", [](const C& c) { return c.CaptionFont().color; },
+            [](C& c, fw::Color v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.color = v; }); })
         .Property<fw::Set<fw::FontStyle>>(
             "CaptionFont.Style", [](const C& c) { return c.CaptionFont().style; },
             [](C& c, fw::Set<fw::FontStyle> v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.style = v; }); });
@@ -81,10 +84,12 @@ const fw::ClassInfo& TEclRadioGroup::StaticClass() {
             .Property<bool>("Transparent", &C::Transparent, &C::SetTransparent)
             .Property<bool>("CtlXP", &C::CtlXP, &C::SetCtlXP)
             .Property<bool>("CtlXPCaptionColor", &C::CtlXPCaptionColor, &C::SetCtlXPCaptionColor);
-        ecl::PublishBevel(ecl::PublishPart<C>(ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
-        ecl::PublishGlyphTextLayout(
-            ecl::PublishPart<C>(ci, "BtnAlignment", [](auto& c) -> auto& { return c.BtnAlignment(); }));
-        ecl::PublishFxCaption(ecl::PublishPart<C>(ci, "CaptionFont3D", [](auto& c) -> auto& { return c.CaptionFont3D(); }));
+        ecl::PublishBevel(ecl::PublishPart<C>(
+            ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
+        ecl::PublishGlyphTextLayout(ecl::PublishPart<C>(
+            ci, "BtnAlignment", [](auto& c) -> auto& { return c.BtnAlignment(); }));
+        ecl::PublishFxCaption(ecl::PublishPart<C>(
+            ci, "CaptionFont3D", [](auto& c) -> auto& { return c.CaptionFont3D(); }));
         PublishCaptionFont(ci);
         return ci;
     }();
@@ -150,20 +155,13 @@ int TEclRadioGroup::CaptionHeight() const {
     int room = 0;
     switch (captionFont3D_.Style()) {
         case TEclThreeDStyle::tdSunken:
-        case TEclThreeDStyle::tdRaised:
-            room = captionFont3D_.LightDepth();
-            break;
+        case TEclThreeDStyle::tdRaised: room = captionFont3D_.LightDepth(); break;
         case TEclThreeDStyle::tdSunkenShadow:
         case TEclThreeDStyle::tdRaisedShadow:
         case TEclThreeDStyle::tdPColorSunken:
-        case TEclThreeDStyle::tdPColorRaised:
-            room = captionFont3D_.LightDepth() + captionFont3D_.ShadowDepth();
-            break;
-        case TEclThreeDStyle::tdShadow:
-            room = captionFont3D_.ShadowDepth();
-            break;
-        default:
-            break;
+        case TEclThreeDStyle::tdPColorRaised: room = captionFont3D_.LightDepth() + captionFont3D_.ShadowDepth(); break;
+        case TEclThreeDStyle::tdShadow: room = captionFont3D_.ShadowDepth(); break;
+        default: break;
     }
     return ecl::ScreenTextExtent("W", CaptionFont()).cy + room;
 }
@@ -224,11 +222,8 @@ LRESULT TEclRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            Invalidate();
-            break;
-        default:
-            break;
+        case WM_KILLFOCUS: Invalidate(); break;
+        default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
 }
@@ -297,8 +292,8 @@ void TEclRadioGroup::PaintItem(fw::Canvas& canvas, int index, const fw::Rect& it
     const fw::Rect box{item.left + 1, item.top, item.right - 1, item.bottom};
     const int room = box.Width() - glyphSize_ - btnAlignment_.Spacing();
     const SIZE measured = canvas.MeasureText(text, Font(), format, room);
-    const ecl::GlyphTextPlacement place = ecl::PlaceGlyphText(
-        box, {glyphSize_, glyphSize_}, {measured.cx + 2, measured.cy + 2}, btnAlignment_);
+    const ecl::GlyphTextPlacement place =
+        ecl::PlaceGlyphText(box, {glyphSize_, glyphSize_}, {measured.cx + 2, measured.cy + 2}, btnAlignment_);
 
     const bool pressed = index == pressedItem_;
     const bool checked = pressedItem_ >= 0 ? pressed : index == itemIndex_;

@@ -34,7 +34,8 @@ const fw::ClassInfo& TEclSimpleLabel::StaticClass() {
             .Property<bool>("JumpUnderline", &C::JumpUnderline, &C::SetJumpUnderline)
             .Property<fw::Color>("ActiveColor", &C::ActiveColor, &C::SetActiveColor)
             .Property<fw::Color>("InActiveColor", &C::InActiveColor, &C::SetInActiveColor);
-        ecl::PublishFxCaption(ecl::PublishPart<C>(ci, "Font3D", [](auto& c) -> auto& { return c.Font3D(); }));
+        ecl::PublishFxCaption(ecl::PublishPart<C>(
+            ci, "Font3D", [](auto& c) -> auto& { return c.Font3D(); }));
         return ci;
     }();
     return info;

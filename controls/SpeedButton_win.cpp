@@ -123,8 +123,10 @@ void TEclSpeedButton::PaintIntegrated(fw::Canvas& canvas, fw::Rect& content) {
 void TEclSpeedButton::Paint(fw::Canvas& canvas) {
     canvas.FillRect(ClientRect(), GetColor());
     fw::Rect content;
-    if (face_.ButtonStyle() == TEclUserButtonStyle::ubsIntegrated) PaintIntegrated(canvas, content);
-    else PaintWin40(canvas, content);
+    if (face_.ButtonStyle() == TEclUserButtonStyle::ubsIntegrated)
+        PaintIntegrated(canvas, content);
+    else
+        PaintWin40(canvas, content);
 
     const ButtonState s = tracker_.State();
     ecl::ButtonContent c;

@@ -149,7 +149,8 @@ void ApplyProperties(Component& root, Component& target, const ObjectNode& node)
 void ReadChildren(Component& root, Component& container, const ObjectNode& node, std::vector<Component*>& read) {
     for (const ObjectNode& childNode : node.children) {
         const ClassInfo* cls = ClassRegistry::Find(childNode.className);
-        if (!cls || !cls->CanCreate()) throw DescriptionError(childNode.line, "Class " + childNode.className + " not found");
+        if (!cls || !cls->CanCreate())
+            throw DescriptionError(childNode.line, "Class " + childNode.className + " not found");
         if (root.FindComponent(childNode.name))
             throw DescriptionError(childNode.line, "A component named " + childNode.name + " already exists");
         Component& child = root.Adopt(cls->Create(&root));
@@ -166,7 +167,8 @@ void ReadChildren(Component& root, Component& container, const ObjectNode& node,
 
 void LoadDescription(Component& root, const ObjectNode& description) {
     if (!root.Class().InheritsFrom(description.className))
-        throw DescriptionError(description.line, "Description of " + description.className + " does not fit " + root.Class().Name());
+        throw DescriptionError(description.line,
+                               "Description of " + description.className + " does not fit " + root.Class().Name());
     root.SetLoading(true);
     if (root.Name().empty()) root.SetName(description.name);
     std::vector<Component*> read;

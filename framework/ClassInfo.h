@@ -17,7 +17,7 @@
 namespace fw {
 
 struct PropertyInfo {
-    std::function<void(Component&, const Value&)> set;   // throws DescriptionError(0, ...) on a bad value
+    std::function<void(Component&, const Value&)> set;  // throws DescriptionError(0, ...) on a bad value
     std::function<Value(const Component&)> get;
     std::function<void(Component&, NotifyEvent)> bind;  // set for events instead of set/get
 };
@@ -91,7 +91,7 @@ Value EnumValue(std::span<const std::string_view> names, int ordinal);
 Value SetValue(std::span<const std::string_view> names, std::uint32_t bits);
 
 template <class E>
-    requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 struct ValueTraits<E> {
     static E From(const Value& v) { return static_cast<E>(EnumOrdinal(EnumNames(E{}), v)); }
     static Value To(E e) { return EnumValue(EnumNames(E{}), static_cast<int>(e)); }
@@ -110,10 +110,11 @@ public:
 
     template <class T, class Get, class SetFn>
     ClassBuilder& Property(std::string name, Get get, SetFn set) {
-        info_.Add(std::move(name),
-                  PropertyInfo{[set](Component& c, const Value& v) { set(static_cast<C&>(c), ValueTraits<T>::From(v)); },
-                               [get](const Component& c) { return ValueTraits<T>::To(get(static_cast<const C&>(c))); },
-                               {}});
+        info_.Add(
+            std::move(name),
+            PropertyInfo{[set](Component& c, const Value& v) { set(static_cast<C&>(c), ValueTraits<T>::From(v)); },
+                         [get](const Component& c) { return ValueTraits<T>::To(get(static_cast<const C&>(c))); },
+                         {}});
         return *this;
     }
     template <class SetFn>

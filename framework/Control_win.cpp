@@ -26,46 +26,59 @@ const ClassInfo& Control::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TControl", nullptr);
         ClassBuilder<Control>(ci)
-            .Property<int>("Left", [](const Control& c) { return c.Left(); },
-                           [](Control& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); })
-            .Property<int>("Top", [](const Control& c) { return c.Top(); },
-                           [](Control& c, int v) { c.SetBounds(c.Left(), v, c.Width(), c.Height()); })
-            .Property<int>("Width", [](const Control& c) { return c.Width(); },
-                           [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), v, c.Height()); })
-            .Property<int>("Height", [](const Control& c) { return c.Height(); },
-                           [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), c.Width(), v); })
-            .Property<std::string>("Caption", [](const Control& c) { return c.Caption(); },
-                                   [](Control& c, std::string v) { c.SetCaption(std::move(v)); })
-            .Property<Color>("Color", [](const Control& c) { return c.GetColor(); },
-                             [](Control& c, Color v) { c.SetColor(v); })
-            .Property<bool>("ParentColor", [](const Control& c) { return c.ParentColor(); },
-                            [](Control& c, bool v) { c.SetParentColor(v); })
-            .Property<std::string>("Font.Name", [](const Control& c) { return c.Font().name; },
-                                   [](Control& c, std::string v) { EditFont(c, [&](FontSpec& f) { f.name = v; }); })
-            .Property<int>("Font.Height", [](const Control& c) { return c.Font().height; },
-                           [](Control& c, int v) { EditFont(c, [&](FontSpec& f) { f.height = v; }); })
-            .Property<Color>("Font.Color", [](const Control& c) { return c.Font().color; },
-                             [](Control& c, Color v) { EditFont(c, [&](FontSpec& f) { f.color = v; }); })
-            .Property<Set<FontStyle>>("Font.Style", [](const Control& c) { return c.Font().style; },
-                                      [](Control& c, Set<FontStyle> v) { EditFont(c, [&](FontSpec& f) { f.style = v; }); })
-            .Property<bool>("ParentFont", [](const Control& c) { return c.ParentFont(); },
-                            [](Control& c, bool v) { c.SetParentFont(v); })
-            .Property<bool>("Enabled", [](const Control& c) { return c.Enabled(); },
-                            [](Control& c, bool v) { c.SetEnabled(v); })
-            .Property<bool>("Visible", [](const Control& c) { return c.Visible(); },
-                            [](Control& c, bool v) { c.SetVisible(v); })
-            .Property<Set<Anchor>>("Anchors", [](const Control& c) { return c.Anchors(); },
-                                   [](Control& c, Set<Anchor> v) { c.SetAnchors(v); })
+            .Property<int>(
+                "Left", [](const Control& c) { return c.Left(); },
+                [](Control& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); })
+            .Property<int>(
+                "Top", [](const Control& c) { return c.Top(); },
+                [](Control& c, int v) { c.SetBounds(c.Left(), v, c.Width(), c.Height()); })
+            .Property<int>(
+                "Width", [](const Control& c) { return c.Width(); },
+                [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), v, c.Height()); })
+            .Property<int>(
+                "Height", [](const Control& c) { return c.Height(); },
+                [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), c.Width(), v); })
+            .Property<std::string>(
+                "Caption", [](const Control& c) { return c.Caption(); },
+                [](Control& c, std::string v) { c.SetCaption(std::move(v)); })
+            .Property<Color>(
+                "Color", [](const Control& c) { return c.GetColor(); }, [](Control& c, Color v) { c.SetColor(v); })
+            .Property<bool>(
+                "ParentColor", [](const Control& c) { return c.ParentColor(); },
+                [](Control& c, bool v) { c.SetParentColor(v); })
+            .Property<std::string>(
+                "Font.Name", [](const Control& c) { return c.Font().name; },
+                [](Control& c, std::string v) { EditFont(c, [&](FontSpec& f) { f.name = v; }); })
+            .Property<int>(
+                "Font.Height", [](const Control& c) { return c.Font().height; },
+                [](Control& c, int v) { EditFont(c, [&](FontSpec& f) { f.height = v; }); })
+            .Property<Color>(
+                "Font.Color", [](const Control& c) { return c.Font().color; },
+                [](Control& c, Color v) { EditFont(c, [&](FontSpec& f) { f.color = v; }); })
+            .Property<Set<FontStyle>>(
+                "Font.Style", [](const Control& c) { return c.Font().style; },
+                [](Control& c, Set<FontStyle> v) { EditFont(c, [&](FontSpec& f) { f.style = v; }); })
+            .Property<bool>(
+                "ParentFont", [](const Control& c) { return c.ParentFont(); },
+                [](Control& c, bool v) { c.SetParentFont(v); })
+            .Property<bool>(
+                "Enabled", [](const Control& c) { return c.Enabled(); }, [](Control& c, bool v) { c.SetEnabled(v); })
+            .Property<bool>(
+                "Visible", [](const Control& c) { return c.Visible(); }, [](Control& c, bool v) { c.SetVisible(v); })
+            .Property<Set<Anchor>>(
+                "Anchors", [](const Control& c) { return c.Anchors(); },
+                [](Control& c, Set<Anchor> v) { c.SetAnchors(v); })
             .Event("OnClick", [](Control& c, NotifyEvent e) { c.SetOnClick(std::move(e)); });
-        ci.Add("Font.Charset", PropertyInfo{[](Component& c, const Value& v) {
-                                                auto& control = static_cast<Control&>(c);
-                                                const int charset = CharsetFromValue(v);
-                                                EditFont(control, [&](FontSpec& f) { f.charset = charset; });
-                                            },
-                                            [](const Component& c) {
-                                                return ValueTraits<int>::To(static_cast<const Control&>(c).Font().charset);
-                                            },
-                                            {}});
+        ci.Add("Font.Charset",
+               PropertyInfo{[](Component& c, const Value& v) {
+                                auto& control = static_cast<Control&>(c);
+                                const int charset = CharsetFromValue(v);
+                                EditFont(control, [&](FontSpec& f) { f.charset = charset; });
+                            },
+                            [](const Component& c) {
+                                return ValueTraits<int>::To(static_cast<const Control&>(c).Font().charset);
+                            },
+                            {}});
         return ci;
     }();
     return info;
@@ -84,8 +97,10 @@ void Control::SetParent(WinControl* parent) {
     if (parent_) {
         parent_->controls_.push_back(this);
         if (parent_->HandleAllocated()) {
-            if (auto* self = dynamic_cast<WinControl*>(this)) self->Handle();
-            else Invalidate();
+            if (auto* self = dynamic_cast<WinControl*>(this))
+                self->Handle();
+            else
+                Invalidate();
         }
     }
 }

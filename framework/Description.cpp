@@ -26,8 +26,10 @@ int HexDigit(int c) {
 
 // A byte for an error message: printable ones in quotes, others as a character code.
 std::string Shown(int c) {
-    if (c >= 0x21 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
-    return "#" + std::to_string(c);
+    if (c >= 0x21 && c < 0x7F) return std::string{'\'', static_cast<char>(c), '\''};
+    std::string code = "#";
+    code += std::to_string(c);
+    return code;
 }
 
 enum class Tok { Identifier, Integer, String, Symbol, LineEnd, End };
@@ -183,18 +185,12 @@ private:
 
     std::string Found() const {
         switch (tok_.kind) {
-            case Tok::Identifier:
-                return tok_.text;
-            case Tok::Integer:
-                return "a number";
-            case Tok::String:
-                return "a string";
-            case Tok::Symbol:
-                return Shown(static_cast<unsigned char>(tok_.symbol));
-            case Tok::LineEnd:
-                return "the end of the line";
-            case Tok::End:
-                break;
+            case Tok::Identifier: return tok_.text;
+            case Tok::Integer: return "a number";
+            case Tok::String: return "a string";
+            case Tok::Symbol: return Shown(static_cast<unsigned char>(tok_.symbol));
+            case Tok::LineEnd: return "the end of the line";
+            case Tok::End: break;
         }
         return "the end of the text";
     }
@@ -267,8 +263,7 @@ private:
                 v.text = std::move(tok_.text);
                 Advance();
                 return v;
-            default:
-                break;
+            default: break;
         }
         if (IsSymbol('[')) {
             v.kind = Value::Kind::Set;

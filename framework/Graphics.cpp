@@ -7,18 +7,32 @@ namespace fw {
 
 namespace {
 constexpr std::array<std::pair<std::string_view, Color>, 22> kColorNames{{
-    {"clBlack", clBlack},         {"clMaroon", clMaroon},       {"clGreen", clGreen},
-    {"clOlive", clOlive},         {"clNavy", clNavy},           {"clTeal", clTeal},
-    {"clGray", clGray},           {"clSilver", clSilver},       {"clRed", clRed},
-    {"clYellow", clYellow},       {"clWhite", clWhite},         {"clWindow", clWindow},
-    {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText}, {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},   {"clBtnText", clBtnText},
-    {"clBtnHighlight", clBtnHighlight}, {"clNone", clNone},     {"clLime", Color{0x00FF00}},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clYellow", clYellow},
+    {"clWhite", clWhite},
+    {"clWindow", clWindow},
+    {"clWindowText", clWindowText},
+    {"clCaptionText", clCaptionText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clBtnHighlight", clBtnHighlight},
+    {"clNone", clNone},
+    {"clLime", Color{0x00FF00}},
     {"clBlue", Color{0xFF0000}},
 }};
 
-constexpr std::array<std::pair<std::string_view, int>, 4> kCharsets{{
-    {"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}}};
+constexpr std::array<std::pair<std::string_view, int>, 4> kCharsets{
+    {{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}}};
 }  // namespace
 
 Color ValueTraits<Color>::From(const Value& v) {

@@ -7,11 +7,9 @@ namespace fw {
 namespace {
 
 SIZE TextExtent(const std::string& text, const FontSpec& font) {
-    HDC screen = ::GetDC(nullptr);
-    Canvas canvas(screen);
-    const SIZE size = canvas.MeasureText(text.empty() ? std::string(" ") : text, font, DT_EXPANDTABS);
-    ::ReleaseDC(nullptr, screen);
-    return size;
+    ScreenDc screen;
+    Canvas canvas(screen.Get());
+    return canvas.MeasureText(text.empty() ? std::string(" ") : text, font, DT_EXPANDTABS);
 }
 
 }  // namespace
@@ -22,12 +20,14 @@ Label::Label(Component* owner) : Control(owner) { SetBounds(0, 0, 65, 13); }
 
 const ClassInfo& Label::StaticClass() {
     static const ClassInfo info = [] {
-        ClassInfo ci("TLabel", &Control::StaticClass(), [](Component* owner) { return std::make_unique<Label>(owner); });
+        ClassInfo ci("TLabel", &Control::StaticClass(),
+                     [](Component* owner) { return std::make_unique<Label>(owner); });
         ClassBuilder<Label>(ci)
-            .Property<bool>("AutoSize", [](const Label& l) { return l.AutoSize(); },
-                            [](Label& l, bool v) { l.SetAutoSize(v); })
-            .Property<bool>("Transparent", [](const Label& l) { return l.Transparent(); },
-                            [](Label& l, bool v) { l.SetTransparent(v); });
+            .Property<bool>(
+                "AutoSize", [](const Label& l) { return l.AutoSize(); }, [](Label& l, bool v) { l.SetAutoSize(v); })
+            .Property<bool>(
+                "Transparent", [](const Label& l) { return l.Transparent(); },
+                [](Label& l, bool v) { l.SetTransparent(v); });
         return ci;
     }();
     return info;
@@ -78,25 +78,29 @@ Image::Image(Component* owner) : Control(owner) { SetBounds(0, 0, 105, 105); }
 
 const ClassInfo& Image::StaticClass() {
     static const ClassInfo info = [] {
-        ClassInfo ci("TImage", &Control::StaticClass(), [](Component* owner) { return std::make_unique<Image>(owner); });
+        ClassInfo ci("TImage", &Control::StaticClass(),
+                     [](Component* owner) { return std::make_unique<Image>(owner); });
         ClassBuilder<Image>(ci)
-            .Property<bool>("AutoSize", [](const Image& i) { return i.AutoSize(); },
-                            [](Image& i, bool v) { i.SetAutoSize(v); })
-            .Property<bool>("Proportional", [](const Image& i) { return i.Proportional(); },
-                            [](Image& i, bool v) { i.SetProportional(v); })
-            .Property<bool>("Stretch", [](const Image& i) { return i.Stretch(); },
-                            [](Image& i, bool v) { i.SetStretch(v); })
-            .Property<bool>("Transparent", [](const Image& i) { return i.Transparent(); },
-                            [](Image& i, bool v) { i.SetTransparent(v); });
+            .Property<bool>(
+                "AutoSize", [](const Image& i) { return i.AutoSize(); }, [](Image& i, bool v) { i.SetAutoSize(v); })
+            .Property<bool>(
+                "Proportional", [](const Image& i) { return i.Proportional(); },
+                [](Image& i, bool v) { i.SetProportional(v); })
+            .Property<bool>(
+                "Stretch", [](const Image& i) { return i.Stretch(); }, [](Image& i, bool v) { i.SetStretch(v); })
+            .Property<bool>(
+                "Transparent", [](const Image& i) { return i.Transparent(); },
+                [](Image& i, bool v) { i.SetTransparent(v); });
         // A stored picture names a bitmap resource of the program: Picture = LOGO.
-        ci.Add("Picture", PropertyInfo{[](Component& c, const Value& v) {
-                                           static_cast<Image&>(c).SetPicture(
-                                               v.kind == Value::Kind::String ? v.text : ValueToIdentifier(v));
-                                       },
-                                       [](const Component& c) {
-                                           return Value{Value::Kind::Identifier, 0, static_cast<const Image&>(c).Picture(), {}};
-                                       },
-                                       {}});
+        ci.Add("Picture",
+               PropertyInfo{[](Component& c, const Value& v) {
+                                static_cast<Image&>(c).SetPicture(v.kind == Value::Kind::String ? v.text
+                                                                                                : ValueToIdentifier(v));
+                            },
+                            [](const Component& c) {
+                                return Value{Value::Kind::Identifier, 0, static_cast<const Image&>(c).Picture(), {}};
+                            },
+                            {}});
         return ci;
     }();
     return info;

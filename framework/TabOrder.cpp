@@ -8,8 +8,9 @@ namespace fw {
 int NextTabStop(const std::vector<TabEntry>& controls, int current, bool backwards) {
     std::vector<int> order(controls.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return controls[static_cast<size_t>(a)].tabOrder < controls[static_cast<size_t>(b)].tabOrder; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return controls[static_cast<size_t>(a)].tabOrder < controls[static_cast<size_t>(b)].tabOrder;
+    });
     const int n = static_cast<int>(order.size());
     auto pos = std::find(order.begin(), order.end(), current);
     int start = pos == order.end() ? (backwards ? 0 : -1) : static_cast<int>(pos - order.begin());

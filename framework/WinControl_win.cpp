@@ -40,14 +40,17 @@ const ClassInfo& WinControl::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TWinControl", &Control::StaticClass());
         ClassBuilder<WinControl>(ci)
-            .Property<int>("TabOrder", [](const WinControl& c) { return c.TabOrder(); },
-                           [](WinControl& c, int v) { c.SetTabOrder(v); })
-            .Property<bool>("TabStop", [](const WinControl& c) { return c.TabStop(); },
-                            [](WinControl& c, bool v) { c.SetTabStop(v); })
-            .Property<bool>("Ctl3D", [](const WinControl& c) { return c.Ctl3D(); },
-                            [](WinControl& c, bool v) { c.SetCtl3D(v); })
-            .Property<bool>("ParentCtl3D", [](const WinControl& c) { return c.ParentCtl3D(); },
-                            [](WinControl& c, bool v) { c.SetParentCtl3D(v); });
+            .Property<int>(
+                "TabOrder", [](const WinControl& c) { return c.TabOrder(); },
+                [](WinControl& c, int v) { c.SetTabOrder(v); })
+            .Property<bool>(
+                "TabStop", [](const WinControl& c) { return c.TabStop(); },
+                [](WinControl& c, bool v) { c.SetTabStop(v); })
+            .Property<bool>(
+                "Ctl3D", [](const WinControl& c) { return c.Ctl3D(); }, [](WinControl& c, bool v) { c.SetCtl3D(v); })
+            .Property<bool>(
+                "ParentCtl3D", [](const WinControl& c) { return c.ParentCtl3D(); },
+                [](WinControl& c, bool v) { c.SetParentCtl3D(v); });
         return ci;
     }();
     return info;
@@ -80,8 +83,9 @@ void WinControl::CreateWindowHandle() {
     const std::string& className = Class().Name();
     RegisterWindowClass(className, &WinControl::StaticWndProc);
     const Rect& b = params.bounds;
-    HWND hwnd = ::CreateWindowExA(params.exStyle, className.c_str(), params.caption.c_str(), params.style, b.left,
-                                  b.top, b.Width(), b.Height(), params.parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    HWND hwnd =
+        ::CreateWindowExA(params.exStyle, className.c_str(), params.caption.c_str(), params.style, b.left, b.top,
+                          b.Width(), b.Height(), params.parent, nullptr, ::GetModuleHandleA(nullptr), this);
     if (!hwnd) throw std::runtime_error("Cannot create window " + Name());
     for (Control* c : controls_)
         if (auto* child = dynamic_cast<WinControl*>(c); child && !child->handle_) child->CreateWindowHandle();
@@ -202,8 +206,7 @@ void WinControl::RouteMouse(UINT msg, int x, int y) {
 
 LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
+        case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = ::BeginPaint(handle_, &ps);
@@ -213,9 +216,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
-        case WM_MOUSEMOVE:
-            RouteMouse(msg, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            break;
+        case WM_MOUSEMOVE: RouteMouse(msg, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
         case WM_MOUSELEAVE:
             trackingLeave_ = false;
             RouteMouse(msg, -1, -1);
@@ -227,8 +228,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 lost->MouseUp(-1, -1);  // released outside: no click
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return DefaultHandler(msg, wParam, lParam);
 }
