@@ -2,14 +2,13 @@
 // the ways to close it) and the texts it builds from a steered version resource and machine.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "DialogOperator.h"
 #include "about/AboutDlg_win.h"
 #include "about/AboutForm_win.h"
 #include "about/Register_win.h"
@@ -22,8 +21,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto kTimeout = std::chrono::seconds(10);
 constexpr char kCaption[] = "About Tillora POS Stockdraw";
 
 constexpr char kDescription[] =
@@ -43,30 +40,6 @@ constexpr char kDescription[] =
     "  end\n"
     "end\n";
 
-std::string Text(HWND hwnd) {
-    char buffer[256] = {};
-    ::GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
-}
-
-// The visible top-level window of the thread with that caption, or null.
-HWND FindCaptioned(DWORD threadId, const std::string& caption) {
-    struct Search {
-        const std::string& caption;
-        HWND found = nullptr;
-    } search{caption};
-    ::EnumThreadWindows(
-        threadId,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (!::IsWindowVisible(hwnd) || Text(hwnd) != s->caption) return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 struct DialogSeen {
     HWND window = nullptr;
     HWND owner = nullptr;
@@ -77,61 +50,29 @@ struct DialogSeen {
 
 using Action = std::function<void(const DialogSeen&)>;
 
-// Watches, from a second thread, for the dialog the test thread is about to show, reads it, then
-// acts on it. Should it not appear or not close in time, the modal loop is ended with a quit
-// message, so that a failing test never hangs.
-class Operator {
+// Watches, from a second thread, for the About dialog the test thread is about to show, reads it,
+// then acts on it. The owner, when given, is looked at for whether it takes input meanwhile.
+class Operator : public wintest::DialogOperator<DialogSeen> {
 public:
-    explicit Operator(Action action, HWND owner = nullptr)
-        : threadId_(::GetCurrentThreadId()), owner_(owner), thread_([this, action] { Run(action); }) {}
-    ~Operator() {
-        if (thread_.joinable()) thread_.join();
-    }
-    Operator(const Operator&) = delete;
-    Operator& operator=(const Operator&) = delete;
-
-    struct Outcome {
-        std::optional<DialogSeen> seen;
-        bool closedInTime = false;
-    };
-    // Call once Execute has returned.
-    Outcome Finish() {
-        thread_.join();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        return outcome_;
-    }
+    explicit Operator(const Action& action, HWND owner = nullptr)
+        : DialogOperator(
+              [](DWORD threadId) {
+                  return wintest::FindThreadWindow(threadId,
+                                                   [](HWND hwnd) { return wintest::WindowText(hwnd) == kCaption; });
+              },
+              [owner](HWND dlg, DWORD) { return Read(dlg, owner); },
+              [action](HWND, DWORD, const DialogSeen& seen) { action(seen); }) {}
 
 private:
-    void Run(const Action& action) {
-        const auto deadline = Clock::now() + kTimeout;
-        HWND dlg = nullptr;
-        while (!(dlg = FindCaptioned(threadId_, kCaption)) && Clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!dlg) {
-            ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-            return;
-        }
+    static DialogSeen Read(HWND dlg, HWND owner) {
         DialogSeen seen;
         seen.window = dlg;
         seen.owner = ::GetWindow(dlg, GW_OWNER);
-        if (owner_) seen.ownerEnabled = ::IsWindowEnabled(owner_) != FALSE;
+        if (owner) seen.ownerEnabled = ::IsWindowEnabled(owner) != FALSE;
         seen.ok = ::FindWindowExA(dlg, nullptr, nullptr, "OK");
         ::GetWindowRect(dlg, &seen.bounds);
-        outcome_.seen = seen;
-        action(seen);
-        const auto closeDeadline = Clock::now() + kTimeout;
-        while (::IsWindow(dlg) && Clock::now() < closeDeadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        outcome_.closedInTime = !::IsWindow(dlg);
-        if (!outcome_.closedInTime) ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        return seen;
     }
-
-    DWORD threadId_;
-    HWND owner_;
-    Outcome outcome_;
-    std::thread thread_;
 };
 
 Action ClickOk() {

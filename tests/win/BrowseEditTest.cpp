@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TextMeasure.h"
 #include "browse/BrowseEdit_win.h"
 #include "browse/Register_win.h"
 #include "framework/Application_win.h"
@@ -98,23 +99,9 @@ protected:
     }
     // The width of a text in the edit's font, as the platform measures it.
     static int TextWidth(TEclBrowseEdit& edit, const std::string& text) {
-        HDC dc = ::GetDC(edit.Handle());
-        HGDIOBJ old = ::SelectObject(dc, fw::FontHandle(edit.Font()));
-        SIZE size{};
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(edit.Handle(), dc);
-        return size.cx;
+        return wintest::TextExtent(fw::FontHandle(edit.Font()), text, edit.Handle()).cx;
     }
-    static int FontHeight(const fw::FontSpec& font) {
-        HDC dc = ::GetDC(nullptr);
-        HGDIOBJ old = ::SelectObject(dc, fw::FontHandle(font));
-        TEXTMETRICA tm{};
-        ::GetTextMetricsA(dc, &tm);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(nullptr, dc);
-        return tm.tmHeight;
-    }
+    static int FontHeight(const fw::FontSpec& font) { return wintest::LineHeight(fw::FontHandle(font)); }
 
     fw::Application app_;
     BrowseTestForm form_{nullptr};

@@ -5,22 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "DialogOperator.h"
+#include "TextMeasure.h"
 #include "framework/Application_win.h"
 #include "framework/Dialogs_win.h"
 #include "framework/MessageDialog_win.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr auto kTimeout = std::chrono::seconds(10);
+using wintest::ClassName;
+using wintest::WindowText;
 
 const std::string kConfirmation =
     "THIS WILL REPLACE YOUR TILLORA POS INVENTORY FILES ON THIS COMPUTER. ARE YOU SURE YOU WANT TO CONTINUE? ";
@@ -50,18 +50,6 @@ struct DialogSeen {
     bool ownerEnabled = true;
 };
 
-std::string WindowText(HWND hwnd) {
-    char text[1024] = {};
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string ClassName(HWND hwnd) {
-    char name[256] = {};
-    ::GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 RECT ClientRectOf(HWND child, HWND dlg) {
     RECT r{};
     ::GetWindowRect(child, &r);
@@ -69,50 +57,34 @@ RECT ClientRectOf(HWND child, HWND dlg) {
     return r;
 }
 
+// The line height of a control's font (the system font when it has none).
 int LineHeight(HFONT font) {
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
+    return wintest::LineHeight(font ? font : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
 }
 
 int CaptionWidth(const std::string& caption) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = ::CreateFontIndirectA(&metrics.lfCaptionFont);
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
-    ::DeleteObject(font);
-    return size.cx;
+    const fw::UniqueFont font(::CreateFontIndirectA(&metrics.lfCaptionFont));
+    return wintest::TextExtent(font.Get(), caption).cx;
 }
 
 // The visible dialog of the given thread, if there is one.
 HWND FindDialog(DWORD threadId) {
-    HWND found = nullptr;
-    ::EnumThreadWindows(
-        threadId,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (ClassName(hwnd) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    return wintest::FindThreadWindow(threadId, [](HWND hwnd) { return ClassName(hwnd) == "#32770"; });
+}
+
+// The window of the thread that has the keyboard focus, or null.
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
 DialogSeen Read(HWND dlg, DWORD threadId) {
     DialogSeen seen;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (::GetGUIThreadInfo(threadId, &info) && info.hwndFocus) seen.focusId = ::GetDlgCtrlID(info.hwndFocus);
+    if (HWND focus = FocusOf(threadId)) seen.focusId = ::GetDlgCtrlID(focus);
     seen.className = ClassName(dlg);
     seen.caption = WindowText(dlg);
     ::GetWindowRect(dlg, &seen.window);
@@ -144,10 +116,14 @@ DialogSeen Read(HWND dlg, DWORD threadId) {
 // What the user does to the dialog.
 using Action = std::function<void(HWND dlg, DWORD threadId)>;
 
+// Where typed keys go: the focused control, else the dialog.
+HWND KeyTarget(HWND dlg, DWORD threadId) {
+    HWND focus = FocusOf(threadId);
+    return focus ? focus : dlg;
+}
+
 void PressKey(HWND dlg, DWORD threadId, WPARAM key) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    HWND target = ::GetGUIThreadInfo(threadId, &info) && info.hwndFocus ? info.hwndFocus : dlg;
+    HWND target = KeyTarget(dlg, threadId);
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
     ::PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
 }
@@ -159,10 +135,7 @@ Action Key(WPARAM key) {
 // A typed letter: the access key of a button whose caption marks it with "&".
 Action Letter(char letter) {
     return [letter](HWND dlg, DWORD threadId) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        HWND target = ::GetGUIThreadInfo(threadId, &info) && info.hwndFocus ? info.hwndFocus : dlg;
-        ::PostMessageA(target, WM_CHAR, static_cast<WPARAM>(letter), 1);
+        ::PostMessageA(KeyTarget(dlg, threadId), WM_CHAR, static_cast<WPARAM>(letter), 1);
     };
 }
 
@@ -182,53 +155,13 @@ Action CloseBox() {
     return [](HWND dlg, DWORD) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); };
 }
 
-// Watches, from a second thread, for the dialog that the current thread is about to show; reads it
-// once it is visible, then acts on it. Should the dialog not appear or not close in time, the
-// dialog's modal loop is ended with a quit message, so that a failing test never hangs.
-class Operator {
+// Watches, from a second thread, for the standard dialog that the current thread is about to show;
+// reads all of it, then acts on it.
+class Operator : public wintest::DialogOperator<DialogSeen> {
 public:
-    explicit Operator(Action action) : threadId_(::GetCurrentThreadId()), thread_([this, action] { Run(action); }) {}
-    ~Operator() {
-        if (thread_.joinable()) thread_.join();
-    }
-    Operator(const Operator&) = delete;
-    Operator& operator=(const Operator&) = delete;
-
-    // Call once the dialog call has returned.
-    struct Outcome {
-        std::optional<DialogSeen> seen;  // empty when no dialog appeared
-        bool closedInTime = false;
-    };
-    Outcome Finish() {
-        thread_.join();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        return outcome_;
-    }
-
-private:
-    void Run(const Action& action) {
-        const auto deadline = Clock::now() + kTimeout;
-        HWND dlg = nullptr;
-        while (!(dlg = FindDialog(threadId_)) && Clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!dlg) {
-            ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-            return;
-        }
-        outcome_.seen = Read(dlg, threadId_);
-        action(dlg, threadId_);
-        const auto closeDeadline = Clock::now() + kTimeout;
-        while (::IsWindow(dlg) && Clock::now() < closeDeadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        outcome_.closedInTime = !::IsWindow(dlg);
-        if (!outcome_.closedInTime) ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    }
-
-    DWORD threadId_;
-    Outcome outcome_;
-    std::thread thread_;
+    explicit Operator(const Action& action)
+        : DialogOperator(FindDialog, Read,
+                         [action](HWND dlg, DWORD threadId, const DialogSeen&) { action(dlg, threadId); }) {}
 };
 
 std::vector<std::string> Texts(const std::vector<ButtonSeen>& buttons) {

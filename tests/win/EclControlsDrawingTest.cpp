@@ -10,22 +10,21 @@
 #include <climits>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ControlHost.h"
+#include "TextMeasure.h"
 #include "controls/Button_win.h"
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
-#include "controls/Register_win.h"
 #include "controls/SpeedButton_win.h"
-#include "framework/Application_win.h"
-#include "framework/Form_win.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
+using wintest::kBanner;
+using wintest::TextSize;
 
 const COLORREF kWindowColour = RGB(255, 255, 128);  // the main window's light yellow
 
@@ -114,19 +113,6 @@ bool Classic() {
 }
 int Luminance(COLORREF c) { return GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11; }
 
-// The extent of a text and the line height in a font, as the screen measures them.
-SIZE TextSize(const std::string& text, const char* face, int height, bool bold) {
-    HDC dc = ::GetDC(nullptr);
-    HFONT font = ::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, dc);
-    return size;
-}
-
 // One cell of a glyph strip resource: its pixels and its transparent colour (lower-left pixel).
 struct GlyphCell {
     int width = 0, height = 0;
@@ -153,46 +139,11 @@ GlyphCell LoadCell(const char* resource, int cells, int index) {
     return cell;
 }
 
-class HostForm : public fw::Form {
-public:
-    HostForm() : fw::Form(nullptr) {}
-};
-
-constexpr const char* kFormHead = R"(object Host: TForm
-  Left = 40
-  Top = 40
-  BorderStyle = bsNone
-  ClientWidth = 480
-  ClientHeight = 300
-  Color = $0080FFFF
-  Font.Name = 'MS Sans Serif'
-  Font.Height = -11
-  Scaled = False
-)";
-
-class DrawingTest : public testing::Test {
+// The host window: client 480 x 300 at (40, 40).
+class DrawingTest : public wintest::ControlHostTest {
 protected:
-    static void SetUpTestSuite() { RegisterControlClasses(); }
-    void SetUp() override {
-        if (!fw::Application::Exists()) app_.emplace();
-    }
-    void Load(const std::string& objects) {
-        fw::LoadDescription(form_, fw::ParseDescription(std::string(kFormHead) + objects + "end\n"));
-    }
-    template <class T>
-    T& Get(const char* name) {
-        return form_.ComponentNamed<T>(name);
-    }
-    static void Pump() { fw::Application::Instance().ProcessMessages(); }
-    static bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-        const auto end = Clock::now() + timeout;
-        for (;;) {
-            Pump();
-            if (done()) return true;
-            if (Clock::now() >= end) return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
+    DrawingTest() : ControlHostTest({40, 40, 480, 300}) {}
+
     // Paints the control into a bitmap of its size over the window's colour, as the window does.
     static std::unique_ptr<Pixels> Render(fw::Control& control) {
         auto pixels = std::make_unique<Pixels>(control.Width(), control.Height(), kWindowColour);
@@ -217,9 +168,10 @@ protected:
         ::PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         Pump();
     }
-
-    std::optional<fw::Application> app_;  // outlives the form
-    HostForm form_;
+    static void Release(HWND hwnd, int x, int y) {
+        ::PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        Pump();
+    }
 };
 
 // --- Push button ------------------------------------------------------------------------------
@@ -293,8 +245,7 @@ TEST_F(ButtonDrawing, RaisedWhenUpPushedWithBlackAndGreyOutlinesWhenHeld) {
     EXPECT_EQ(up->At(204, 44), Sys(COLOR_3DDKSHADOW)) << "the raised edge's dark corner";
     EXPECT_NE(up->At(0, 0), RGB(0, 0, 0));
 
-    form_.Show();
-    Pump();
+    Show();
     Press(Button().Handle(), 100, 20);
     ASSERT_EQ(Button().State(), ecl::ButtonState::Pushed);
     const auto pushed = Render(Button());
@@ -307,8 +258,7 @@ TEST_F(ButtonDrawing, RaisedWhenUpPushedWithBlackAndGreyOutlinesWhenHeld) {
     const RECT b = pushed->Bounds(kInside, Sys(COLOR_WINDOWTEXT));
     EXPECT_EQ(b.left, a.left + 1);
     EXPECT_EQ(b.top, a.top + 1);
-    ::PostMessageA(Button().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 20));
-    Pump();
+    Release(Button().Handle(), 100, 20);
 }
 
 TEST_F(ButtonDrawing, FocusedButtonHasTheDarkOutlineAndTheFocusRectangle) {
@@ -426,8 +376,7 @@ TEST_F(SpeedButtonDrawing, PushedIsSunkenAndMovesTheContent) {
     const auto up = Render(exit);
     EXPECT_EQ(up->At(69, 29), Sys(COLOR_3DDKSHADOW)) << "raised: the dark corner at the bottom right";
 
-    form_.Show();
-    Pump();
+    Show();
     Press(form_.Handle(), 330, 210);
     ASSERT_EQ(exit.State(), ecl::ButtonState::Pushed);
     const auto pushed = Render(exit);
@@ -435,36 +384,10 @@ TEST_F(SpeedButtonDrawing, PushedIsSunkenAndMovesTheContent) {
     EXPECT_EQ(pushed->At(69, 29), Sys(COLOR_BTNHIGHLIGHT));
     const POINT at = GlyphAt("Exit");
     EXPECT_EQ(Mismatches(*pushed, {at.x + 1, at.y + 1}, LoadCell("EXITGLYPH", 2, 0)), 0);
-    ::PostMessageA(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(330, 210));
-    Pump();
+    Release(form_.Handle(), 330, 210);
 }
 
 // --- Effects label ----------------------------------------------------------------------------
-
-constexpr const char* kBanner = R"(
-  object OfflineLabel: TEclLabel
-    Left = 20
-    Top = 20
-    Width = 393
-    Height = 62
-    Bevel.Mode = bmCustom
-    Caption = 'BRIGHTWELL STOCKDRAW'#13#10'FOR TALLYBOARD LAPTOP ONLY'
-    Color = clBlack
-    FontFX.LightColor = clCaptionText
-    FontFX.ShadowColor = clGrayText
-    Alignment = agCenterLeft
-    Font.Charset = ANSI_CHARSET
-    Font.Color = clBlack
-    Font.Height = -21
-    Font.Name = 'Arial Black'
-    Font.Style = [fsBold]
-    MultiLine = True
-    Options = []
-    ParentColor = False
-    ParentFont = False
-    Twinkle = True
-  end
-)";
 
 using LabelDrawing = DrawingTest;
 
@@ -531,36 +454,11 @@ TEST_F(LabelDrawing, BannerShowsBlackTextOnTheWindowAndHidesItWhileTwinkling) {
 
 // --- Radio group ------------------------------------------------------------------------------
 
-constexpr const char* kGroup = R"(
-  object EclRadioGroup1: TEclRadioGroup
-    Left = 20
-    Top = 128
-    Width = 205
-    Height = 81
-    Bevel.Mode = bmWindows
-    BtnAlignment.Alignment = agCenterLeft
-    BtnAlignment.Spacing = 5
-    Caption = 'SELECT OS TYPE'
-    CaptionOffset = 10
-    CaptionFont.Charset = DEFAULT_CHARSET
-    CaptionFont.Color = clWindowText
-    CaptionFont.Height = -16
-    CaptionFont.Name = 'MS Sans Serif'
-    CaptionFont.Style = [fsBold]
-    CaptionParentFont = False
-    ItemIndex = 0
-    Items = (
-      '32 Bit Operating System'
-      '64 Bit Operating System')
-    TabOrder = 6
-  end
-)";
-
 class RadioGroupDrawing : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        Load(kGroup);
+        Load(wintest::StoredRadioGroup(nullptr));
     }
     TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
     // The 13 x 13 mark of item i: at the item's left (narrowed by one pixel), centred with the

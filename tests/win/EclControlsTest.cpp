@@ -7,84 +7,29 @@
 
 #include <algorithm>
 #include <chrono>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ControlHost.h"
+#include "TextMeasure.h"
 #include "controls/Button_win.h"
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
-#include "controls/Register_win.h"
 #include "controls/SpeedButton_win.h"
-#include "framework/Application_win.h"
-#include "framework/Form_win.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
+using wintest::kBanner;
+using wintest::Measured;
+using wintest::MeasureLines;
+using wintest::TextSize;
 
-// A form that publishes one recording handler per event name used in the tests.
-class HostForm : public fw::Form {
-public:
-    HostForm() : fw::Form(nullptr) {
-        for (const char* name : {"ButtonClick", "SpeedClick", "GroupClick", "ExitButtonClick", "AboutButtonClick",
-                                 "HelpButtonClick", "EclButton1Click", "EclRadioGroup1Click"}) {
-            PublishMethod(name, [this, name](fw::Component& sender) {
-                clicks.push_back(std::string(name) + " " + sender.Name());
-                if (auto* group = dynamic_cast<TEclRadioGroup*>(&sender)) indexSeen.push_back(group->ItemIndex());
-            });
-        }
-    }
-    std::vector<std::string> clicks;
-    std::vector<int> indexSeen;  // a radio group's ItemIndex as its OnClick saw it
-};
-
-// The host window: client 400 x 300 at (60, 60), the main window's light yellow and font.
-constexpr const char* kFormHead = R"(object Host: TForm
-  Left = 60
-  Top = 60
-  BorderStyle = bsNone
-  ClientWidth = 400
-  ClientHeight = 300
-  Color = $0080FFFF
-  Font.Name = 'MS Sans Serif'
-  Font.Height = -11
-  Scaled = False
-)";
-
-class EclControls : public testing::Test {
+// The host window: client 400 x 300 at (60, 60).
+class EclControls : public wintest::ControlHostTest {
 protected:
-    static void SetUpTestSuite() { RegisterControlClasses(); }
-    void SetUp() override {
-        if (!fw::Application::Exists()) app_.emplace();
-    }
+    EclControls() : ControlHostTest({60, 60, 400, 300}) {}
 
-    // Reads the form head, the given objects and the closing "end".
-    void Load(const std::string& objects) {
-        fw::LoadDescription(form_, fw::ParseDescription(std::string(kFormHead) + objects + "end\n"));
-    }
-    void Show() {
-        form_.Show();
-        Pump();
-    }
-    template <class T>
-    T& Get(const char* name) {
-        return form_.ComponentNamed<T>(name);
-    }
-
-    // Handles what is waiting in the queue, the way the message loop would.
-    static void Pump() { fw::Application::Instance().ProcessMessages(); }
-    static bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-        const auto end = Clock::now() + timeout;
-        for (;;) {
-            Pump();
-            if (done()) return true;
-            if (Clock::now() >= end) return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
     // Posts a mouse message at (x, y) of the window, with the pointer really there, so that the
     // window system's own tracking (hovering, leaving) agrees with it.
     static void Post(HWND hwnd, UINT msg, WPARAM wParam, int x, int y) {
@@ -106,9 +51,6 @@ protected:
         Post(hwnd, WM_LBUTTONUP, 0, upX, upY);
     }
     static void Click(HWND hwnd, int x, int y) { Click(hwnd, x, y, x, y); }
-
-    std::optional<fw::Application> app_;  // outlives the form
-    HostForm form_;
 };
 
 // --- TEclButton ------------------------------------------------------------------------------
@@ -133,12 +75,18 @@ constexpr const char* kTwoButtons = R"(
   end
 )";
 
-using EclButtonTest = EclControls;
+class EclButtonTest : public EclControls {
+protected:
+    void SetUp() override {
+        EclControls::SetUp();
+        Load(kTwoButtons);
+        Show();
+    }
+    TEclButton& Grab() { return Get<TEclButton>("Grab"); }
+};
 
 TEST_F(EclButtonTest, ClicksOnAReleaseOverItAfterAPressOnIt) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     Click(b.Handle(), 100, 20);
     EXPECT_EQ(form_.clicks, (std::vector<std::string>{"ButtonClick Grab"}));
     EXPECT_EQ(b.State(), ecl::ButtonState::Hot) << "the pointer is still over it";
@@ -146,9 +94,7 @@ TEST_F(EclButtonTest, ClicksOnAReleaseOverItAfterAPressOnIt) {
 }
 
 TEST_F(EclButtonTest, ReleaseOutsideDoesNotClickAndLeavesItUp) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
     EXPECT_EQ(b.State(), ecl::ButtonState::Pushed);
     Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 100, 80);
@@ -160,9 +106,7 @@ TEST_F(EclButtonTest, ReleaseOutsideDoesNotClickAndLeavesItUp) {
 }
 
 TEST_F(EclButtonTest, DraggingBackOntoItBeforeReleasingStillClicks) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
     Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 300, 20);
     Post(b.Handle(), WM_MOUSEMOVE, MK_LBUTTON, 50, 10);
@@ -172,9 +116,7 @@ TEST_F(EclButtonTest, DraggingBackOntoItBeforeReleasingStillClicks) {
 }
 
 TEST_F(EclButtonTest, SpaceShowsThePushedFaceAndClicksOnRelease) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     b.SetFocus();
     Key(b.Handle(), WM_KEYDOWN, VK_SPACE);
     EXPECT_EQ(b.State(), ecl::ButtonState::Pushed);
@@ -185,9 +127,7 @@ TEST_F(EclButtonTest, SpaceShowsThePushedFaceAndClicksOnRelease) {
 }
 
 TEST_F(EclButtonTest, EnterClicksTheFocusedButton) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     b.SetFocus();
     Key(b.Handle(), WM_KEYDOWN, VK_RETURN);
     Key(b.Handle(), WM_KEYUP, VK_RETURN);
@@ -195,9 +135,7 @@ TEST_F(EclButtonTest, EnterClicksTheFocusedButton) {
 }
 
 TEST_F(EclButtonTest, DisabledButtonClicksOnNothing) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     b.SetFocus();
     b.SetEnabled(false);
     EXPECT_FALSE(::IsWindowEnabled(b.Handle()));
@@ -214,9 +152,7 @@ TEST_F(EclButtonTest, DisabledButtonClicksOnNothing) {
 }
 
 TEST_F(EclButtonTest, DisablingWhileHeldDropsThePress) {
-    Load(kTwoButtons);
-    Show();
-    auto& b = Get<TEclButton>("Grab");
+    auto& b = Grab();
     Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
     b.SetEnabled(false);
     Post(b.Handle(), WM_LBUTTONUP, 0, 100, 20);
@@ -247,10 +183,15 @@ constexpr const char* kSpeedButtons = R"(
   end
 )";
 
-using EclSpeedButtonTest = EclControls;
+class EclSpeedButtonTest : public EclControls {
+protected:
+    void SetUp() override {
+        EclControls::SetUp();
+        Load(kSpeedButtons);
+    }
+};
 
 TEST_F(EclSpeedButtonTest, ClicksOnReleaseOverItAndShowsHotAfterwards) {
-    Load(kSpeedButtons);
     Show();
     auto& s = Get<TEclSpeedButton>("ExitButton");
     const HWND parent = form_.Handle();
@@ -265,7 +206,6 @@ TEST_F(EclSpeedButtonTest, ClicksOnReleaseOverItAndShowsHotAfterwards) {
 }
 
 TEST_F(EclSpeedButtonTest, DraggingOffAndReleasingDoesNotClick) {
-    Load(kSpeedButtons);
     Show();
     auto& s = Get<TEclSpeedButton>("ExitButton");
     Click(form_.Handle(), 330, 260, 200, 200);
@@ -274,7 +214,6 @@ TEST_F(EclSpeedButtonTest, DraggingOffAndReleasingDoesNotClick) {
 }
 
 TEST_F(EclSpeedButtonTest, NeverTakesTheFocus) {
-    Load(kSpeedButtons);
     Show();
     auto& focusable = Get<TEclButton>("Focusable");
     focusable.SetFocus();
@@ -287,7 +226,6 @@ TEST_F(EclSpeedButtonTest, NeverTakesTheFocus) {
 }
 
 TEST_F(EclSpeedButtonTest, DisabledSpeedButtonDoesNotClick) {
-    Load(kSpeedButtons);
     Show();
     auto& s = Get<TEclSpeedButton>("ExitButton");
     s.SetEnabled(false);
@@ -302,7 +240,6 @@ TEST_F(EclSpeedButtonTest, DisabledSpeedButtonDoesNotClick) {
 }
 
 TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
-    Load(kSpeedButtons);
     auto& s = Get<TEclSpeedButton>("ExitButton");
     EXPECT_EQ(s.Face().NumGlyphs(), 2);
     EXPECT_EQ(s.Face().Glyph().CellWidth(), 18);
@@ -317,38 +254,12 @@ TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
 
 // --- TEclRadioGroup --------------------------------------------------------------------------
 
-// The main window's group, as stored, with its handler renamed.
-constexpr const char* kGroup = R"(
-  object EclRadioGroup1: TEclRadioGroup
-    Left = 20
-    Top = 128
-    Width = 205
-    Height = 81
-    Bevel.Mode = bmWindows
-    BtnAlignment.Alignment = agCenterLeft
-    BtnAlignment.Spacing = 5
-    Caption = 'SELECT OS TYPE'
-    CaptionOffset = 10
-    CaptionFont.Charset = DEFAULT_CHARSET
-    CaptionFont.Color = clWindowText
-    CaptionFont.Height = -16
-    CaptionFont.Name = 'MS Sans Serif'
-    CaptionFont.Style = [fsBold]
-    CaptionParentFont = False
-    ItemIndex = 0
-    Items = (
-      '32 Bit Operating System'
-      '64 Bit Operating System')
-    TabOrder = 6
-    OnClick = GroupClick
-  end
-)";
-
 class EclRadioGroupTest : public EclControls {
 protected:
     void SetUp() override {
         EclControls::SetUp();
-        Load(kGroup);
+        // The main window's group, as stored, with its handler renamed.
+        Load(wintest::StoredRadioGroup("GroupClick"));
         Show();
     }
     TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
@@ -472,15 +383,7 @@ TEST_F(EclRadioGroupTest, ReadOnlyGroupCannotBeChangedByTheUser) {
 TEST_F(EclRadioGroupTest, ItemsSitInTheFrameBelowTheCaption) {
     // Each item 194 wide, 7 from the group's left edge, the two rows sharing the height below the
     // caption (the height of a "W" in the caption font).
-    HDC dc = ::GetDC(nullptr);
-    HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE w{};
-    ::GetTextExtentPoint32A(dc, "W", 1, &w);
-    ::SelectObject(dc, old);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, dc);
-
+    const SIZE w = TextSize("W", "MS Sans Serif", -16, true);
     const std::vector<fw::Rect> items = Group().ItemRects();
     ASSERT_EQ(items.size(), 2u);
     const int innerTop = std::max(2, static_cast<int>(w.cy)) + 1;
@@ -491,57 +394,15 @@ TEST_F(EclRadioGroupTest, ItemsSitInTheFrameBelowTheCaption) {
 
 // --- TEclLabel -------------------------------------------------------------------------------
 
-// The main window's banner, as stored.
-constexpr const char* kBanner = R"(
-  object OfflineLabel: TEclLabel
-    Left = 20
-    Top = 20
-    Width = 393
-    Height = 62
-    Bevel.Mode = bmCustom
-    Caption = 'BRIGHTWELL STOCKDRAW'#13#10'FOR TALLYBOARD LAPTOP ONLY'
-    Color = clBlack
-    FontFX.LightColor = clCaptionText
-    FontFX.ShadowColor = clGrayText
-    Alignment = agCenterLeft
-    Font.Charset = ANSI_CHARSET
-    Font.Color = clBlack
-    Font.Height = -21
-    Font.Name = 'Arial Black'
-    Font.Style = [fsBold]
-    MultiLine = True
-    Options = []
-    ParentColor = False
-    ParentFont = False
-    Twinkle = True
-  end
-)";
-
-// Width of each line and the line height of a font, as the screen measures them.
-struct Measured {
-    std::vector<int> widths;
-    int lineHeight = 0;
-};
-Measured MeasureLines(const char* face, int height, int weight, int charset, const std::vector<std::string>& lines) {
-    HDC dc = ::GetDC(nullptr);
-    HFONT font = ::CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, static_cast<DWORD>(charset), 0, 0, 0, 0, face);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    Measured m;
-    TEXTMETRICA tm{};
-    ::GetTextMetricsA(dc, &tm);
-    m.lineHeight = tm.tmHeight;
-    for (const std::string& line : lines) {
-        SIZE s{};
-        ::GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &s);
-        m.widths.push_back(s.cx);
-    }
-    ::SelectObject(dc, old);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, dc);
-    return m;
-}
-
 using EclLabelTest = EclControls;
+
+// A label "L" that twinkles from the start: shown for `visible` ms, hidden for `inVisible` ms. The
+// `more` stored lines come before the twinkle's.
+std::string TwinklingLabel(int visible, int inVisible, const char* more = "") {
+    return std::string("\n  object L: TEclLabel\n    Caption = 'Twinkling'\n") + more +
+           "    TwinkleVisible = " + std::to_string(visible) + "\n    TwinkleInVisible = " + std::to_string(inVisible) +
+           "\n    Twinkle = True\n  end\n";
+}
 
 TEST_F(EclLabelTest, BannerFitsItsTwoLinesPlusTwoPixels) {
     Load(kBanner);
@@ -598,14 +459,7 @@ TEST_F(EclLabelTest, BannerTwinklesShownThenHidden) {
 }
 
 TEST_F(EclLabelTest, TurningTwinkleOffShowsTheTextAtOnceAndStopsIt) {
-    Load(R"(
-  object L: TEclLabel
-    Caption = 'Twinkling'
-    TwinkleVisible = 20
-    TwinkleInVisible = 5000
-    Twinkle = True
-  end
-)");
+    Load(TwinklingLabel(20, 5000));
     auto& label = Get<TEclLabel>("L");
     ASSERT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
     label.SetTwinkle(false);
@@ -614,14 +468,7 @@ TEST_F(EclLabelTest, TurningTwinkleOffShowsTheTextAtOnceAndStopsIt) {
 }
 
 TEST_F(EclLabelTest, ZeroLengthPhaseFreezesTheTwinkleInIt) {
-    Load(R"(
-  object L: TEclLabel
-    Caption = 'Twinkling'
-    TwinkleVisible = 20
-    TwinkleInVisible = 0
-    Twinkle = True
-  end
-)");
+    Load(TwinklingLabel(20, 0));
     auto& label = Get<TEclLabel>("L");
     ASSERT_TRUE(PumpUntil([&] { return !label.TextShown(); }, 5s));
     EXPECT_FALSE(PumpUntil([&] { return label.TextShown(); }, 300ms)) << "the hidden phase has no end";
@@ -635,15 +482,7 @@ TEST_F(EclLabelTest, ZeroLengthPhaseFreezesTheTwinkleInIt) {
 }
 
 TEST_F(EclLabelTest, LabelDisabledWhenTwinkleStartsNeverTwinkles) {
-    Load(R"(
-  object L: TEclLabel
-    Caption = 'Twinkling'
-    Enabled = False
-    TwinkleVisible = 20
-    TwinkleInVisible = 20
-    Twinkle = True
-  end
-)");
+    Load(TwinklingLabel(20, 20, "    Enabled = False\n"));
     auto& label = Get<TEclLabel>("L");
     label.SetEnabled(true);
     EXPECT_FALSE(PumpUntil([&] { return !label.TextShown(); }, 300ms));
@@ -655,58 +494,34 @@ TEST_F(EclLabelTest, LabelDisabledWhenTwinkleStartsNeverTwinkles) {
 
 // --- Stored values of the main window ----------------------------------------------------------
 
-constexpr const char* kMainWindowControls = R"(
-  object ExitButton: TEclSpeedButton
-    Left = 651
-    Top = 453
-    Width = 70
-    Height = 30
-    Anchors = [akTop, akRight]
-    Caption = 'Exit'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clWindowText
-    Font.Height = -11
-    Font.Name = 'MS Sans Serif'
-    Font.Style = []
-    Glyph = EXITGLYPH
-    NumGlyphs = 2
-    ParentFont = False
-    OnClick = ExitButtonClick
-  end
-  object AboutButton: TEclSpeedButton
-    Left = 575
-    Top = 453
-    Width = 70
-    Height = 30
-    Anchors = [akTop, akRight]
-    Caption = 'About'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clWindowText
-    Font.Height = -11
-    Font.Name = 'MS Sans Serif'
-    Font.Style = []
-    Glyph = ABOUTGLYPH
-    ParentFont = False
-    OnClick = AboutButtonClick
-  end
-  object HelpButton: TEclSpeedButton
-    Left = 499
-    Top = 453
-    Width = 70
-    Height = 30
-    Anchors = [akTop, akRight]
-    Caption = 'Help'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clWindowText
-    Font.Height = -11
-    Font.Name = 'MS Sans Serif'
-    Font.Style = []
-    Glyph = HELPGLYPH
-    NumGlyphs = 2
-    ParentFont = False
-    OnClick = HelpButtonClick
-  end
-  object EclButton1: TEclButton
+// One of the main window's command buttons, as stored: 70 x 30 on the bottom row, in its own copy
+// of the window's font, calling the handler named after it. A NumGlyphs of 0 is left unstored.
+std::string StoredCommandButton(const char* name, int left, const char* caption, const char* glyph, int numGlyphs) {
+    std::string button = std::string("  object ") + name + ": TEclSpeedButton\n    Left = " + std::to_string(left) +
+                         "\n"
+                         "    Top = 453\n"
+                         "    Width = 70\n"
+                         "    Height = 30\n"
+                         "    Anchors = [akTop, akRight]\n"
+                         "    Caption = '" +
+                         caption +
+                         "'\n"
+                         "    Font.Charset = DEFAULT_CHARSET\n"
+                         "    Font.Color = clWindowText\n"
+                         "    Font.Height = -11\n"
+                         "    Font.Name = 'MS Sans Serif'\n"
+                         "    Font.Style = []\n"
+                         "    Glyph = " +
+                         glyph + "\n";
+    if (numGlyphs != 0) button += "    NumGlyphs = " + std::to_string(numGlyphs) + "\n";
+    return button + "    ParentFont = False\n    OnClick = " + name + "Click\n  end\n";
+}
+
+// The main window's command buttons, grab button and radio group, as stored.
+std::string MainWindowControls() {
+    return "\n" + StoredCommandButton("ExitButton", 651, "Exit", "EXITGLYPH", 2) +
+           StoredCommandButton("AboutButton", 575, "About", "ABOUTGLYPH", 0) +
+           StoredCommandButton("HelpButton", 499, "Help", "HELPGLYPH", 2) + R"(  object EclButton1: TEclButton
     Left = 20
     Top = 224
     Width = 205
@@ -721,30 +536,8 @@ constexpr const char* kMainWindowControls = R"(
     TabOrder = 0
     OnClick = EclButton1Click
   end
-  object EclRadioGroup1: TEclRadioGroup
-    Left = 20
-    Top = 128
-    Width = 205
-    Height = 81
-    Bevel.Mode = bmWindows
-    BtnAlignment.Alignment = agCenterLeft
-    BtnAlignment.Spacing = 5
-    Caption = 'SELECT OS TYPE'
-    CaptionOffset = 10
-    CaptionFont.Charset = DEFAULT_CHARSET
-    CaptionFont.Color = clWindowText
-    CaptionFont.Height = -16
-    CaptionFont.Name = 'MS Sans Serif'
-    CaptionFont.Style = [fsBold]
-    CaptionParentFont = False
-    ItemIndex = 0
-    Items = (
-      '32 Bit Operating System'
-      '64 Bit Operating System')
-    TabOrder = 6
-    OnClick = EclRadioGroup1Click
-  end
-)";
+)" + wintest::StoredRadioGroup("EclRadioGroup1Click");
+}
 
 using MainWindowValues = EclControls;
 
@@ -787,7 +580,7 @@ TEST_F(MainWindowValues, BannerReceivesEveryStoredValue) {
 }
 
 TEST_F(MainWindowValues, CommandButtonsReceiveEveryStoredValue) {
-    Load(kMainWindowControls);
+    Load(MainWindowControls());
     struct Expected {
         const char* name;
         int left;
@@ -823,7 +616,7 @@ TEST_F(MainWindowValues, CommandButtonsReceiveEveryStoredValue) {
 }
 
 TEST_F(MainWindowValues, GrabButtonReceivesEveryStoredValue) {
-    Load(kMainWindowControls);
+    Load(MainWindowControls());
     auto& b = Get<TEclButton>("EclButton1");
     EXPECT_EQ(b.BoundsRect(), fw::Rect::FromBounds(20, 224, 205, 45));
     EXPECT_EQ(b.Caption(), "GRAB CENTRAL INVENTORY");
@@ -841,7 +634,7 @@ TEST_F(MainWindowValues, GrabButtonReceivesEveryStoredValue) {
 }
 
 TEST_F(MainWindowValues, RadioGroupReceivesEveryStoredValue) {
-    Load(kMainWindowControls);
+    Load(MainWindowControls());
     const auto& g = Get<TEclRadioGroup>("EclRadioGroup1");
     EXPECT_EQ(g.BoundsRect(), fw::Rect::FromBounds(20, 128, 205, 81));
     EXPECT_EQ(g.Bevel().Mode(), TEclBevelMode::bmWindows);
