@@ -230,7 +230,7 @@ std::vector<int> TEclBrowseEdit::Edges() const {
     const std::string& text = line_.Text();
     std::vector<int> edges(text.size() + 1, 0);
     if (text.empty()) return edges;
-    fw::ScreenDc screen;
+    fw::WindowDc screen;
     fw::SelectScope select(screen.Get(), fw::FontHandle(Font()));
     SIZE size{};
     ::GetTextExtentExPointA(screen.Get(), text.c_str(), static_cast<int>(text.size()), 0, nullptr, edges.data() + 1,

@@ -85,13 +85,13 @@ void DrawFxText(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string& 
 }
 
 SIZE MeasureScreenText(const std::string& text, const fw::FontSpec& font, UINT format, int width) {
-    fw::ScreenDc screen;
+    fw::WindowDc screen;
     fw::Canvas canvas(screen.Get());
     return canvas.MeasureText(text, font, format, width);
 }
 
 SIZE ScreenTextExtent(const std::string& text, const fw::FontSpec& font) {
-    fw::ScreenDc screen;
+    fw::WindowDc screen;
     fw::SelectScope select(screen.Get(), fw::FontHandle(font));
     SIZE size{};
     ::GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);

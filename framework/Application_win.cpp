@@ -58,15 +58,15 @@ Application::Application() {
     ::RegisterClassExA(&wc);
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    handle_ = ::CreateWindowExA(
+    handle_.Reset(::CreateWindowExA(
         0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-        (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr, module, nullptr);
+        (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr, module, nullptr));
     if (!handle_) throw std::runtime_error("Cannot create the application window");
     instance = this;
 }
 
 Application::~Application() {
-    if (handle_) ::DestroyWindow(handle_);
+    handle_.Reset();
     instance = nullptr;
 }
 
@@ -79,7 +79,7 @@ bool Application::Exists() { return instance != nullptr; }
 
 void Application::SetTitle(std::string title) {
     title_ = std::move(title);
-    ::SetWindowTextA(handle_, title_.c_str());
+    ::SetWindowTextA(handle_.Get(), title_.c_str());
 }
 
 std::string Application::ExeName() {
@@ -113,7 +113,7 @@ bool Application::DispatchOne(const MSG& msg) {
 void Application::Run() {
     if (!terminated_) {
         if (mainForm_ && showMainForm_) {
-            ::SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+            ::SetWindowPos(handle_.Get(), nullptr, 0, 0, 0, 0,
                            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
             mainForm_->Show();
         }

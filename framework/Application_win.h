@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "framework/Handles_win.h"
+
 namespace fw {
 
 class Form;
@@ -26,7 +28,7 @@ public:
     void SetTitle(std::string title);
     HICON Icon() const { return icon_; }
     // The hidden top-level window of class "TApplication", captioned with the title.
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return handle_.Get(); }
     // Full path of the program file.
     static std::string ExeName();
 
@@ -60,7 +62,7 @@ private:
 
     std::string title_;
     HICON icon_ = nullptr;
-    HWND handle_ = nullptr;
+    UniqueWindow handle_;
     Form* mainForm_ = nullptr;
     bool showMainForm_ = true;
     bool terminated_ = false;

@@ -90,16 +90,19 @@ private:
     int saved_;
 };
 
-// The screen's device context, for measuring text before any window exists.
-class ScreenDc {
+// A window's device context, or the screen's (no window), for measuring and reading pixels.
+class WindowDc {
 public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
+    explicit WindowDc(HWND hwnd = nullptr) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_) ::ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
     HDC Get() const { return dc_; }
 
 private:
+    HWND hwnd_;
     HDC dc_;
 };
 

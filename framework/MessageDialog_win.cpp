@@ -106,21 +106,6 @@ struct DialogState {
     std::exception_ptr error;
 };
 
-class WindowDc {
-public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {
-        if (!dc_) throw std::runtime_error("Cannot measure the message box");
-    }
-    ~WindowDc() { ::ReleaseDC(hwnd_, dc_); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
-
 // Measured up to the first NUL, as far as the window text goes.
 Size TextExtent(HDC dc, const std::string& text, int width, UINT format) {
     RECT r{0, 0, width, 0};
@@ -130,6 +115,7 @@ Size TextExtent(HDC dc, const std::string& text, int width, UINT format) {
 
 MessageLayout Measure(HWND dlg, const DialogState& state) {
     const WindowDc dc(dlg);
+    if (!dc.Get()) throw std::runtime_error("Cannot measure the message box");
     const int maxTextWidth = MaxTextWidth(::GetSystemMetrics(SM_CXSCREEN));
     MessageParts parts;
     BaseUnits units;

@@ -7,7 +7,7 @@ namespace fw {
 namespace {
 
 SIZE TextExtent(const std::string& text, const FontSpec& font) {
-    ScreenDc screen;
+    WindowDc screen;
     Canvas canvas(screen.Get());
     return canvas.MeasureText(text.empty() ? std::string(" ") : text, font, DT_EXPANDTABS);
 }
