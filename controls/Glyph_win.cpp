@@ -1,38 +1,10 @@
 #include "controls/Glyph_win.h"
 
-#include <stdexcept>
 #include <vector>
 
+#include "framework/Bitmaps_win.h"
+
 namespace {
-
-HBITMAP LoadBitmapResource(const std::string& name) {
-    auto* bitmap = static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) throw std::runtime_error("Bitmap resource " + name + " not found");
-    return bitmap;
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP bm{};
-    ::GetObjectA(bitmap, sizeof bm, &bm);
-    return {bm.bmWidth, bm.bmHeight};
-}
-
-// A 32-bit top-down DIB section of that size, with direct access to its pixels.
-HBITMAP CreatePixels(HDC dc, int width, int height, DWORD** pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) throw std::runtime_error("Cannot create a glyph image");
-    *pixels = static_cast<DWORD*>(bits);
-    return bitmap;
-}
 
 // DIB pixels are 0x00RRGGBB, COLORREFs 0x00BBGGRR.
 DWORD ToPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
@@ -46,7 +18,7 @@ void TEclGlyph::Adopt(fw::UniqueBitmap bitmap, std::string name) {
     width_ = height_ = 0;
     transparent_ = 0;
     if (!bitmap_) return;
-    const SIZE size = BitmapSize(bitmap_.Get());
+    const SIZE size = fw::BitmapSize(bitmap_.Get());
     width_ = size.cx;
     height_ = size.cy;
     fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
@@ -56,19 +28,19 @@ void TEclGlyph::Adopt(fw::UniqueBitmap bitmap, std::string name) {
 
 void TEclGlyph::Load(const std::string& resourceName) {
     fw::UniqueBitmap bitmap;
-    if (!resourceName.empty()) bitmap.Reset(LoadBitmapResource(resourceName));
+    if (!resourceName.empty()) bitmap = fw::LoadBitmapResource(resourceName);
     Adopt(std::move(bitmap), resourceName);
     numGlyphs_ = ecl::NumGlyphsForSize(width_, height_, numGlyphs_);
 }
 
 void TEclGlyph::LoadPicture(const std::string& resourceName, int index, int count) {
-    fw::UniqueBitmap strip(LoadBitmapResource(resourceName));
-    const SIZE size = BitmapSize(strip.Get());
+    const fw::UniqueBitmap strip = fw::LoadBitmapResource(resourceName);
+    const SIZE size = fw::BitmapSize(strip.Get());
     const int cellWidth = count > 0 ? size.cx / count : size.cx;
     fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
     fw::UniqueMemoryDc target(::CreateCompatibleDC(nullptr));
     DWORD* pixels = nullptr;
-    fw::UniqueBitmap picture(CreatePixels(target.Get(), cellWidth, size.cy, &pixels));
+    fw::UniqueBitmap picture = fw::CreatePixelBitmap(target.Get(), cellWidth, size.cy, &pixels);
     {
         fw::SelectScope selectSource(source.Get(), strip.Get());
         fw::SelectScope selectTarget(target.Get(), picture.Get());
@@ -91,7 +63,7 @@ const fw::UniqueBitmap& TEclGlyph::Greyed() const {
     const int w = CellWidth(), h = height_;
     fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     DWORD* src = nullptr;
-    fw::UniqueBitmap copy(CreatePixels(dc.Get(), w, h, &src));
+    fw::UniqueBitmap copy = fw::CreatePixelBitmap(dc.Get(), w, h, &src);
     {
         fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
         fw::SelectScope selectSource(source.Get(), bitmap_.Get());
@@ -100,7 +72,7 @@ const fw::UniqueBitmap& TEclGlyph::Greyed() const {
     }
     ::GdiFlush();
     DWORD* out = nullptr;
-    fw::UniqueBitmap greyed(CreatePixels(dc.Get(), w, h, &out));
+    fw::UniqueBitmap greyed = fw::CreatePixelBitmap(dc.Get(), w, h, &out);
     const DWORD key = ToPixel(transparent_);
     const DWORD shadow = ToPixel(::GetSysColor(COLOR_BTNSHADOW));
     const DWORD light = ToPixel(::GetSysColor(COLOR_BTNHIGHLIGHT));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/Bitmaps_win.h"
+
 namespace fw {
 
 namespace {
@@ -108,23 +110,15 @@ const ClassInfo& Image::StaticClass() {
 
 void Image::SetPicture(std::string resourceName) {
     if (resourceName == picture_) return;
-    HBITMAP bitmap = nullptr;
-    if (!resourceName.empty()) {
-        bitmap = static_cast<HBITMAP>(
-            ::LoadImageA(::GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (!bitmap) throw std::runtime_error("Bitmap resource " + resourceName + " not found");
-    }
+    UniqueBitmap bitmap;
+    if (!resourceName.empty()) bitmap = LoadBitmapResource(resourceName);
     picture_ = std::move(resourceName);
-    bitmap_.Reset(bitmap);
+    bitmap_ = std::move(bitmap);
     AdjustSize();
     Invalidate();
 }
 
-SIZE Image::PictureSize() const {
-    BITMAP bm{};
-    if (bitmap_) ::GetObjectA(bitmap_.Get(), sizeof bm, &bm);
-    return SIZE{bm.bmWidth, bm.bmHeight};
-}
+SIZE Image::PictureSize() const { return BitmapSize(bitmap_.Get()); }
 
 void Image::SetAutoSize(bool on) {
     if (on == autoSize_) return;

@@ -19,6 +19,7 @@
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
 #include "controls/SpeedButton_win.h"
+#include "framework/Bitmaps_win.h"
 
 namespace {
 
@@ -31,33 +32,20 @@ const COLORREF kWindowColour = RGB(255, 255, 128);  // the main window's light y
 // A top-down 32-bit bitmap selected into a memory DC.
 class Pixels {
 public:
-    Pixels(int width, int height, COLORREF fill) : width_(width), height_(height) {
-        dc_ = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<const DWORD*>(bits);
-        old_ = ::SelectObject(dc_, bitmap_);
-        HBRUSH brush = ::CreateSolidBrush(fill);
+    Pixels(int width, int height, COLORREF fill)
+        : width_(width),
+          height_(height),
+          dc_(::CreateCompatibleDC(nullptr)),
+          bitmap_(fw::CreatePixelBitmap(dc_.Get(), width, height, &bits_)),
+          selected_(dc_.Get(), bitmap_.Get()) {
+        const fw::UniqueBrush brush(::CreateSolidBrush(fill));
         RECT all{0, 0, width, height};
-        ::FillRect(dc_, &all, brush);
-        ::DeleteObject(brush);
-    }
-    ~Pixels() {
-        ::SelectObject(dc_, old_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
+        ::FillRect(dc_.Get(), &all, brush.Get());
     }
     Pixels(const Pixels&) = delete;
     Pixels& operator=(const Pixels&) = delete;
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return dc_.Get(); }
     COLORREF At(int x, int y) const {
         ::GdiFlush();
         const DWORD p = bits_[y * width_ + x];
@@ -90,10 +78,10 @@ public:
 
 private:
     int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-    const DWORD* bits_ = nullptr;
+    DWORD* bits_ = nullptr;
+    fw::UniqueMemoryDc dc_;
+    fw::UniqueBitmap bitmap_;
+    fw::SelectScope selected_;
 };
 
 COLORREF Sys(int index) { return ::GetSysColor(index); }
@@ -121,21 +109,16 @@ struct GlyphCell {
     COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };
 GlyphCell LoadCell(const char* resource, int cells, int index) {
-    auto* bitmap = static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP bm{};
-    ::GetObjectA(bitmap, sizeof bm, &bm);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    const fw::UniqueBitmap bitmap = fw::LoadBitmapResource(resource);
+    const SIZE size = fw::BitmapSize(bitmap.Get());
+    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    const fw::SelectScope selected(dc.Get(), bitmap.Get());
     GlyphCell cell;
-    cell.width = bm.bmWidth / cells;
-    cell.height = bm.bmHeight;
-    cell.transparent = ::GetPixel(dc, 0, bm.bmHeight - 1);
+    cell.width = size.cx / cells;
+    cell.height = size.cy;
+    cell.transparent = ::GetPixel(dc.Get(), 0, size.cy - 1);
     for (int y = 0; y < cell.height; ++y)
-        for (int x = 0; x < cell.width; ++x) cell.pixels.push_back(::GetPixel(dc, index * cell.width + x, y));
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    ::DeleteObject(bitmap);
+        for (int x = 0; x < cell.width; ++x) cell.pixels.push_back(::GetPixel(dc.Get(), index * cell.width + x, y));
     return cell;
 }
 
@@ -159,9 +142,8 @@ protected:
         RECT client{};
         ::GetClientRect(hwnd, &client);
         auto pixels = std::make_unique<Pixels>(client.right, client.bottom, RGB(1, 2, 3));
-        HDC dc = ::GetDC(hwnd);
-        ::BitBlt(pixels->Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-        ::ReleaseDC(hwnd, dc);
+        const fw::WindowDc dc(hwnd);
+        ::BitBlt(pixels->Dc(), 0, 0, client.right, client.bottom, dc.Get(), 0, 0, SRCCOPY);
         return pixels;
     }
     static void Press(HWND hwnd, int x, int y) {
