@@ -80,7 +80,6 @@ bool AboutForm::DialogKey(const MSG& msg) {
             if (!Usable(cancelButton_)) return false;
             cancelButton_->Click();
             return true;
-        case VK_TAB: return SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
         default: return false;
     }
 }
@@ -103,7 +102,7 @@ int AboutForm::ShowModal() {
                 modalResult_ = IDCANCEL;
                 break;
             }
-            if (DialogKey(msg)) continue;
+            if (DialogKey(msg) || fw::HandleTabKey(msg)) continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }

@@ -97,17 +97,10 @@ void Application::SetMainForm(Form& form) {
     if (!mainForm_) mainForm_ = &form;
 }
 
-bool Application::DispatchOne(const MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(::GetKeyState(VK_CONTROL) & 0x8000) &&
-        !(::GetKeyState(VK_MENU) & 0x8000)) {
-        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-        if (auto* form = dynamic_cast<Form*>(WinControl::FromHandle(root));
-            form && form->SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0))
-            return true;
-    }
+void Application::DispatchOne(const MSG& msg) {
+    if (HandleTabKey(msg)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
-    return true;
 }
 
 void Application::Run() {

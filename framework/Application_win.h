@@ -58,7 +58,7 @@ public:
     void HandleCurrentException() noexcept { HandleException(std::current_exception()); }
 
 private:
-    bool DispatchOne(const MSG& msg);
+    void DispatchOne(const MSG& msg);
 
     std::string title_;
     HICON icon_ = nullptr;

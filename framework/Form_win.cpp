@@ -75,15 +75,19 @@ void Form::SetClientSize(int width, int height) {
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
 
-// The frame decides how large the window must be for the client size it keeps, so a stored
-// client size holds whichever of the two a description names first.
 void Form::SetBorderStyle(FormBorderStyle style) {
     borderStyle_ = style;
-    if (clientWidth_ > 0 || clientHeight_ > 0) SetClientSize(clientWidth_, clientHeight_);
+    FrameChanged();
 }
 
 void Form::SetBorderIcons(Set<BorderIcon> icons) {
     borderIcons_ = icons;
+    FrameChanged();
+}
+
+// The frame decides how large the window must be for the client size it keeps, so a stored
+// client size holds whichever of the two a description names first.
+void Form::FrameChanged() {
     if (clientWidth_ > 0 || clientHeight_ > 0) SetClientSize(clientWidth_, clientHeight_);
 }
 
@@ -171,6 +175,13 @@ bool Form::SelectNext(bool backwards) {
     if (next < 0) return false;
     controls[static_cast<size_t>(next)]->SetFocus();
     return true;
+}
+
+bool HandleTabKey(const MSG& msg) {
+    const auto held = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || held(VK_CONTROL) || held(VK_MENU)) return false;
+    auto* form = dynamic_cast<Form*>(WinControl::FromHandle(::GetAncestor(msg.hwnd, GA_ROOT)));
+    return form && form->SelectNext(held(VK_SHIFT));
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -54,6 +54,7 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void FrameChanged();
     std::vector<WinControl*> TabControls() const;
     void CollectTabControls(const WinControl& parent, std::vector<WinControl*>& out) const;
 
@@ -67,5 +68,9 @@ private:
     HWND lastFocus_ = nullptr;
     bool shownOnce_ = false;
 };
+
+// Tab and Shift+Tab, without Ctrl or Alt, move the focus within the form that holds the
+// message's window; true when the message was such a key and the focus moved.
+bool HandleTabKey(const MSG& msg);
 
 }  // namespace fw
