@@ -11,6 +11,7 @@
 
 #include "TextMeasure.h"
 #include "browse/BrowseEdit_win.h"
+#include "framework/Handles_win.h"
 #include "browse/Register_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
@@ -465,10 +466,8 @@ class BrowseEditDrawing : public BrowseEditTest {
 protected:
     // The edit's pixels as they are on the screen, in client coordinates.
     COLORREF Pixel(int x, int y) {
-        HDC dc = ::GetDC(edit_->Handle());
-        const COLORREF c = ::GetPixel(dc, x, y);
-        ::ReleaseDC(edit_->Handle(), dc);
-        return c;
+        const fw::WindowDc dc(edit_->Handle());
+        return ::GetPixel(dc.Get(), x, y);
     }
     void ShowAndPaint() {
         form_.Show();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "fileops/FileOperation_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/WindowOwner_win.h"
@@ -324,32 +325,7 @@ TEST(FileOperationSystem, MessagesComeFromTheSystemTable) {
 
 namespace {
 
-// A fresh folder under the user's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        char base[MAX_PATH + 1] = {};
-        GetTempPathA(MAX_PATH, base);
-        static int counter = 0;
-        path_ = fs::path(base) /
-                ("stockdraw-fileop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        // Read-only files would stop the removal.
-        std::error_code ignored;
-        for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
-             it.increment(ignored))
-            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using wintest::TempFolder;
 
 void WriteFile(const fs::path& file, const std::string& content) {
     fs::create_directories(file.parent_path());

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "app/GrabFileSystem_win.h"
 #include "app/GrabWorkflow_win.h"
 
@@ -17,28 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder under the user's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        char base[MAX_PATH + 1] = {};
-        ::GetTempPathA(MAX_PATH, base);
-        static int counter = 0;
-        path_ = JoinPath(base,
-                         "stockdraw-grab-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using wintest::TempFolder;
 
 // Writes the file and gives it the last-write time (in the system's raw ticks).
 void WriteFile(const std::string& path, const std::string& content, std::uint64_t lastWrite) {
@@ -64,7 +44,7 @@ std::vector<GrabFile> Sorted(std::vector<GrabFile> files) {
 TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
     TempFolder temp;
     SystemGrabFileSystem system;
-    const std::string site = JoinPath(temp.Path(), "site");
+    const std::string site = JoinPath(temp.Path().string(), "site");
     WriteFile(JoinPath(site, "Inventory.dat"), "12345", kTime);
     WriteFile(JoinPath(site, "Tax"), "", kTime + 20'000'000);
     WriteFile(JoinPath(site, "notes.txt"), std::string(70000, 'x'), kTime + 40'000'000);
@@ -94,24 +74,25 @@ TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
 TEST(GrabSystemFileSystem, FolderExistsOnlyForFolders) {
     TempFolder temp;
     SystemGrabFileSystem system;
-    WriteFile(JoinPath(temp.Path(), "file"), "x", kTime);
-    EXPECT_TRUE(system.FolderExists(temp.Path()));
-    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path(), "file")));
-    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path(), "missing")));
+    WriteFile(JoinPath(temp.Path().string(), "file"), "x", kTime);
+    EXPECT_TRUE(system.FolderExists(temp.Path().string()));
+    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path().string(), "file")));
+    EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path().string(), "missing")));
     EXPECT_FALSE(system.FolderExists("\\\\NOSUCHSERVER\\TILLORA\\BRIGHTWELL'S WHOLESALE"));
 }
 
 TEST(GrabSystemFileSystem, CreatesAFolderWithItsParents) {
     TempFolder temp;
     SystemGrabFileSystem system;
-    const std::string nested = JoinPath(temp.Path(), "Program Files (x86)\\Tillora\\Data\\Brightwell Wholesale");
+    const std::string nested =
+        JoinPath(temp.Path().string(), "Program Files (x86)\\Tillora\\Data\\Brightwell Wholesale");
     EXPECT_TRUE(system.CreateFolder(nested));
     EXPECT_TRUE(fs::is_directory(nested));
     EXPECT_TRUE(system.CreateFolder(nested));  // already there
 
     // A file in the way cannot become a folder.
-    WriteFile(JoinPath(temp.Path(), "Data"), "a file", kTime);
-    EXPECT_FALSE(system.CreateFolder(JoinPath(temp.Path(), "Data\\Brightwell Wholesale")));
+    WriteFile(JoinPath(temp.Path().string(), "Data"), "a file", kTime);
+    EXPECT_FALSE(system.CreateFolder(JoinPath(temp.Path().string(), "Data\\Brightwell Wholesale")));
 }
 
 // --- Whole grabs through the real shell ------------------------------------------------------------
@@ -148,8 +129,8 @@ public:
 
 TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
     TempFolder temp;
-    const std::string site = JoinPath(temp.Path(), "site");
-    const std::string dest = JoinPath(temp.Path(), "Tillora\\Data\\Brightwell Wholesale");
+    const std::string site = JoinPath(temp.Path().string(), "site");
+    const std::string dest = JoinPath(temp.Path().string(), "Tillora\\Data\\Brightwell Wholesale");
     WriteFile(JoinPath(site, "Inventory.dat"), "the only one", kTime);
     WriteFile(JoinPath(site, "Notes.txt"), "not grabbed", kTime);
 
@@ -162,8 +143,8 @@ TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
 
 TEST(GrabWithTheShell, LockedSourceFileIsReportedNotCopied) {
     TempFolder temp;
-    const std::string site = JoinPath(temp.Path(), "site");
-    const std::string dest = JoinPath(temp.Path(), "data");
+    const std::string site = JoinPath(temp.Path().string(), "site");
+    const std::string dest = JoinPath(temp.Path().string(), "data");
     WriteFile(JoinPath(site, "Inventory.dat"), "inventory", kTime);
     WriteFile(JoinPath(site, "Register1.dat"), "register", kTime);
     WriteFile(JoinPath(site, "User.dat"), "user", kTime);
@@ -183,8 +164,8 @@ TEST(GrabWithTheShell, LockedSourceFileIsReportedNotCopied) {
 
 TEST(GrabWithTheShell, EmptySiteCopiesNothing) {
     TempFolder temp;
-    const std::string site = JoinPath(temp.Path(), "site");
-    const std::string dest = JoinPath(temp.Path(), "data");
+    const std::string site = JoinPath(temp.Path().string(), "site");
+    const std::string dest = JoinPath(temp.Path().string(), "data");
     WriteFile(JoinPath(site, "Notes.txt"), "not grabbed", kTime);
 
     RealGrab grab(dest);

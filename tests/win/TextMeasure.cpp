@@ -3,24 +3,18 @@
 namespace wintest {
 
 SIZE TextExtent(HFONT font, const std::string& text, HWND window) {
-    HDC dc = ::GetDC(window);
+    const fw::WindowDc dc(window);
+    const fw::SelectScope selected(dc.Get(), font);
     SIZE size{};
-    {
-        fw::SelectScope selected(dc, font);
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    }
-    ::ReleaseDC(window, dc);
+    ::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size;
 }
 
 int LineHeight(HFONT font) {
-    HDC dc = ::GetDC(nullptr);
+    const fw::WindowDc screen;
+    const fw::SelectScope selected(screen.Get(), font);
     TEXTMETRICA metrics{};
-    {
-        fw::SelectScope selected(dc, font);
-        ::GetTextMetricsA(dc, &metrics);
-    }
-    ::ReleaseDC(nullptr, dc);
+    ::GetTextMetricsA(screen.Get(), &metrics);
     return metrics.tmHeight;
 }
 
