@@ -72,6 +72,10 @@ public:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
 
+    // The platform's visual style changed: theme data held by the control must be opened anew.
+    // A windowed control passes it on to every control it contains.
+    virtual void ThemeChanged() { Invalidate(); }
+
 protected:
     virtual void TextChanged() { Invalidate(); }
     virtual void FontChanged();
@@ -111,6 +115,7 @@ public:
 
     bool IsWindowed() const override { return true; }
     void Invalidate() override;
+    void ThemeChanged() override;
     void SetBounds(int left, int top, int width, int height) override;
 
     int TabOrder() const { return tabOrder_; }

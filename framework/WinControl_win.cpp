@@ -101,6 +101,11 @@ void WinControl::Invalidate() {
     if (handle_) ::InvalidateRect(handle_, nullptr, FALSE);
 }
 
+void WinControl::ThemeChanged() {
+    for (Control* c : controls_) c->ThemeChanged();
+    Invalidate();
+}
+
 void WinControl::SetBounds(int left, int top, int width, int height) {
     Control::SetBounds(left, top, width, height);
     if (handle_) ::MoveWindow(handle_, left, top, width, height, TRUE);
@@ -221,6 +226,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             trackingLeave_ = false;
             RouteMouse(msg, -1, -1);
             return 0;
+        case WM_THEMECHANGED: ThemeChanged(); break;
         case WM_CAPTURECHANGED:
             if (captured_ && reinterpret_cast<HWND>(lParam) != handle_) {
                 Control* lost = captured_;
