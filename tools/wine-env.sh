@@ -10,6 +10,10 @@ export WINEPREFIX="${STOCKDRAW_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
+# Wine's 32-bit Windows DLLs for running 32-bit programs in WoW64 mode (tools/install-wow64).
+# A prefix made while they are present has a filled syswow64 folder.
+WOW64_DLLS="$ROOT/build/wine-i386"
+export WINEDLLPATH="$WOW64_DLLS"
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 export WINE WINESERVER
@@ -64,17 +68,30 @@ wine_path() {
     printf 'Z:%s' "${p//\//\\}"
 }
 
+# True when Wine's 32-bit DLLs are at hand but the prefix was made without them.
+_wine_env_prefix_lacks_wow64() {
+    [ -f "$WOW64_DLLS/i386-windows/kernel32.dll" ] && [ -d "$WINEPREFIX/drive_c" ] &&
+        [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
 # Creates the private prefix once (wineboot -i) and sets it up; quick when already done.
 # Safe to call from several processes at once.
 ensure_prefix() {
     local marker="$WINEPREFIX/.stockdraw-prefix-v$STOCKDRAW_PREFIX_VERSION"
-    [ -f "$marker" ] && return 0
+    [ -f "$marker" ] && ! _wine_env_prefix_lacks_wow64 && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock -w 300 9 || {
             _wine_env_log "timed out waiting for the prefix lock"
             exit 1
         }
+        if _wine_env_prefix_lacks_wow64; then
+            # wineboot fills syswow64 only when it makes a prefix: start again.
+            _wine_env_log "remaking Wine prefix $WINEPREFIX with the 32-bit DLLs"
+            _wine_timed 30 "$WINESERVER" -k >/dev/null 2>&1 || true
+            _wine_timed 30 "$WINESERVER" -w >/dev/null 2>&1 || true
+            rm -rf "$WINEPREFIX"
+        fi
         [ -f "$marker" ] && exit 0
         _wine_env_log "creating Wine prefix $WINEPREFIX (once)"
         _wine_timed 300 "$WINE" wineboot -i >/dev/null 2>&1 || {

@@ -85,7 +85,7 @@ private:
         }
         ::EnumThreadWindows(
             ::GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM) -> BOOL {
+            [](HWND hwnd, LPARAM) CALLBACK -> BOOL {
                 if (instance_ && ::IsWindowVisible(hwnd) && instance_->onWindow && instance_->onWindow(hwnd)) {
                     ::KillTimer(nullptr, instance_->timer_);
                     instance_->timer_ = 0;

@@ -23,7 +23,7 @@ HWND FindThreadWindow(DWORD threadId, const std::function<bool(HWND)>& match) {
     } search{match};
     ::EnumThreadWindows(
         threadId,
-        [](HWND hwnd, LPARAM param) -> BOOL {
+        [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
             if (!::IsWindowVisible(hwnd) || !s->match(hwnd)) return TRUE;
             s->found = hwnd;

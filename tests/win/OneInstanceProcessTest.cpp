@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "framework/Application_win.h"
@@ -41,24 +43,72 @@ bool WaitPumping(HANDLE event, DWORD timeoutMs) {
     }
 }
 
+// The production platform, but with the title of the copy under test: this test program has
+// no application object of its own.
+class TitledPlatform : public oneinstance::Win32InstancePlatform {
+public:
+    explicit TitledPlatform(std::string title) : title_(std::move(title)) {}
+    DWORD lastWait = 0;
+
+    DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override {
+        lastWait = Win32InstancePlatform::WaitForSingleObject(handle, milliseconds);
+        return lastWait;
+    }
+    std::string AppTitle() override { return title_; }
+    HWND AppHandle() override { return nullptr; }
+
+private:
+    std::string title_;
+};
+
+// A copy without windows: the application object's part is recorded, the mutexes are real. Runs
+// where no top-level window can be made (32-bit programs under Wine's WoW64 mode).
+class WindowlessPlatform final : public TitledPlatform {
+public:
+    using TitledPlatform::TitledPlatform;
+    bool showMainForm = true;
+    bool terminated = false;
+
+    int MessageBoxExA(HWND, const char*, const char*, UINT, WORD) override { return IDOK; }
+    bool ShowMainForm() override { return showMainForm; }
+    void SetShowMainForm(bool show) override { showMainForm = show; }
+    void Terminate() override { terminated = true; }
+};
+
 // "hold": a first copy that keeps running until told to end normally (or is killed).
 // "check": a copy that runs the start-up check and ends at once.
-int RunChild(const std::string& role, const std::string& title, const std::string& identifier) {
-    fw::Application app;
-    app.SetTitle(title);
+// With "-windowless" appended, the copy has no application object (see WindowlessPlatform).
+int RunChild(std::string role, const std::string& title, const std::string& identifier) {
+    constexpr std::string_view kWindowless = "-windowless";
+    const bool windowless = role.ends_with(kWindowless);
+    if (windowless) role.resize(role.size() - kWindowless.size());
+    std::optional<fw::Application> app;
+    WindowlessPlatform standIn(title);
+    std::optional<oneinstance::ScopedInstancePlatform> scope;
+    if (windowless) {
+        scope.emplace(standIn);
+    } else {
+        app.emplace();
+        app->SetTitle(title);
+    }
     TsysOneInstance guard(nullptr);
     guard.SetIdentifier(identifier);
     const bool found = guard.CheckInstance();
+    const bool terminated = windowless ? standIn.terminated : app->Terminated();
+    const bool showsMainForm = windowless ? standIn.showMainForm : app->ShowMainForm();
     const int code =
-        (found ? kFoundRunning : 0) | (app.Terminated() ? kTerminated : 0) | (app.ShowMainForm() ? kShowsMainForm : 0);
-    if (role == "check") return code;
-    if (role != "hold") return kChildFailed;
-
-    const fw::UniqueKernelHandle ready(::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEventName(title).c_str()));
-    const fw::UniqueKernelHandle release(::OpenEventA(SYNCHRONIZE, FALSE, ReleaseEventName(title).c_str()));
-    if (!ready || !release) return kChildFailed;
-    ::SetEvent(ready.Get());
-    return WaitPumping(release.Get(), kTimeoutMs) ? code : kChildFailed;
+        (found ? kFoundRunning : 0) | (terminated ? kTerminated : 0) | (showsMainForm ? kShowsMainForm : 0);
+    int result = kChildFailed;
+    if (role == "check") {
+        result = code;
+    } else if (role == "hold") {
+        const fw::UniqueKernelHandle ready(::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEventName(title).c_str()));
+        const fw::UniqueKernelHandle release(::OpenEventA(SYNCHRONIZE, FALSE, ReleaseEventName(title).c_str()));
+        if (ready && release && ::SetEvent(ready.Get()) && WaitPumping(release.Get(), kTimeoutMs)) result = code;
+    }
+    // The copy's end, while the platform that holds the instance mutex still exists.
+    oneinstance::ReleaseInstanceMutex();
+    return result;
 }
 
 // In a child, the test runner's set-up plays the copy and ends the process before any test
@@ -82,24 +132,6 @@ private:
     ::testing::AddGlobalTestEnvironment(new ChildRole(__argv[2], __argv[3], __argv[4]));
     return true;
 }();
-
-// The production platform, but with the title of the copy under test: this test program has
-// no application object of its own.
-class TitledPlatform final : public oneinstance::Win32InstancePlatform {
-public:
-    explicit TitledPlatform(std::string title) : title_(std::move(title)) {}
-    DWORD lastWait = 0;
-
-    DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override {
-        lastWait = Win32InstancePlatform::WaitForSingleObject(handle, milliseconds);
-        return lastWait;
-    }
-    std::string AppTitle() override { return title_; }
-    HWND AppHandle() override { return nullptr; }
-
-private:
-    std::string title_;
-};
 
 // A copy of the program in another process; killed if a test leaves it running.
 class Child {
@@ -213,6 +245,22 @@ TEST_F(OneInstanceProcessTest, KilledCopyDoesNotBlockTheNextStart) {
 
     // This process owns the mutex now, so the next copy meets it.
     Child next("check", title);
+    EXPECT_EQ(next.Finish(), kFoundRunning | kTerminated);
+}
+
+// The guard's meeting of two copies through their named mutexes alone: refusal, and a killed first
+// copy that does not block the next start.
+TEST_F(OneInstanceProcessTest, WindowlessCopiesMeetThroughTheirMutexes) {
+    Child holder("hold-windowless", title);
+    StartHolder(holder, ready.Get());
+    EXPECT_TRUE(guard.InstanceExists());
+    Child second("check-windowless", title);
+    EXPECT_EQ(second.Finish(), kFoundRunning | kTerminated);
+
+    holder.Kill();
+    EXPECT_FALSE(guard.InstanceExists());
+    EXPECT_EQ(platform.lastWait, WAIT_ABANDONED);
+    Child next("check-windowless", title);
     EXPECT_EQ(next.Finish(), kFoundRunning | kTerminated);
 }
 
