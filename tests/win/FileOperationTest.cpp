@@ -397,3 +397,23 @@ TEST(FileOperationShellCopy, OverwritesExistingFilesWithoutAsking) {
     expected.insert("Local.cfg");
     EXPECT_EQ(Entries(dest), expected);
 }
+
+// Pair mode through the real shell: each source lands under the name its pair gives, inside the
+// destination folder; a name without a pair keeps its own.
+TEST(FileOperationShellCopy, PairsCopyEachSourceToItsOwnName) {
+    TempFolder temp;
+    const fs::path site = temp.Path() / "site";
+    const fs::path dest = temp.Path() / "dest";
+    MakeSite(site);
+    fs::create_directories(dest);
+
+    TsysFileOperation op(nullptr);
+    op.SetOptions(kMainWindowOptions);
+    op.SetDestFolder(dest.string());
+    op.FileList() = {(site / "Inventory.dat").string() + "=*.bak", (site / "Tax.tbl").string() + "=Rates.tbl",
+                     (site / "User.dat").string()};
+    EXPECT_TRUE(op.Copy());
+    EXPECT_EQ(Entries(dest), (std::set<std::string>{"Inventory.bak", "Rates.tbl", "User.dat"}));
+    EXPECT_EQ(ReadFile(dest / "Inventory.bak"), "site Inventory.dat");
+    EXPECT_EQ(ReadFile(dest / "Rates.tbl"), "site Tax.tbl");
+}
