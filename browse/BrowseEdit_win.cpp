@@ -7,6 +7,7 @@
 
 #include "browse/BrowseEditLayout.h"
 #include "controls/Bevel_win.h"
+#include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 #include "controls/Glyph_win.h"
 #include "controls/PartPublisher.h"
@@ -46,16 +47,10 @@ public:
     void Paint(fw::Canvas& canvas) override {
         const fw::Rect r = ClientRect();
         canvas.FillRect(r, GetColor());
-        if (pressed_) {
-            canvas.FrameRect(r, fw::clGray);
-        } else {
-            canvas.Frame3D(r, GetColor(), fw::clBlack);
-            canvas.Frame3D({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, fw::clWhite, fw::clGray);
-        }
-        const fw::Rect face{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-        const int shift = pressed_ ? 1 : 0;
-        glyph_.Draw(canvas.Dc(), face.left + (face.Width() - glyph_.CellWidth()) / 2 + shift,
-                    face.top + (face.Height() - glyph_.Height()) / 2 + shift, State());
+        PaintIntegratedFace(canvas, r, GetColor(), pressed_);
+        const fw::Rect face = SpeedContent(r, pressed_);
+        glyph_.Draw(canvas.Dc(), face.left + (face.Width() - glyph_.CellWidth()) / 2,
+                    face.top + (face.Height() - glyph_.Height()) / 2, State());
     }
 
 private:

@@ -18,13 +18,32 @@ void SpeedButtonTracker::Become(ButtonState state) {
 }
 
 void SpeedButtonTracker::SetEnabled(bool enabled) {
+    enabled_ = enabled;
     tracking_ = false;
     before_ = ButtonState::Up;
-    state_ = enabled ? ButtonState::Up : ButtonState::Disabled;
+    if (enabled)
+        state_ = Resting();
+    else
+        state_ = latched_ ? ButtonState::DisabledDown : ButtonState::Disabled;
+}
+
+void SpeedButtonTracker::SetLatched(bool latched) {
+    if (latched == latched_) return;
+    latched_ = latched;
+    if (!enabled_) {
+        state_ = latched_ ? ButtonState::DisabledDown : ButtonState::Disabled;
+    } else if (!tracking_) {
+        state_ = Resting();
+        before_ = ButtonState::Up;
+    }
 }
 
 void SpeedButtonTracker::Enter() {
     if (state_ == ButtonState::Up && !tracking_) Become(ButtonState::Hot);
+}
+
+void SpeedButtonTracker::Tick(bool pointerOver) {
+    if (enabled_ && !latched_ && state_ == ButtonState::Hot && !pointerOver) state_ = ButtonState::Up;
 }
 
 void SpeedButtonTracker::Leave() {
@@ -32,14 +51,14 @@ void SpeedButtonTracker::Leave() {
 }
 
 void SpeedButtonTracker::Press() {
-    if (state_ == ButtonState::Disabled || state_ == ButtonState::DisabledDown) return;
+    if (!enabled_) return;
     tracking_ = true;
-    Become(ButtonState::Pushed);
+    Become(latched_ ? ButtonState::Down : ButtonState::Pushed);
 }
 
 void SpeedButtonTracker::Move(bool inside) {
     if (tracking_)
-        Become(inside ? ButtonState::Pushed : ButtonState::Up);
+        Become(inside && !latched_ ? ButtonState::Pushed : Resting());
     else if (inside && state_ == ButtonState::Up)
         Become(ButtonState::Hot);
 }
@@ -49,11 +68,51 @@ bool SpeedButtonTracker::Release(bool inside) {
     tracking_ = false;
     if (inside) {
         before_ = ButtonState::Up;
-        state_ = ButtonState::Hot;
+        state_ = latched_ ? ButtonState::Down : ButtonState::Hot;
         return true;
     }
-    Become(ButtonState::Up);
+    Become(Resting());
     return false;
+}
+
+void ClickInGroup(std::vector<bool>& down, std::size_t clicked, bool allowAllUp) {
+    if (clicked >= down.size()) return;
+    if (down[clicked]) {
+        if (allowAllUp) down[clicked] = false;
+        return;
+    }
+    SetDownInGroup(down, clicked, true);
+}
+
+void SetDownInGroup(std::vector<bool>& down, std::size_t which, bool on) {
+    if (which >= down.size()) return;
+    if (on)
+        for (std::size_t i = 0; i < down.size(); ++i) down[i] = i == which;
+    else
+        down[which] = false;
+}
+
+// The styles the visual style draws as a push button; the library draws the rest itself, and
+// the styles it has no face of its own for look like ubsWin40.
+FaceKind FaceFor(TEclUserButtonStyle style, bool visualStyle) {
+    using S = TEclUserButtonStyle;
+    const bool themable = style == S::ubsWin31 || style == S::ubsWin40 || style == S::ubsClassic ||
+                          style == S::ubsIntegrated || style == S::ubsWin40Ext;
+    if (visualStyle && themable) return FaceKind::Themed;
+    return style == S::ubsIntegrated ? FaceKind::Integrated : FaceKind::Win40;
+}
+
+bool HotShows(FaceKind face) { return face == FaceKind::Themed; }
+
+ThemedState ThemedStateFor(ButtonState state, bool focusedPushButton) {
+    switch (state) {
+        case ButtonState::Disabled:
+        case ButtonState::DisabledDown: return ThemedState::Disabled;
+        case ButtonState::Pushed:
+        case ButtonState::Down: return ThemedState::Pressed;
+        case ButtonState::Hot: return ThemedState::Hot;
+        default: return focusedPushButton ? ThemedState::Defaulted : ThemedState::Normal;
+    }
 }
 
 ButtonState PushButtonState(bool enabled, bool pressed, bool hot) {

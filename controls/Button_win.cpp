@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "controls/ButtonContent_win.h"
-#include "controls/FxText_win.h"
+#include "controls/ButtonFacePaint_win.h"
 
 TEclButton::TEclButton(fw::Component* owner) : fw::WinControl(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 75, 25);
@@ -19,6 +19,9 @@ const fw::ClassInfo& TEclButton::StaticClass() {
             .Property<bool>("Default", &C::Default, &C::SetDefault)
             .Property<bool>("Cancel", &C::Cancel, &C::SetCancel)
             .Property<int>("ModalResult", &C::ModalResult, &C::SetModalResult);
+        fw::ClassBuilder<C>(ci)
+            .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
+            .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
         ecl::PublishButtonFace<C>(ci);
         return ci;
     }();
@@ -36,6 +39,7 @@ void TEclButton::SetPressed(bool pressed) {
 // Forgets a press in progress without clicking.
 void TEclButton::EndPress() {
     const bool hadMouse = mouseDown_;
+    repeat_.Stop();
     mouseDown_ = false;
     spaceDown_ = false;
     SetPressed(false);
@@ -47,14 +51,26 @@ void TEclButton::EnabledChanged() {
     fw::WinControl::EnabledChanged();
 }
 
+void TEclButton::SetHot(bool hot) {
+    if (hot == hot_) return;
+    hot_ = hot;
+    Invalidate();
+    const fw::NotifyEvent& notify = hot ? onMouseEnter_ : onMouseExit_;
+    if (notify && Enabled()) notify(*this);
+}
+
 void TEclButton::OnMouseMove(int x, int y) {
     if (mouseDown_) SetPressed(ClientRect().Contains(x, y));
     if (!hot_) {
-        hot_ = true;
         TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, Handle(), 0};
         ::TrackMouseEvent(&tme);
-        Invalidate();
+        SetHot(true);
     }
+}
+
+void TEclButton::ThemeChanged() {
+    theme_.Reset();
+    fw::WinControl::ThemeChanged();
 }
 
 LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -67,17 +83,19 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             mouseDown_ = true;
             ::SetCapture(Handle());
             SetPressed(true);
+            if (face_.RepeatedClick())
+                repeat_.Start(
+                    face_.RepeatingDelay(), face_.RepeatingInterval(), [this] { return pressed_; },
+                    [this] { Click(); });
             return 0;
         case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
-        case WM_MOUSELEAVE:
-            hot_ = false;
-            Invalidate();
-            return 0;
+        case WM_MOUSELEAVE: SetHot(false); return 0;
         case WM_LBUTTONUP: {
             if (!mouseDown_) return 0;
+            const bool repeated = repeat_.Stop();
             const bool click = pressed_ && ClientRect().Contains(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             EndPress();
-            if (click && Enabled()) Click();
+            if (click && !repeated && Enabled()) Click();
             return 0;
         }
         case WM_CAPTURECHANGED:
@@ -114,29 +132,32 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TEclButton::Paint(fw::Canvas& canvas) {
-    HDC dc = canvas.Dc();
     const ecl::ButtonState state = State();
     const bool pushed = state == ecl::ButtonState::Pushed;
     const bool focused = Focused();
-    fw::Rect face = ClientRect();
-    canvas.FillRect(face, GetColor());
+    const fw::Rect r = ClientRect();
+    canvas.FillRect(r, GetColor());
 
-    // The active button carries a dark outline around its face.
-    if (focused && !pushed) {
-        canvas.FrameRect(face, ecl::SystemColor(COLOR_WINDOWFRAME));
-        face = {face.left + 1, face.top + 1, face.right - 1, face.bottom - 1};
-    }
-    RECT edge{face.left, face.top, face.right, face.bottom};
-    if (pushed) {
-        canvas.FrameRect(face, fw::clBlack);
-        canvas.FrameRect({face.left + 1, face.top + 1, face.right - 1, face.bottom - 1}, fw::clGray);
-    } else {
-        ::DrawEdge(dc, &edge, BDR_RAISEDOUTER, BF_RECT | BF_SOFT | BF_ADJUST);
-        ::DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_ADJUST);
+    // The content and the focus rectangle of each face; the styles without a face of their own
+    // are drawn as ubsWin40.
+    ecl::FaceKind kind = ecl::FaceFor(face_.ButtonStyle(), ecl::VisualStyleInForce(face_.CtlXP()));
+    fw::Rect content{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+    fw::Rect focus = content;
+    if (kind == ecl::FaceKind::Themed &&
+        !ecl::PaintThemedFace(theme_, Handle(), canvas, r, ecl::ThemedStateFor(state, focused)))
+        kind = ecl::FaceKind::Win40;
+    if (kind == ecl::FaceKind::Integrated) {
+        ecl::PaintIntegratedFace(canvas, r, GetColor(), pushed);
+        content = ecl::SpeedContent(r, pushed);
+        focus = content;
+    } else if (kind == ecl::FaceKind::Win40) {
+        const fw::Rect face = ecl::PaintPushWin40Face(canvas, r, pushed, focused);
+        const int shift = pushed ? 1 : 0;
+        content = {face.left + 3 + shift, face.top + 3 + shift, face.right - 3 + shift, face.bottom - 3 + shift};
+        const int inset = pushed ? 4 : 3;
+        focus = {face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
     }
 
-    fw::Rect content{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3};
-    if (pushed) content = {content.left + 1, content.top + 1, content.right + 1, content.bottom + 1};
     ecl::ButtonContent c;
     if (face_.UseCaption()) c.caption = Caption();
     c.multiLine = face_.MultiLine();
@@ -145,14 +166,5 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     c.brushColor = GetColor();
     c.state = state;
     ecl::DrawButtonContent(canvas, content, c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());
-
-    if (focused) {
-        const int inset = pushed ? 4 : 3;
-        RECT focus{face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
-        const COLORREF oldText = ::SetTextColor(dc, RGB(0, 0, 0));
-        const COLORREF oldBack = ::SetBkColor(dc, RGB(255, 255, 255));
-        ::DrawFocusRect(dc, &focus);
-        ::SetBkColor(dc, oldBack);
-        ::SetTextColor(dc, oldText);
-    }
+    if (focused) ecl::DrawBlackFocusRect(canvas.Dc(), focus);
 }

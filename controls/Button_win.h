@@ -3,6 +3,8 @@
 // an optional glyph beside the caption. It clicks on a mouse release over it after a press on it,
 // on Space (when released) and on Enter while it has the focus.
 #include "controls/ButtonFace_win.h"
+#include "controls/ButtonRepeat_win.h"
+#include "controls/Theme_win.h"
 #include "framework/Control_win.h"
 
 class TEclButton : public fw::WinControl {
@@ -21,9 +23,13 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
 
+    void SetOnMouseEnter(fw::NotifyEvent handler) { onMouseEnter_ = std::move(handler); }
+    void SetOnMouseExit(fw::NotifyEvent handler) { onMouseExit_ = std::move(handler); }
+
     // The look of this moment: disabled, pushed (mouse or Space held), hot or up.
     ecl::ButtonState State() const;
     void Paint(fw::Canvas& canvas) override;
+    void ThemeChanged() override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -33,8 +39,13 @@ private:
     void SetPressed(bool pressed);
     void EndPress();
     void OnMouseMove(int x, int y);
+    void SetHot(bool hot);
 
     ecl::ButtonFace face_;
+    ecl::ThemeData theme_{L"BUTTON"};
+    ecl::RepeatClicks repeat_;
+    fw::NotifyEvent onMouseEnter_;
+    fw::NotifyEvent onMouseExit_;
     bool default_ = false;
     bool cancel_ = false;
     int modalResult_ = 0;

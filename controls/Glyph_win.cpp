@@ -1,5 +1,6 @@
 #include "controls/Glyph_win.h"
 
+#include <utility>
 #include <vector>
 
 #include "framework/Bitmaps_win.h"
@@ -12,8 +13,8 @@ DWORD ToPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | 
 }  // namespace
 
 void TEclGlyph::Adopt(fw::UniqueBitmap bitmap, std::string name) {
+    ReleaseCells();
     bitmap_ = std::move(bitmap);
-    greyed_.Reset();
     resourceName_ = std::move(name);
     width_ = height_ = 0;
     transparent_ = 0;
@@ -31,6 +32,7 @@ void TEclGlyph::Load(const std::string& resourceName) {
     if (!resourceName.empty()) bitmap = fw::LoadBitmapResource(resourceName);
     Adopt(std::move(bitmap), resourceName);
     numGlyphs_ = ecl::NumGlyphsForSize(width_, height_, numGlyphs_);
+    PrepareCells();
 }
 
 void TEclGlyph::LoadPicture(const std::string& resourceName, int index, int count) {
@@ -48,29 +50,49 @@ void TEclGlyph::LoadPicture(const std::string& resourceName, int index, int coun
     }
     Adopt(std::move(picture), resourceName);
     numGlyphs_ = 1;
+    PrepareCells();
 }
 
 void TEclGlyph::SetNumGlyphs(int count) {
     if (count < 1 || count > 5 || count == numGlyphs_) return;
     numGlyphs_ = count;
-    greyed_.Reset();
+    ReleaseCells();
+    PrepareCells();
+}
+
+void TEclGlyph::PrepareCells() {
+    if (!bitmap_ || CellWidth() <= 0 || height_ <= 0) return;
+    list_ = ecl::TEclGlyphCache::ListFor(CellWidth(), height_);
+    for (int i = 0; i < numGlyphs_; ++i) slots_[static_cast<size_t>(i)] = list_->Add(Cell(i));
+    if (numGlyphs_ == 1) slots_[kGreyedSlot] = list_->Add(Greyed());
+}
+
+void TEclGlyph::ReleaseCells() {
+    if (list_)
+        for (int& slot : slots_) list_->Remove(std::exchange(slot, -1));
+    list_.reset();
+}
+
+fw::UniqueBitmap TEclGlyph::Cell(int index, DWORD** pixels) const {
+    const int w = CellWidth();
+    fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
+    fw::UniqueMemoryDc target(::CreateCompatibleDC(nullptr));
+    DWORD* bits = nullptr;
+    fw::UniqueBitmap cell = fw::CreatePixelBitmap(target.Get(), w, height_, pixels ? pixels : &bits);
+    fw::SelectScope selectSource(source.Get(), bitmap_.Get());
+    fw::SelectScope selectTarget(target.Get(), cell.Get());
+    ::BitBlt(target.Get(), 0, 0, w, height_, source.Get(), index * w, 0, SRCCOPY);
+    return cell;
 }
 
 // The greyed image of a one-cell glyph: its shape embossed in the shadow colour over a highlight
 // copy one pixel down and right.
-const fw::UniqueBitmap& TEclGlyph::Greyed() const {
-    if (greyed_) return greyed_;
+fw::UniqueBitmap TEclGlyph::Greyed() const {
     const int w = CellWidth(), h = height_;
-    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     DWORD* src = nullptr;
-    fw::UniqueBitmap copy = fw::CreatePixelBitmap(dc.Get(), w, h, &src);
-    {
-        fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
-        fw::SelectScope selectSource(source.Get(), bitmap_.Get());
-        fw::SelectScope selectTarget(dc.Get(), copy.Get());
-        ::BitBlt(dc.Get(), 0, 0, w, h, source.Get(), 0, 0, SRCCOPY);
-    }
+    const fw::UniqueBitmap copy = Cell(0, &src);
     ::GdiFlush();
+    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     DWORD* out = nullptr;
     fw::UniqueBitmap greyed = fw::CreatePixelBitmap(dc.Get(), w, h, &out);
     const DWORD key = ToPixel(transparent_);
@@ -86,17 +108,16 @@ const fw::UniqueBitmap& TEclGlyph::Greyed() const {
             if (opaque[static_cast<size_t>(y * w + x)]) out[(y + 1) * w + x + 1] = light;
     for (int i = 0; i < w * h; ++i)
         if (opaque[static_cast<size_t>(i)]) out[i] = shadow;
-    greyed_ = std::move(greyed);
-    return greyed_;
+    return greyed;
 }
 
 void TEclGlyph::Draw(HDC dc, int x, int y, ecl::ButtonState state) const {
-    if (!bitmap_) return;
+    if (!list_) return;
     const ecl::GlyphCell cell = ecl::GlyphCellFor(state, numGlyphs_);
+    const HBITMAP image = list_->At(slots_[static_cast<size_t>(cell.greyed ? kGreyedSlot : cell.index)]);
+    if (!image) return;
     const int w = CellWidth();
     fw::UniqueMemoryDc source(::CreateCompatibleDC(dc));
-    const HBITMAP image = cell.greyed ? Greyed().Get() : bitmap_.Get();
     fw::SelectScope select(source.Get(), image);
-    const int sourceX = cell.greyed ? 0 : cell.index * w;
-    ::TransparentBlt(dc, x, y, w, height_, source.Get(), sourceX, 0, w, height_, transparent_);
+    ::TransparentBlt(dc, x, y, w, height_, source.Get(), 0, 0, w, height_, transparent_);
 }

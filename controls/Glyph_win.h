@@ -1,10 +1,13 @@
 #pragma once
 // A button glyph: a strip of equal cells from a bitmap resource of the program, drawn with the
-// colour of its lower-left pixel left out.
+// colour of its lower-left pixel left out. Its prepared cells live in the process-wide glyph cache.
 #include <windows.h>
 
+#include <array>
+#include <memory>
 #include <string>
 
+#include "controls/GlyphCache_win.h"
 #include "controls/ButtonState.h"
 #include "framework/Graphics.h"
 #include "framework/Handles_win.h"
@@ -12,6 +15,7 @@
 class TEclGlyph {
 public:
     TEclGlyph() = default;
+    ~TEclGlyph() { ReleaseCells(); }
     TEclGlyph(const TEclGlyph&) = delete;
     TEclGlyph& operator=(const TEclGlyph&) = delete;
 
@@ -35,13 +39,22 @@ public:
     // Draws the cell of that state with its top-left corner at (x, y).
     void Draw(HDC dc, int x, int y, ecl::ButtonState state) const;
 
+    // The cache's list holding this glyph's cells (none without a bitmap).
+    const ecl::GlyphList* CacheList() const { return list_.get(); }
+
 private:
     void Adopt(fw::UniqueBitmap bitmap, std::string name);
-    const fw::UniqueBitmap& Greyed() const;
+    // Cuts the strip into its cells (and the greyed image of a one-cell glyph) in the cache.
+    void PrepareCells();
+    void ReleaseCells();
+    fw::UniqueBitmap Cell(int index, DWORD** pixels = nullptr) const;
+    fw::UniqueBitmap Greyed() const;
 
+    static constexpr int kGreyedSlot = 5;  // after the five state cells
     std::string resourceName_;
     fw::UniqueBitmap bitmap_;
-    mutable fw::UniqueBitmap greyed_;  // made on first use from cell 0
+    std::shared_ptr<ecl::GlyphList> list_;
+    std::array<int, 9> slots_{-1, -1, -1, -1, -1, -1, -1, -1, -1};
     int width_ = 0;
     int height_ = 0;
     int numGlyphs_ = 1;

@@ -1,14 +1,18 @@
 #include "controls/SpeedButton_win.h"
 
 #include "controls/ButtonContent_win.h"
+#include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 
 using ecl::ButtonState;
 
+namespace {
+constexpr int kHotCheckMs = 100;
+}
+
 TEclSpeedButton::TEclSpeedButton(fw::Component* owner) : fw::Control(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 23, 22);
 }
-
 const fw::ClassInfo& TEclSpeedButton::StaticClass() {
     static const fw::ClassInfo info = [] {
         using C = TEclSpeedButton;
@@ -41,24 +45,104 @@ void TEclSpeedButton::SetEnterColorChange(bool on) {
     Invalidate();
 }
 
+void TEclSpeedButton::SetGroupIndex(int index) {
+    if (index == groupIndex_) return;
+    groupIndex_ = index;
+    if (groupIndex_ != 0 && pressedDown_)
+        ChangeGroup(&ecl::SetDownInGroup, true);
+    else
+        Latch(pressedDown_);
+}
+
+void TEclSpeedButton::SetPressed(bool on) {
+    if (on == pressedDown_) return;
+    if (groupIndex_ == 0)
+        Latch(on);
+    else
+        ChangeGroup(&ecl::SetDownInGroup, on);
+}
+
+void TEclSpeedButton::ChangeGroup(void (*change)(std::vector<bool>&, std::size_t, bool), bool arg) {
+    std::vector<TEclSpeedButton*> members;
+    if (Parent()) {
+        for (fw::Control* c : Parent()->Controls())
+            if (auto* b = dynamic_cast<TEclSpeedButton*>(c); b && (b == this || b->groupIndex_ == groupIndex_))
+                members.push_back(b);
+    } else {
+        members.push_back(this);
+    }
+    std::vector<bool> down;
+    std::size_t self = 0;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        down.push_back(members[i]->pressedDown_);
+        if (members[i] == this) self = i;
+    }
+    change(down, self, arg);
+    for (std::size_t i = 0; i < members.size(); ++i) members[i]->Latch(down[i]);
+}
+
+void TEclSpeedButton::Latch(bool on) {
+    pressedDown_ = on;
+    const ButtonState before = tracker_.State();
+    tracker_.SetLatched(on && groupIndex_ != 0);
+    StateChanged(before);
+}
+
+ecl::FaceKind TEclSpeedButton::FaceKind() const {
+    return ecl::FaceFor(face_.ButtonStyle(), ecl::VisualStyleInForce(face_.CtlXP()));
+}
+
 void TEclSpeedButton::StateChanged(ButtonState before) {
+    if (!tracker_.HotTimerWanted())
+        hotTimer_.reset();
+    else if (!hotTimer_)
+        hotTimer_ = std::make_unique<TEclTimer>(kHotCheckMs, true, [this] { HotTick(); });
     const ButtonState now = tracker_.State();
     if (now == before) return;
     const auto looksUp = [](ButtonState s) { return s == ButtonState::Up || s == ButtonState::Hot; };
-    const bool hotShows = enterColorChange_ || face_.ButtonStyle() != TEclUserButtonStyle::ubsWin40;
+    const bool hotShows = enterColorChange_ || ecl::HotShows(FaceKind());
     if (!hotShows && looksUp(before) && looksUp(now)) return;
     Invalidate();
 }
 
+// The pointer is over the button when it is within its rectangle and no other window covers it.
+bool TEclSpeedButton::PointerOver() const {
+    if (!Parent() || !Parent()->HandleAllocated()) return false;
+    HWND parent = Parent()->Handle();
+    POINT p{};
+    if (!::GetCursorPos(&p) || ::WindowFromPoint(p) != parent) return false;
+    ::ScreenToClient(parent, &p);
+    return BoundsRect().Contains(p.x, p.y);
+}
+
+void TEclSpeedButton::HotTick() {
+    const ButtonState before = tracker_.State();
+    tracker_.Tick(PointerOver());
+    StateChanged(before);
+}
+
 void TEclSpeedButton::EnabledChanged() {
+    repeat_.Stop();
+    const ButtonState before = tracker_.State();
     tracker_.SetEnabled(Enabled());
+    StateChanged(before);
     fw::Control::EnabledChanged();
+}
+
+void TEclSpeedButton::ThemeChanged() {
+    theme_.Reset();
+    fw::Control::ThemeChanged();
 }
 
 void TEclSpeedButton::MouseDown(int, int) {
     const ButtonState before = tracker_.State();
     tracker_.Press();
     StateChanged(before);
+    if (face_.RepeatedClick() && tracker_.Tracking())
+        repeat_.Start(
+            face_.RepeatingDelay(), face_.RepeatingInterval(),
+            [this] { return tracker_.State() == ButtonState::Pushed || tracker_.State() == ButtonState::Down; },
+            [this] { Click(); });
 }
 
 void TEclSpeedButton::MouseMove(int x, int y) {
@@ -68,10 +152,13 @@ void TEclSpeedButton::MouseMove(int x, int y) {
 }
 
 void TEclSpeedButton::MouseUp(int x, int y) {
+    const bool repeated = repeat_.Stop();
     const ButtonState before = tracker_.State();
     const bool click = tracker_.Release(ClientRect().Contains(x, y));
     StateChanged(before);
-    if (click) Click();
+    if (!click || repeated) return;
+    if (groupIndex_ != 0) ChangeGroup(&ecl::ClickInGroup, allowAllUp_);
+    Click();
 }
 
 void TEclSpeedButton::MouseEnter() {
@@ -88,47 +175,24 @@ void TEclSpeedButton::MouseLeave() {
     if (onMouseExit_ && Enabled()) onMouseExit_(*this);
 }
 
-// Raised: a soft raised outer edge and a raised inner edge on the right and bottom; pushed or
-// latched down: a sunken edge.
-void TEclSpeedButton::PaintWin40(fw::Canvas& canvas, fw::Rect& content) {
-    const ButtonState s = tracker_.State();
-    const bool down = s == ButtonState::Pushed || s == ButtonState::Down || s == ButtonState::Menu;
-    RECT r{0, 0, Width(), Height()};
-    if (down) {
-        ::DrawEdge(canvas.Dc(), &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    } else {
-        ::DrawEdge(canvas.Dc(), &r, BDR_RAISEDOUTER, BF_RECT | BF_SOFT | BF_ADJUST);
-        ::DrawEdge(canvas.Dc(), &r, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_ADJUST);
-    }
-    content = {2, 2, Width() - 2, Height() - 2};
-    if (down) content = {3, 3, Width() - 1, Height() - 1};
-}
-
-// The flat frame of a button inside an edit box: two raised rings when up, one grey ring while
-// the mouse button is held on it.
-void TEclSpeedButton::PaintIntegrated(fw::Canvas& canvas, fw::Rect& content) {
-    const fw::Rect r = ClientRect();
-    const fw::Color grey = fw::Color::Rgb(128, 128, 128);
-    const bool down = tracker_.State() == ButtonState::Pushed;
-    if (down) {
-        canvas.FrameRect(r, grey);
-    } else {
-        canvas.Frame3D(r, GetColor(), fw::clBlack);
-        canvas.Frame3D({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, fw::clWhite, grey);
-    }
-    content = {2, 2, Width() - 2, Height() - 2};
-    if (down) content = {3, 3, Width() - 1, Height() - 1};
-}
-
 void TEclSpeedButton::Paint(fw::Canvas& canvas) {
-    canvas.FillRect(ClientRect(), GetColor());
-    fw::Rect content;
-    if (face_.ButtonStyle() == TEclUserButtonStyle::ubsIntegrated)
-        PaintIntegrated(canvas, content);
-    else
-        PaintWin40(canvas, content);
+    const fw::Rect r = ClientRect();
+    canvas.FillRect(r, GetColor());
+    const ButtonState s =
+        Enabled() ? tracker_.State() : (tracker_.Latched() ? ButtonState::DisabledDown : ButtonState::Disabled);
+    const bool down =
+        s == ButtonState::Pushed || s == ButtonState::Down || s == ButtonState::Menu || s == ButtonState::DisabledDown;
+    ecl::FaceKind kind = FaceKind();
+    if (kind == ecl::FaceKind::Themed) {
+        HWND window = Parent() ? Parent()->Handle() : nullptr;
+        if (!ecl::PaintThemedFace(theme_, window, canvas, r, ecl::ThemedStateFor(s, false)))
+            kind = ecl::FaceKind::Win40;
+    }
+    if (kind == ecl::FaceKind::Integrated)
+        ecl::PaintIntegratedFace(canvas, r, GetColor(), down);
+    else if (kind == ecl::FaceKind::Win40)
+        ecl::PaintSpeedWin40Face(canvas, r, down);
 
-    const ButtonState s = tracker_.State();
     ecl::ButtonContent c;
     if (face_.UseCaption()) c.caption = Caption();
     c.multiLine = face_.MultiLine();
@@ -136,6 +200,6 @@ void TEclSpeedButton::Paint(fw::Canvas& canvas) {
     const bool entered = s == ButtonState::Hot || s == ButtonState::Pushed || s == ButtonState::Down;
     c.textColor = enterColorChange_ && entered ? enterColor_ : Font().color;
     c.brushColor = GetColor();
-    c.state = Enabled() ? s : ButtonState::Disabled;
-    ecl::DrawButtonContent(canvas, content, c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());
+    c.state = s;
+    ecl::DrawButtonContent(canvas, ecl::SpeedContent(r, down), c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());
 }

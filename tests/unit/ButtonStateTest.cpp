@@ -90,6 +90,105 @@ TEST(SpeedButtonState, DisablingWhileHeldDropsThePress) {
     EXPECT_EQ(t.State(), ButtonState::Disabled);
 }
 
+TEST(SpeedButtonState, HotTrackingTickEndsHotOnlyWithThePointerAway) {
+    SpeedButtonTracker t;
+    EXPECT_FALSE(t.HotTimerWanted()) << "no timer while up";
+    t.Enter();
+    ASSERT_TRUE(t.HotTimerWanted());
+    t.Tick(true);
+    EXPECT_EQ(t.State(), ButtonState::Hot) << "pointer still over it";
+    t.Tick(false);
+    EXPECT_EQ(t.State(), ButtonState::Up);
+    EXPECT_FALSE(t.HotTimerWanted());
+
+    // Pushed, latched or disabled buttons want no timer, and a tick changes none of them.
+    t.Enter();
+    t.Press();
+    EXPECT_FALSE(t.HotTimerWanted());
+    t.Tick(false);
+    EXPECT_EQ(t.State(), ButtonState::Pushed);
+    t.Release(true);
+    t.SetLatched(true);
+    EXPECT_FALSE(t.HotTimerWanted());
+    t.Tick(false);
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    t.SetEnabled(false);
+    t.Tick(false);
+    EXPECT_EQ(t.State(), ButtonState::DisabledDown);
+}
+
+TEST(SpeedButtonState, LatchedButtonShowsDownWhilePressedDraggedAndDisabled) {
+    SpeedButtonTracker t;
+    t.SetLatched(true);
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    t.Enter();
+    EXPECT_EQ(t.State(), ButtonState::Down) << "a latched button is never hot";
+    t.Press();
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    t.Move(false);
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    EXPECT_FALSE(t.Release(false));
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    t.Press();
+    EXPECT_TRUE(t.Release(true));
+    EXPECT_EQ(t.State(), ButtonState::Down);
+    t.SetEnabled(false);
+    EXPECT_EQ(t.State(), ButtonState::DisabledDown);
+    t.SetLatched(false);
+    EXPECT_EQ(t.State(), ButtonState::Disabled);
+    t.SetEnabled(true);
+    EXPECT_EQ(t.State(), ButtonState::Up);
+}
+
+TEST(SpeedButtonGroup, ClicksLatchOneButtonAndReleaseTheOther) {
+    struct Step {
+        std::size_t clicked;
+        bool allowAllUp;
+        std::vector<bool> after;
+    };
+    const Step steps[] = {
+        {0, false, {true, false}},   // first click latches
+        {0, false, {true, false}},   // clicking the latched one keeps it down
+        {1, false, {false, true}},   // the other takes over
+        {1, true, {false, false}},   // with all-up allowed it releases
+        {1, true, {false, true}},    // and latches again
+        {0, true, {true, false}},    //
+        {5, true, {true, false}},    // no such button: nothing changes
+    };
+    std::vector<bool> down{false, false};
+    for (const Step& s : steps) {
+        ecl::ClickInGroup(down, s.clicked, s.allowAllUp);
+        EXPECT_EQ(down, s.after) << "click on " << s.clicked << " all-up " << s.allowAllUp;
+    }
+    ecl::SetDownInGroup(down, 1, true);
+    EXPECT_EQ(down, (std::vector<bool>{false, true}));
+    ecl::SetDownInGroup(down, 0, false);
+    EXPECT_EQ(down, (std::vector<bool>{false, true})) << "releasing an up button leaves the other down";
+    ecl::SetDownInGroup(down, 1, false);
+    EXPECT_EQ(down, (std::vector<bool>{false, false}));
+}
+
+TEST(ButtonFaceKind, VisualStyleDrawsOnlyItsStylesAndOnlyItShowsHot) {
+    using S = TEclUserButtonStyle;
+    using ecl::FaceKind;
+    EXPECT_EQ(ecl::FaceFor(S::ubsWin40, true), FaceKind::Themed);
+    EXPECT_EQ(ecl::FaceFor(S::ubsIntegrated, true), FaceKind::Themed);
+    EXPECT_EQ(ecl::FaceFor(S::ubsWin40, false), FaceKind::Win40);
+    EXPECT_EQ(ecl::FaceFor(S::ubsIntegrated, false), FaceKind::Integrated);
+    EXPECT_EQ(ecl::FaceFor(S::ubsFlat, true), FaceKind::Win40) << "no theme data for the flat styles";
+    EXPECT_EQ(ecl::FaceFor(S::ubsOffice, false), FaceKind::Win40);
+    EXPECT_TRUE(ecl::HotShows(FaceKind::Themed));
+    EXPECT_FALSE(ecl::HotShows(FaceKind::Win40));
+    EXPECT_FALSE(ecl::HotShows(FaceKind::Integrated));
+
+    using T = ecl::ThemedState;
+    EXPECT_EQ(ecl::ThemedStateFor(ButtonState::DisabledDown, true), T::Disabled);
+    EXPECT_EQ(ecl::ThemedStateFor(ButtonState::Down, false), T::Pressed);
+    EXPECT_EQ(ecl::ThemedStateFor(ButtonState::Hot, true), T::Hot) << "hot wins over the focus";
+    EXPECT_EQ(ecl::ThemedStateFor(ButtonState::Up, true), T::Defaulted);
+    EXPECT_EQ(ecl::ThemedStateFor(ButtonState::Up, false), T::Normal);
+}
+
 TEST(PushButtonState, DisabledWinsOverPressedWhichWinsOverHot) {
     EXPECT_EQ(ecl::PushButtonState(false, true, true), ButtonState::Disabled);
     EXPECT_EQ(ecl::PushButtonState(false, false, false), ButtonState::Disabled);
