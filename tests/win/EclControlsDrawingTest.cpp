@@ -15,10 +15,12 @@
 
 #include "ControlHost.h"
 #include "TextMeasure.h"
+#include "ThemeSwitch.h"
 #include "controls/Button_win.h"
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
 #include "controls/SpeedButton_win.h"
+#include "controls/Theme_win.h"
 #include "framework/Bitmaps_win.h"
 
 namespace {
@@ -367,6 +369,136 @@ TEST_F(SpeedButtonDrawing, PushedIsSunkenAndMovesTheContent) {
     const POINT at = GlyphAt("Exit");
     EXPECT_EQ(Mismatches(*pushed, {at.x + 1, at.y + 1}, LoadCell("EXITGLYPH", 2, 0)), 0);
     Release(form_.Handle(), 330, 210);
+}
+
+// --- Faces with the visual style -------------------------------------------------------------
+
+constexpr const char* kBareButtons = R"(
+  object Push: TEclButton
+    Left = 20
+    Top = 20
+    Width = 205
+    Height = 45
+    UseCaption = False
+  end
+  object Speed: TEclSpeedButton
+    Left = 300
+    Top = 200
+    Width = 70
+    Height = 30
+    UseCaption = False
+  end
+)";
+
+class StyledFaceDrawing : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        Load(kBareButtons);
+    }
+    // The theme's own push button part over the rectangle grown by one pixel and clipped to it.
+    static std::unique_ptr<Pixels> Reference(int width, int height, int state) {
+        auto pixels = std::make_unique<Pixels>(width, height, kWindowColour);
+        ecl::ThemeData theme(L"BUTTON");
+        const RECT grown{-1, -1, width + 1, height + 1}, clip{0, 0, width, height};
+        EXPECT_TRUE(theme.DrawBackground(nullptr, pixels->Dc(), BP_PUSHBUTTON, state, grown, &clip));
+        return pixels;
+    }
+    // Pixels that differ, leaving out the outline of `skip` (a focus rectangle) when given.
+    static int Differences(const Pixels& a, const Pixels& b, int width, int height, const RECT* skip = nullptr) {
+        int n = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const bool inSkip = skip && x >= skip->left && x < skip->right && y >= skip->top && y < skip->bottom;
+                const bool onSkip =
+                    inSkip && (x == skip->left || x == skip->right - 1 || y == skip->top || y == skip->bottom - 1);
+                if (!onSkip && a.At(x, y) != b.At(x, y)) ++n;
+            }
+        return n;
+    }
+    TEclButton& Push() { return Get<TEclButton>("Push"); }
+    TEclSpeedButton& Speed() { return Get<TEclSpeedButton>("Speed"); }
+};
+
+TEST_F(StyledFaceDrawing, EveryStateIsTheThemesOwnPushButton) {
+    if (!ecl::ThemeActive()) GTEST_SKIP() << "no visual style active";
+    Show();
+    ::SetFocus(nullptr);
+    TEclSpeedButton& speed = Speed();
+    TEclButton& push = Push();
+    const HWND pushWindow = push.Handle();
+    const RECT pushFocus{2, 2, 205 - 2, 45 - 2};
+    struct Step {
+        const char* name;
+        std::function<void()> enter;
+        int state;
+    } steps[] = {
+        {"up", [] {}, PBS_NORMAL},
+        {"hot",
+         [&] {
+             speed.MouseEnter();
+             ::SendMessageA(pushWindow, WM_MOUSEMOVE, 0, MAKELPARAM(100, 20));
+         },
+         PBS_HOT},
+        {"pushed",
+         [&] {
+             speed.MouseDown(5, 5);
+             ::SendMessageA(pushWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 20));
+         },
+         PBS_PRESSED},
+        {"disabled",
+         [&] {
+             speed.MouseUp(-1, -1);
+             ::SendMessageA(pushWindow, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5));
+             speed.SetEnabled(false);
+             push.SetEnabled(false);
+         },
+         PBS_DISABLED},
+    };
+    for (const Step& step : steps) {
+        step.enter();
+        const auto speedFace = Render(speed);
+        EXPECT_EQ(Differences(*speedFace, *Reference(70, 30, step.state), 70, 30), 0) << "speed button " << step.name;
+        // The focused push button adds its dotted rectangle 2 pixels inside.
+        const auto pushFace = Render(push);
+        const RECT* focus = push.Focused() ? &pushFocus : nullptr;
+        EXPECT_EQ(Differences(*pushFace, *Reference(205, 45, step.state), 205, 45, focus), 0)
+            << "push button " << step.name;
+    }
+    // Hot and pressed look different from up, so a face stuck in one state is caught (Wine's
+    // light theme draws the disabled face as the normal one).
+    for (int state : {PBS_HOT, PBS_PRESSED})
+        EXPECT_GT(Differences(*Reference(70, 30, PBS_NORMAL), *Reference(70, 30, state), 70, 30), 0) << state;
+}
+
+TEST_F(StyledFaceDrawing, SwitchOffOrCtlXPFalseGiveTheClassicFace) {
+    const COLORREF dark = Sys(COLOR_3DDKSHADOW);
+    struct Case {
+        bool switchOn, ctlXP;
+    } cases[] = {{true, true}, {false, true}, {true, false}};
+    for (const Case& c : cases) {
+        wintest::ThemeSwitch scope(c.switchOn);
+        Speed().Face().SetCtlXP(c.ctlXP);
+        Push().Face().SetCtlXP(c.ctlXP);
+        const bool styled = c.switchOn && c.ctlXP && ecl::ThemeActive();
+        const auto speed = Render(Speed());
+        const auto push = Render(Push());
+        const std::string which =
+            std::string("switch ") + (c.switchOn ? "on" : "off") + ", CtlXP " + (c.ctlXP ? "True" : "False");
+        if (styled) {
+            EXPECT_EQ(Differences(*speed, *Reference(70, 30, PBS_NORMAL), 70, 30), 0) << which;
+            EXPECT_EQ(Differences(*push, *Reference(205, 45, PBS_NORMAL), 205, 45), 0) << which;
+            continue;
+        }
+        // The raised classic edges: the dark corner at the bottom right, the window's colour inside.
+        EXPECT_EQ(speed->At(69, 29), dark) << which;
+        EXPECT_EQ(push->At(204, 44), dark) << which;
+        EXPECT_EQ(speed->At(35, 15), kWindowColour) << which;
+        EXPECT_EQ(push->At(100, 22), kWindowColour) << which;
+        if (ecl::ThemeActive()) {
+            EXPECT_GT(Differences(*speed, *Reference(70, 30, PBS_NORMAL), 70, 30), 0) << which;
+        }
+    }
 }
 
 // --- Effects label ----------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -250,6 +251,104 @@ TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
     s.Face().SetGlyphName("HELPGLYPH");  // 32 x 16: two cells
     EXPECT_EQ(s.Face().NumGlyphs(), 2);
     EXPECT_EQ(s.Face().Glyph().CellWidth(), 16);
+}
+
+TEST_F(EclSpeedButtonTest, HotEndsAtTheNextCheckOnceThePointerIsAwayAndTheCheckStops) {
+    ::SetCursorPos(5, 5);  // away from the host window
+    Show();
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    ASSERT_TRUE(PumpUntil([&] { return s.State() == ecl::ButtonState::Up; }, 2s));
+    EXPECT_FALSE(s.HotTimerRunning()) << "no check while up";
+    // Entered without the window system knowing: only the button's own check can end it.
+    s.MouseEnter();
+    ASSERT_EQ(s.State(), ecl::ButtonState::Hot);
+    EXPECT_TRUE(s.HotTimerRunning());
+    EXPECT_TRUE(PumpUntil([&] { return s.State() == ecl::ButtonState::Up; }, 2s));
+    EXPECT_FALSE(s.HotTimerRunning());
+}
+
+TEST_F(EclSpeedButtonTest, HeldRepeatingButtonsClickAgainAndAgainUntilReleased) {
+    Show();
+    auto& speed = Get<TEclSpeedButton>("ExitButton");
+    auto& push = Get<TEclButton>("Focusable");
+    push.SetOnClick([this](fw::Component& sender) { form_.clicks.push_back("push " + sender.Name()); });
+    struct Case {
+        ecl::ButtonFace& face;
+        HWND window;
+        int x, y;
+    } cases[] = {{speed.Face(), form_.Handle(), 330, 260}, {push.Face(), push.Handle(), 100, 20}};
+    for (const Case& c : cases) {
+        form_.clicks.clear();
+        c.face.SetRepeatedClick(true);
+        c.face.SetRepeatingDelay(40);
+        c.face.SetRepeatingInterval(20);
+        Post(c.window, WM_MOUSEMOVE, 0, c.x, c.y);
+        Post(c.window, WM_LBUTTONDOWN, MK_LBUTTON, c.x, c.y);
+        EXPECT_TRUE(PumpUntil([&] { return form_.clicks.size() >= 2; }, 3s)) << "clicks while held";
+        Post(c.window, WM_LBUTTONUP, 0, c.x, c.y);
+        const size_t released = form_.clicks.size();
+        PumpUntil([] { return false; }, 200ms);
+        EXPECT_EQ(form_.clicks.size(), released) << "no click after the release";
+    }
+}
+
+TEST_F(EclControls, SpeedButtonsOfOneGroupLatchDownInTurn) {
+    Load(R"(
+  object First: TEclSpeedButton
+    Left = 20
+    Top = 100
+    GroupIndex = 1
+    OnClick = SpeedClick
+  end
+  object Second: TEclSpeedButton
+    Left = 60
+    Top = 100
+    GroupIndex = 1
+    Pressed = True
+  end
+)");
+    Show();
+    auto& first = Get<TEclSpeedButton>("First");
+    auto& second = Get<TEclSpeedButton>("Second");
+    EXPECT_EQ(second.State(), ecl::ButtonState::Down);
+    Click(form_.Handle(), 30, 110);
+    EXPECT_TRUE(first.Pressed());
+    EXPECT_FALSE(second.Pressed());
+    EXPECT_EQ(first.State(), ecl::ButtonState::Down);
+    EXPECT_EQ(second.State(), ecl::ButtonState::Up);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"SpeedClick First"}));
+    Click(form_.Handle(), 30, 110);
+    EXPECT_TRUE(first.Pressed()) << "without AllowAllUp one stays down";
+    first.SetAllowAllUp(true);
+    Click(form_.Handle(), 30, 110);
+    EXPECT_FALSE(first.Pressed());
+    second.SetPressed(true);
+    first.SetEnabled(false);
+    EXPECT_EQ(second.State(), ecl::ButtonState::Down);
+    EXPECT_EQ(first.State(), ecl::ButtonState::Disabled);
+}
+
+TEST(EclGlyphCache, GlyphsOfOneCellSizeShareOneListFreedWithTheLast) {
+    const int before = ecl::TEclGlyphCache::ListCount();
+    auto exit = std::make_unique<TEclGlyph>();
+    exit->Load("EXITGLYPH");  // two 18 x 18 cells
+    auto about = std::make_unique<TEclGlyph>();
+    about->Load("ABOUTGLYPH");  // one 18 x 18 cell
+    TEclGlyph help;
+    help.Load("HELPGLYPH");  // 16 x 16 cells
+    ASSERT_NE(exit->CacheList(), nullptr);
+    EXPECT_EQ(exit->CacheList(), about->CacheList());
+    EXPECT_NE(help.CacheList(), exit->CacheList());
+    EXPECT_EQ(ecl::TEclGlyphCache::ListCount(), before + 2);
+    EXPECT_EQ(exit->CacheList()->Count(), 2 + 2) << "Exit's two cells, About's cell and its greyed copy";
+    exit.reset();
+    EXPECT_EQ(about->CacheList()->Count(), 2);
+    EXPECT_EQ(ecl::TEclGlyphCache::ListCount(), before + 2);
+    about.reset();
+    EXPECT_EQ(ecl::TEclGlyphCache::ListCount(), before + 1) << "released with its last glyph";
+    help.SetNumGlyphs(1);
+    EXPECT_EQ(help.CacheList()->Count(), 2) << "the cells are cut again: 32 x 16 with its greyed copy";
+    EXPECT_EQ(help.CacheList()->Width(), 32);
 }
 
 // --- TEclRadioGroup --------------------------------------------------------------------------

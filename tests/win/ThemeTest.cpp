@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "ThemeSwitch.h"
 #include "controls/Theme_win.h"
 #include "framework/Application_win.h"
 #include "framework/Bitmaps_win.h"
@@ -14,16 +15,7 @@
 
 namespace {
 
-class SwitchScope {
-public:
-    explicit SwitchScope(bool on) : saved_(ecl::VisualStylesEnabled()) { ecl::SetVisualStylesEnabled(on); }
-    ~SwitchScope() { ecl::SetVisualStylesEnabled(saved_); }
-    SwitchScope(const SwitchScope&) = delete;
-    SwitchScope& operator=(const SwitchScope&) = delete;
-
-private:
-    bool saved_;
-};
+using wintest::ThemeSwitch;
 
 TEST(VisualStyle, InForceOnlyWithThePlatformsStyleTheSwitchAndCtlXP) {
     EXPECT_TRUE(ecl::VisualStylesEnabled()) << "the switch is on by default";
@@ -32,7 +24,7 @@ TEST(VisualStyle, InForceOnlyWithThePlatformsStyleTheSwitchAndCtlXP) {
         bool switchOn, ctlXP, expected;
     } cases[] = {{true, true, platform}, {true, false, false}, {false, true, false}, {false, false, false}};
     for (const Case& c : cases) {
-        SwitchScope scope(c.switchOn);
+        ThemeSwitch scope(c.switchOn);
         EXPECT_EQ(ecl::VisualStyleInForce(c.ctlXP), c.expected) << "switch " << c.switchOn << " CtlXP " << c.ctlXP;
     }
 }
