@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -19,6 +20,38 @@ constexpr RECT kAboutButton{575, 453, 645, 483};
 constexpr RECT kExitButton{651, 453, 721, 483};
 
 POINT CenterOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+// The pixels of a rectangle of the window's client area as the screen shows them.
+std::vector<DWORD> ScreenPixels(HWND window, const RECT& client) {
+    const int w = client.right - client.left, h = client.bottom - client.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::vector<DWORD> pixels;
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, client.left, client.top, SRCCOPY);
+        GdiFlush();
+        const DWORD* p = static_cast<const DWORD*>(bits);
+        for (int i = 0; i < w * h; ++i) pixels.push_back(p[i] & 0xFFFFFF);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+bool VisualStyleActive() {
+    HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
+    if (!uxtheme) return false;
+    using IsThemeActiveFn = BOOL(WINAPI*)();
+    auto* active = reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
+    return active && active();
+}
 
 bool HasFocusWithin(HWND control, HWND focus) { return focus && (focus == control || IsChild(control, focus)); }
 
@@ -150,6 +183,34 @@ TEST(MainWindow, AboutShowsAModalAboutWindowThatOkCloses) {
     EXPECT_TRUE(WaitForGone(about));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.MainForm()) != FALSE; }));
     EXPECT_TRUE(app.Process().IsRunning());
+}
+
+TEST(MainWindow, HoveringOverExitChangesItsFaceAndMovingAwayRestoresIt) {
+    if (!VisualStyleActive()) GTEST_SKIP() << "in the classic look hot looks like up";
+    StockdrawSession app;
+    HWND form = app.MainForm();
+    const RECT window = WindowRect(form);
+    const POINT away{window.right + 30, window.bottom + 30};
+    POINT over = CenterOf(kExitButton);
+    ASSERT_TRUE(ClientToScreen(form, &over));
+
+    ASSERT_TRUE(MovePointer(away));
+    // The face as painted once it stops changing.
+    std::vector<DWORD> up;
+    ASSERT_TRUE(WaitUntil([&] {
+        std::vector<DWORD> now = ScreenPixels(form, kExitButton);
+        const bool settled = !now.empty() && now == up;
+        up = std::move(now);
+        return settled;
+    })) << "the face settles";
+
+    ASSERT_TRUE(MovePointer(over));
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixels(form, kExitButton) != up; })) << "no hot face under the pointer";
+    ASSERT_TRUE(MovePointer(away));
+    const auto left = std::chrono::steady_clock::now();
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixels(form, kExitButton) == up; })) << "the hot face stays";
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - left);
+    RecordProperty("restored_after_ms", static_cast<int>(ms.count()));
 }
 
 // Every way of closing the main window ends the program at once with exit code 0.

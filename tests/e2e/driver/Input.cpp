@@ -61,6 +61,11 @@ bool ClickCenter(HWND window, ClickMethod method) {
     return ClickAt(window, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, method);
 }
 
+bool MovePointer(POINT screen) {
+    INPUT move = MouseInput(MOUSEEVENTF_MOVE, screen);
+    return SendInput(1, &move, sizeof(INPUT)) == 1;
+}
+
 HWND FocusedWindow(DWORD guiThread) { return GuiThreadInfo(guiThread).hwndFocus; }
 
 HWND ActiveWindow(DWORD guiThread) { return GuiThreadInfo(guiThread).hwndActive; }

@@ -15,6 +15,8 @@ enum class ClickMethod {
 // Windowless controls are clicked through the window that paints them, at its coordinates.
 bool ClickAt(HWND window, POINT client, ClickMethod method = ClickMethod::Post);
 bool ClickCenter(HWND window, ClickMethod method = ClickMethod::Post);
+// Moves the real pointer to a point of the screen, as a user's mouse would.
+bool MovePointer(POINT screen);
 
 // The keyboard focus and the active window of a program's user-interface thread.
 HWND FocusedWindow(DWORD guiThread);
