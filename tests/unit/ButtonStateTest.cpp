@@ -147,13 +147,13 @@ TEST(SpeedButtonGroup, ClicksLatchOneButtonAndReleaseTheOther) {
         std::vector<bool> after;
     };
     const Step steps[] = {
-        {0, false, {true, false}},   // first click latches
-        {0, false, {true, false}},   // clicking the latched one keeps it down
-        {1, false, {false, true}},   // the other takes over
-        {1, true, {false, false}},   // with all-up allowed it releases
-        {1, true, {false, true}},    // and latches again
-        {0, true, {true, false}},    //
-        {5, true, {true, false}},    // no such button: nothing changes
+        {0, false, {true, false}},  // first click latches
+        {0, false, {true, false}},  // clicking the latched one keeps it down
+        {1, false, {false, true}},  // the other takes over
+        {1, true, {false, false}},  // with all-up allowed it releases
+        {1, true, {false, true}},   // and latches again
+        {0, true, {true, false}},   //
+        {5, true, {true, false}},   // no such button: nothing changes
     };
     std::vector<bool> down{false, false};
     for (const Step& s : steps) {
