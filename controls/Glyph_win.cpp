@@ -10,6 +10,18 @@ namespace {
 // DIB pixels are 0x00RRGGBB, COLORREFs 0x00BBGGRR.
 DWORD ToPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
+// A 32-bit copy of the part of `source` from column x on, `width` by `height`.
+fw::UniqueBitmap CopyPart(HBITMAP source, int x, int width, int height, DWORD** pixels) {
+    fw::UniqueMemoryDc sourceDc(::CreateCompatibleDC(nullptr));
+    fw::UniqueMemoryDc targetDc(::CreateCompatibleDC(nullptr));
+    DWORD* bits = nullptr;
+    fw::UniqueBitmap part = fw::CreatePixelBitmap(targetDc.Get(), width, height, pixels ? pixels : &bits);
+    fw::SelectScope selectSource(sourceDc.Get(), source);
+    fw::SelectScope selectTarget(targetDc.Get(), part.Get());
+    ::BitBlt(targetDc.Get(), 0, 0, width, height, sourceDc.Get(), x, 0, SRCCOPY);
+    return part;
+}
+
 }  // namespace
 
 void TEclGlyph::Adopt(fw::UniqueBitmap bitmap, std::string name) {
@@ -39,16 +51,7 @@ void TEclGlyph::LoadPicture(const std::string& resourceName, int index, int coun
     const fw::UniqueBitmap strip = fw::LoadBitmapResource(resourceName);
     const SIZE size = fw::BitmapSize(strip.Get());
     const int cellWidth = count > 0 ? size.cx / count : size.cx;
-    fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
-    fw::UniqueMemoryDc target(::CreateCompatibleDC(nullptr));
-    DWORD* pixels = nullptr;
-    fw::UniqueBitmap picture = fw::CreatePixelBitmap(target.Get(), cellWidth, size.cy, &pixels);
-    {
-        fw::SelectScope selectSource(source.Get(), strip.Get());
-        fw::SelectScope selectTarget(target.Get(), picture.Get());
-        ::BitBlt(target.Get(), 0, 0, cellWidth, size.cy, source.Get(), index * cellWidth, 0, SRCCOPY);
-    }
-    Adopt(std::move(picture), resourceName);
+    Adopt(CopyPart(strip.Get(), index * cellWidth, cellWidth, size.cy, nullptr), resourceName);
     numGlyphs_ = 1;
     PrepareCells();
 }
@@ -74,15 +77,7 @@ void TEclGlyph::ReleaseCells() {
 }
 
 fw::UniqueBitmap TEclGlyph::Cell(int index, DWORD** pixels) const {
-    const int w = CellWidth();
-    fw::UniqueMemoryDc source(::CreateCompatibleDC(nullptr));
-    fw::UniqueMemoryDc target(::CreateCompatibleDC(nullptr));
-    DWORD* bits = nullptr;
-    fw::UniqueBitmap cell = fw::CreatePixelBitmap(target.Get(), w, height_, pixels ? pixels : &bits);
-    fw::SelectScope selectSource(source.Get(), bitmap_.Get());
-    fw::SelectScope selectTarget(target.Get(), cell.Get());
-    ::BitBlt(target.Get(), 0, 0, w, height_, source.Get(), index * w, 0, SRCCOPY);
-    return cell;
+    return CopyPart(bitmap_.Get(), index * CellWidth(), CellWidth(), height_, pixels);
 }
 
 // The greyed image of a one-cell glyph: its shape embossed in the shadow colour over a highlight
