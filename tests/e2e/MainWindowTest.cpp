@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -199,6 +200,11 @@ TEST(MainWindow, HoveringOverExitChangesItsFaceAndMovingAwayRestoresIt) {
         const std::vector<DWORD> exit = ScreenPixels(form, margin(kExitButton));
         return !exit.empty() && exit == ScreenPixels(form, margin(kHelpButton));
     };
+
+    // The pointer goes back where it was, so that the tests after this one find it as before.
+    POINT before{};
+    GetCursorPos(&before);
+    const std::unique_ptr<POINT, void (*)(POINT*)> restore(&before, [](POINT* p) { MovePointer(*p); });
 
     ASSERT_TRUE(MovePointer(away));
     ASSERT_TRUE(WaitUntil(looksUp)) << "Exit is not up to begin with";
