@@ -52,6 +52,13 @@ bool ControlHostTest::PumpUntil(const std::function<bool()>& done, std::chrono::
     }
 }
 
+PointerAway::PointerAway() {
+    ::GetCursorPos(&saved_);
+    ::SetCursorPos(5, 5);
+}
+
+PointerAway::~PointerAway() { ::SetCursorPos(saved_.x, saved_.y); }
+
 const char kBanner[] = R"(
   object OfflineLabel: TEclLabel
     Left = 20

@@ -61,6 +61,20 @@ protected:
     HostForm form_;
 };
 
+// Moves the pointer to the screen's top-left corner, away from the host windows, and puts it back
+// where it was at the end of the scope: programs started later under the same X server take the
+// keyboard focus only where the pointer is.
+class PointerAway {
+public:
+    PointerAway();
+    ~PointerAway();
+    PointerAway(const PointerAway&) = delete;
+    PointerAway& operator=(const PointerAway&) = delete;
+
+private:
+    POINT saved_{};
+};
+
 // The main window's banner, as stored.
 extern const char kBanner[];
 

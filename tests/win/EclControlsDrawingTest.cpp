@@ -422,7 +422,7 @@ protected:
 
 TEST_F(StyledFaceDrawing, EveryStateIsTheThemesOwnPushButton) {
     if (!ecl::ThemeActive()) GTEST_SKIP() << "no visual style active";
-    ::SetCursorPos(5, 5);  // away from the host window: nothing is hot before the test makes it so
+    const wintest::PointerAway away;  // nothing is hot before the test makes it so
     Show();
     ::SetFocus(nullptr);
     Pump();

@@ -254,7 +254,7 @@ TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
 }
 
 TEST_F(EclSpeedButtonTest, HotEndsAtTheNextCheckOnceThePointerIsAwayAndTheCheckStops) {
-    ::SetCursorPos(5, 5);  // away from the host window
+    const wintest::PointerAway away;
     Show();
     auto& s = Get<TEclSpeedButton>("ExitButton");
     ASSERT_TRUE(PumpUntil([&] { return s.State() == ecl::ButtonState::Up; }, 2s));
