@@ -7,6 +7,7 @@
 
 #include "about/AboutForm_win.h"
 #include "about/AboutLayout.h"
+#include "about/ExtendedIcon_win.h"
 #include "controls/Button_win.h"
 #include "controls/PartPublisher.h"
 #include "controls/SimpleLabel_win.h"
@@ -19,10 +20,10 @@ constexpr int kPixelsPerInch = 96;
 
 // Texts the dialog shows besides the component's own.
 constexpr const char* kInfoCaptionPrefix = "Info ";
-constexpr const char* kMemoryCaption = "Available Memory:";
+// The value beside it is the computer's total physical memory, so the caption says so.
+constexpr const char* kMemoryCaption = "Total Memory:";
 constexpr const char* kPlatformCaption = "Platform, CPU:";
 constexpr const char* kOrCompatible = "or compatible";
-constexpr const char* kDefaultCopyright = "Copyright (C) ";
 
 // A simple label as the text column places it.
 class ColumnLabel final : public about::PlacedLabel {
@@ -64,9 +65,6 @@ TEclSimpleLabel& AddLink(about::AboutForm& form, about::LinkOpener& opener) {
     label.SetJumpMode(TEclJumpModes::jmInternet);
     label.SetOnClick([&label, &opener](fw::Component&) {
         if (label.JumpMode() == TEclJumpModes::jmNone) return;
-        fw::FontSpec visited = label.Font();
-        visited.color = label.ActiveColor();
-        label.SetFont(visited);
         std::string target = label.Jump();
         if (about::IsBlank(target)) {
             target = label.Caption();
@@ -173,22 +171,37 @@ std::string TEclAboutDlg::ReadVersionInfo(about::VersionItem item) const {
     return about::ReadVersionInfo(item, *versionApi_, fw::Application::ExeName());
 }
 
+about::TextSources TEclAboutDlg::ReadTextSources() const {
+    about::TextSources sources;
+    sources.useResInfo = useResInfo_;
+    sources.useDefault = useDefault_;
+    sources.applicationTitle = ApplicationTitle();
+    if (fw::Application::Exists()) {
+        sources.defaultCompany = fw::Application::Instance().Company();
+        sources.defaultVersion = fw::Application::Instance().Version();
+    }
+    if (useResInfo_) {
+        sources.resProductName = ReadVersionInfo(about::VersionItem::ProductName);
+        sources.resLegalCopyright = ReadVersionInfo(about::VersionItem::LegalCopyright);
+        sources.resFileDescription = ReadVersionInfo(about::VersionItem::FileDescription);
+        sources.resVersion = ReadVersionInfo(about::ItemForStyle(useResVersionInfoStyle_));
+    }
+    return sources;
+}
+
 bool TEclAboutDlg::Execute() {
     if (style_ == TEclAboutStyle::bsStandard) {
-        about::TextSources sources;
-        sources.useResInfo = useResInfo_;
-        sources.applicationTitle = ApplicationTitle();
-        if (useResInfo_ && about::IsBlank(appname_))
-            sources.resProductName = ReadVersionInfo(about::VersionItem::ProductName);
-        return ShowStandardAbout(nullptr, about::NameText(appname_, sources));
+        const about::TextSources sources = ReadTextSources();
+        return ShowStandardAbout(nullptr, about::NameText(appname_, sources),
+                                 about::CopyrightText(copyright_, sources));
     }
     BuildAboutForm(nullptr);
     return true;
 }
 
-bool TEclAboutDlg::ShowStandardAbout(HWND anchor, const std::string& nameText) {
+bool TEclAboutDlg::ShowStandardAbout(HWND anchor, const std::string& nameText, const std::string& copyrightText) {
     std::string app = captionTitle_.empty() ? nameText : nameText + "#" + captionTitle_;
-    std::string other = copyright_;
+    std::string other = copyrightText;
     // The platform copies at most 255 characters of each.
     app.resize(std::min<std::size_t>(app.size(), 255));
     other.resize(std::min<std::size_t>(other.size(), 255));
@@ -197,22 +210,12 @@ bool TEclAboutDlg::ShowStandardAbout(HWND anchor, const std::string& nameText) {
 }
 
 void TEclAboutDlg::BuildAboutForm(HWND anchor) {
-    // A. The texts.
-    about::TextSources sources;
-    sources.useResInfo = useResInfo_;
-    sources.useDefault = useDefault_;
-    sources.applicationTitle = ApplicationTitle();
-    sources.defaultCopyright = kDefaultCopyright;
-    if (useResInfo_) {
-        sources.resProductName = ReadVersionInfo(about::VersionItem::ProductName);
-        sources.resLegalCopyright = ReadVersionInfo(about::VersionItem::LegalCopyright);
-        sources.resFileDescription = ReadVersionInfo(about::VersionItem::FileDescription);
-        sources.resVersion = ReadVersionInfo(about::ItemForStyle(useResVersionInfoStyle_));
-    }
+    // The texts come first: the properties, else the version resource or the application.
+    const about::TextSources sources = ReadTextSources();
     const std::string nameText = about::NameText(appname_, sources);
     const std::string copyrightText = about::CopyrightText(copyright_, sources);
 
-    // B. The window and its parts; all of them go with the window, also when an exception passes.
+    // The window and its parts; all of them go with the window, also when an exception passes.
     auto form = std::make_unique<about::AboutForm>(nullptr);
     form->SetFont(DialogFont());
     form->SetPosition(fw::FormPosition::poDesigned);
@@ -268,7 +271,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     HICON icon = nullptr;
     if (iconStyle_ != TEclAboutIconStyle::isNone) icon = icon_ ? icon_.Get() : ApplicationIcon();
 
-    // C. The icon area and the start of the text column.
+    // The window's width and the icon set where the text column starts beside it.
     form->SetBounds(form->Left(), form->Top(), about::ScaleToPpi(about::OuterWidthFor(iconStyle_), kPixelsPerInch),
                     form->Height());
     const int clientWidth = ClientWidthOf(*form);
@@ -278,8 +281,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     } else if (iconStyle_ == TEclAboutIconStyle::isNone) {
         image.SetVisible(false);
     } else {
-        // The framed, shadowed enlargement is still to come; the icon shows at its own size.
-        image.SetIcon(icon);
+        image.SetPicture(about::MakeExtendedIconBitmap(icon));
     }
     about::IconArea area =
         about::IconAreaFor(iconStyle_, clientWidth, image.Left() + image.Width(), image.Top() + image.Height());
@@ -291,7 +293,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     for (TEclSimpleLabel* label : {&version, &description, &copyright})
         label->SetBounds(label->Left(), label->Top(), cursor.w, label->Height());
 
-    // E. The text column.
+    // Version, description, copyright and the two links stacked below the name, then the line.
     ColumnLabel versionColumn(version), descriptionColumn(description), copyrightColumn(copyright), webColumn(web),
         emailColumn(email);
     about::ColumnTexts texts;
@@ -309,7 +311,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     separator.SetBounds(column.separator.left, column.separator.top, column.separator.width, column.separator.height);
     cursor.w = about::ScaleToPpi(150, kPixelsPerInch);
 
-    // F. System information, the buttons and the height.
+    // The computer's memory and processors in two columns, then the buttons, which set the height.
     const about::MachineFacts facts = machineApi_->Query();
     if (facts.ntPlatform) {
         ColumnLabel captionColumn(infoCaption), valueColumn(infoValue);
@@ -369,6 +371,9 @@ int TEclAboutDlg::ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std
     const ecl::DialogOrigin origin = ecl::PlaceDialog(ReferenceRect(anchor), dialog.Width(), dialog.Height(), position_,
                                                       ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     dialog.SetBounds(origin.x, origin.y, dialog.Width(), dialog.Height());
+
+    for (fw::Control* c : controls)
+        if (auto* button = dynamic_cast<TEclButton*>(c)) button->Face().SetCtlXP(ctlXP_);
 
     if (onCustomize_) onCustomize_(dialog);
     return dialog.ShowModal();

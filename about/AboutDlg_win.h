@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "about/AboutLayout.h"
 #include "about/AboutPlatform_win.h"
 #include "about/AboutTypes.h"
 #include "about/MachineInfo.h"
@@ -105,9 +106,16 @@ protected:
 
 private:
     // The platform's own About box; false when it cannot be shown.
-    bool ShowStandardAbout(HWND anchor, const std::string& nameText);
+    bool ShowStandardAbout(HWND anchor, const std::string& nameText, const std::string& copyrightText);
+    // What the texts fall back on: the version resource (read only with UseResInfo), the
+    // application's title, company and version.
+    about::TextSources ReadTextSources() const;
     fw::Rect ReferenceRect(HWND anchor) const;
 
+    // Effect (the opening animation), CaptionFill and Colors (the caption gradient), ImageIndex and
+    // ListIndex (the image-list background), Hints and ShowHints are stored from the description
+    // but not used: the dialog opens plainly, with the platform's title bar and background and
+    // no hints.
     std::string about_;
     std::string appname_;
     int appNameSize_ = 22;

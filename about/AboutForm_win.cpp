@@ -4,6 +4,7 @@
 
 #include "controls/Button_win.h"
 #include "framework/Application_win.h"
+#include "framework/Bitmaps_win.h"
 
 namespace about {
 
@@ -118,8 +119,19 @@ void AboutIcon::SetIcon(HICON icon) {
     Invalidate();
 }
 
+void AboutIcon::SetPicture(fw::UniqueBitmap picture) {
+    picture_ = std::move(picture);
+    Invalidate();
+}
+
 void AboutIcon::Paint(fw::Canvas& canvas) {
     if (icon_) ::DrawIconEx(canvas.Dc(), 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
+    if (!picture_) return;
+    const SIZE size = fw::BitmapSize(picture_.Get());
+    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(canvas.Dc()));
+    const fw::SelectScope select(dc.Get(), picture_.Get());
+    const COLORREF transparent = ::GetPixel(dc.Get(), 0, size.cy - 1);
+    ::TransparentBlt(canvas.Dc(), 0, 0, Width(), Height(), dc.Get(), 0, 0, size.cx, size.cy, transparent);
 }
 
 void AboutSeparator::Paint(fw::Canvas& canvas) {

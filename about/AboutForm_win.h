@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/Form_win.h"
+#include "framework/Handles_win.h"
 
 class TEclButton;
 
@@ -40,16 +41,21 @@ private:
     int modalResult_ = 0;
 };
 
-// An icon drawn at its natural size at the control's top-left corner; the icon is not owned.
+// The dialog's image: an icon drawn at its natural size at the control's top-left corner (the
+// icon is not owned), or an owned picture stretched over the control, transparent where it has
+// the colour of its bottom-left pixel.
 class AboutIcon : public fw::Control {
 public:
     explicit AboutIcon(fw::Component* owner) : fw::Control(owner) {}
     HICON Icon() const { return icon_; }
     void SetIcon(HICON icon);
+    HBITMAP Picture() const { return picture_.Get(); }
+    void SetPicture(fw::UniqueBitmap picture);
     void Paint(fw::Canvas& canvas) override;
 
 private:
     HICON icon_ = nullptr;
+    fw::UniqueBitmap picture_;
 };
 
 // An etched horizontal line along the control's top edge.

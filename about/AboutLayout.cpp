@@ -14,17 +14,17 @@ std::string NameText(const std::string& appname, const TextSources& sources) {
 }
 
 std::string CopyrightText(const std::string& copyright, const TextSources& sources) {
-    std::string text = copyright;
+    if (!copyright.empty()) return copyright;
     // The CR starts the text on the label's second line.
-    if (text.empty() && sources.useResInfo) text = "\r" + sources.resLegalCopyright;
-    if (text.empty() && sources.useDefault) text = "\r" + sources.defaultCopyright;
-    return text;
+    if (sources.useResInfo && !sources.resLegalCopyright.empty()) return "\r" + sources.resLegalCopyright;
+    if (sources.useDefault && !IsBlank(sources.defaultCompany)) return "\rCopyright (C) " + sources.defaultCompany;
+    return {};
 }
 
 std::optional<std::string> VersionLine(const std::string& version, const TextSources& sources) {
     if (!version.empty()) return version;
     if (sources.useResInfo) return "Version " + sources.resVersion;
-    if (sources.useDefault) return "Version " + sources.defaultVersion;
+    if (sources.useDefault && !IsBlank(sources.defaultVersion)) return "Version " + sources.defaultVersion;
     return std::nullopt;
 }
 

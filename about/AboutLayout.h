@@ -20,13 +20,17 @@ struct TextSources {
     std::string resFileDescription;
     std::string resVersion;  // the version text of the chosen style
     std::string applicationTitle;
-    std::string defaultCopyright;  // phrase and company of the application object
-    std::string defaultVersion;    // version text of the application object
+    std::string defaultCompany;  // the application object's company and version texts
+    std::string defaultVersion;
 };
 
 std::string NameText(const std::string& appname, const TextSources& sources);
+// The own copyright, else (from the second line) the resource's, else a copyright of the
+// application's company; a source that has nothing gives way to the next, so no bare line shows.
 std::string CopyrightText(const std::string& copyright, const TextSources& sources);
-// The version line, or nullopt when there is none (no space is kept for it).
+// The version line, or nullopt when there is none (no space is kept for it). The resource's
+// version line is kept even when the resource has none ("Version " alone); the application's is
+// left out when the application has no version.
 std::optional<std::string> VersionLine(const std::string& version, const TextSources& sources);
 
 // The default caption when the component has none: "Info <title>...".

@@ -21,6 +21,7 @@ class BrowseButton : public fw::Control {
 public:
     explicit BrowseButton(std::function<void()> onClick) : fw::Control(nullptr), onClick_(std::move(onClick)) {
         SetColor(fw::clBtnFace);
+        SetCursor(fw::MouseCursor::crArrow);
         // Picture 3 of the library's strip of eight: the yellow folder.
         glyph_.LoadPicture("ECLBMPGLYPH", 2, 8);
     }
@@ -114,6 +115,8 @@ TEclBrowseEdit::TEclBrowseEdit(fw::Component* owner)
       chooser_(&ecl::ShellChooseFolder) {
     SetTabStop(true);
     SetColor(fw::clWindow);
+    // An I-beam over the text; the button shows the arrow.
+    SetCursor(fw::MouseCursor::crIBeam);
     // The window draws the Windows frame; the bevel itself takes no room.
     bevel_.SetMode(TEclBevelMode::bmWindows);
     bevel_.SetThemeSupport(true);
@@ -504,16 +507,6 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             PlaceCaretAt(x);
             return 0;
         }
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT) {
-                POINT p{};
-                ::GetCursorPos(&p);
-                ::ScreenToClient(Handle(), &p);
-                const bool overButton = ButtonRect().Contains(p.x, p.y);
-                ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(overButton ? IDC_ARROW : IDC_IBEAM)));
-                return TRUE;
-            }
-            break;
         // The window's text is the path, so that other programs can read and set it as an edit's.
         case WM_GETTEXTLENGTH: return static_cast<LRESULT>(line_.Text().size());
         case WM_GETTEXT: {

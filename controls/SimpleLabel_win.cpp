@@ -63,11 +63,24 @@ void TEclSimpleLabel::SetShowAccelChar(bool on) {
 void TEclSimpleLabel::SetJumpMode(TEclJumpModes mode) {
     if (mode == jumpMode_) return;
     jumpMode_ = mode;
-    if (mode == TEclJumpModes::jmNone) return;
+    if (mode == TEclJumpModes::jmNone) {
+        SetCursor(fw::MouseCursor::crDefault);
+        return;
+    }
+    SetCursor(fw::MouseCursor::crHandPoint);
     fw::FontSpec font = Font();
     font.color = inActiveColor_;
     if (jumpUnderline_) font.style.Include(fw::FontStyle::fsUnderline);
     SetFont(font);
+}
+
+void TEclSimpleLabel::MouseDown(int, int) {
+    // A pressed link shows as visited from then on. Only the colour changes: the label keeps its
+    // bounds, so that the release still falls on it wherever it was pressed.
+    if (jumpMode_ == TEclJumpModes::jmNone || !Enabled() || Font().color == activeColor_) return;
+    if (ParentFont()) SetParentFont(false);
+    OwnFont().color = activeColor_;
+    Invalidate();
 }
 
 void TEclSimpleLabel::Loaded() {

@@ -27,7 +27,8 @@ public:
     const TEcl3DCaption& Font3D() const { return font3D_; }
 
     // Link settings: a jump mode other than jmNone shows the text in InActiveColor, underlined
-    // when JumpUnderline is on.
+    // when JumpUnderline is on, with the hand pointer over it; pressing the mouse button on it
+    // turns the text to ActiveColor for good.
     TEclJumpModes JumpMode() const { return jumpMode_; }
     void SetJumpMode(TEclJumpModes mode);
     const std::string& Jump() const { return jump_; }
@@ -42,6 +43,7 @@ public:
     // Measures the text at the current width and takes its size.
     void AdjustSize();
     void Paint(fw::Canvas& canvas) override;
+    void MouseDown(int x, int y) override;
     void Loaded() override;
 
 protected:

@@ -27,6 +27,12 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title);
     HICON Icon() const { return icon_; }
+    // The program's company and version texts, for dialogs that fall back on them; empty unless
+    // the program sets them.
+    const std::string& Company() const { return company_; }
+    void SetCompany(std::string company) { company_ = std::move(company); }
+    const std::string& Version() const { return version_; }
+    void SetVersion(std::string version) { version_ = std::move(version); }
     // The hidden top-level window of class "TApplication", captioned with the title.
     HWND Handle() const { return handle_.Get(); }
     // Full path of the program file.
@@ -61,6 +67,8 @@ private:
     void DispatchOne(const MSG& msg);
 
     std::string title_;
+    std::string company_;
+    std::string version_;
     HICON icon_ = nullptr;
     UniqueWindow handle_;
     Form* mainForm_ = nullptr;

@@ -68,6 +68,9 @@ const ClassInfo& Control::StaticClass() {
             .Property<Set<Anchor>>(
                 "Anchors", [](const Control& c) { return c.Anchors(); },
                 [](Control& c, Set<Anchor> v) { c.SetAnchors(v); })
+            .Property<MouseCursor>(
+                "Cursor", [](const Control& c) { return c.Cursor(); },
+                [](Control& c, MouseCursor v) { c.SetCursor(v); })
             .Event("OnClick", [](Control& c, NotifyEvent e) { c.SetOnClick(std::move(e)); });
         ci.Add("Font.Charset",
                PropertyInfo{[](Component& c, const Value& v) {

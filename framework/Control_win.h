@@ -54,6 +54,9 @@ public:
     void SetVisible(bool visible);
     Set<Anchor> Anchors() const { return anchors_; }
     void SetAnchors(Set<Anchor> anchors) { anchors_ = anchors; }
+    // The mouse pointer while it is over the control (and the control is enabled).
+    MouseCursor Cursor() const { return cursor_; }
+    void SetCursor(MouseCursor cursor) { cursor_ = cursor; }
 
     void SetOnClick(NotifyEvent handler) { onClick_ = std::move(handler); }
     // Raises OnClick.
@@ -97,6 +100,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     Set<Anchor> anchors_{Anchor::akLeft, Anchor::akTop};
+    MouseCursor cursor_ = MouseCursor::crDefault;
     NotifyEvent onClick_;
 };
 
@@ -135,6 +139,10 @@ public:
 
     // Repaints at once whatever is waiting to be painted, children included.
     void Repaint();
+
+    // The pointer at a client point: that of the enabled windowless child there when it names
+    // one, else the control's own.
+    MouseCursor CursorAt(int x, int y) const;
 
 protected:
     struct CreateParams {

@@ -59,6 +59,12 @@ std::span<const std::string_view> EnumNames(Anchor) {
     return names;
 }
 
+std::span<const std::string_view> EnumNames(MouseCursor) {
+    static constexpr std::array<std::string_view, 6> names{"crDefault", "crArrow",     "crIBeam",
+                                                           "crCross",   "crHourGlass", "crHandPoint"};
+    return names;
+}
+
 int CharsetFromValue(const Value& v) {
     if (v.kind == Value::Kind::Integer) return static_cast<int>(v.integer);
     const std::string name = ValueToIdentifier(v);

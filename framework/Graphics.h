@@ -75,4 +75,8 @@ int CharsetFromValue(const Value& v);
 enum class Anchor { akLeft, akTop, akRight, akBottom };
 std::span<const std::string_view> EnumNames(Anchor);
 
+// The mouse pointer over a control; crDefault leaves it to the parent (a window: to its class).
+enum class MouseCursor { crDefault, crArrow, crIBeam, crCross, crHourGlass, crHandPoint };
+std::span<const std::string_view> EnumNames(MouseCursor);
+
 }  // namespace fw

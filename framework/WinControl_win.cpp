@@ -26,6 +26,19 @@ void RegisterWindowClass(const std::string& name, WNDPROC proc) {
     registered.insert(name);
 }
 
+// The system's pointer for a cursor; null for crDefault.
+LPCSTR SystemCursorId(MouseCursor cursor) {
+    switch (cursor) {
+        case MouseCursor::crDefault: break;
+        case MouseCursor::crArrow: return reinterpret_cast<LPCSTR>(IDC_ARROW);
+        case MouseCursor::crIBeam: return reinterpret_cast<LPCSTR>(IDC_IBEAM);
+        case MouseCursor::crCross: return reinterpret_cast<LPCSTR>(IDC_CROSS);
+        case MouseCursor::crHourGlass: return reinterpret_cast<LPCSTR>(IDC_WAIT);
+        case MouseCursor::crHandPoint: return reinterpret_cast<LPCSTR>(IDC_HAND);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 WinControl::WinControl(Component* owner) : Control(owner) {}
@@ -147,6 +160,12 @@ Control* WinControl::ControlAt(int x, int y) const {
     return nullptr;
 }
 
+MouseCursor WinControl::CursorAt(int x, int y) const {
+    const Control* under = ControlAt(x, y);
+    if (under && under->Enabled() && under->Cursor() != MouseCursor::crDefault) return under->Cursor();
+    return Cursor();
+}
+
 void WinControl::PaintAll(HDC dc, const RECT& area) {
     // Painted into a memory bitmap first so that overlapping windowless controls do not flicker.
     const int w = area.right - area.left, h = area.bottom - area.top;
@@ -227,6 +246,18 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             RouteMouse(msg, -1, -1);
             return 0;
         case WM_THEMECHANGED: ThemeChanged(); break;
+        case WM_SETCURSOR:
+            // Only for this window's own client area; a child window's pointer is the child's.
+            if (reinterpret_cast<HWND>(wParam) == handle_ && LOWORD(lParam) == HTCLIENT) {
+                POINT p{};
+                ::GetCursorPos(&p);
+                ::ScreenToClient(handle_, &p);
+                if (LPCSTR id = SystemCursorId(CursorAt(p.x, p.y))) {
+                    ::SetCursor(::LoadCursorA(nullptr, id));
+                    return TRUE;
+                }
+            }
+            break;
         case WM_CAPTURECHANGED:
             if (captured_ && reinterpret_cast<HWND>(lParam) != handle_) {
                 Control* lost = captured_;

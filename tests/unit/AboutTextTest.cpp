@@ -176,7 +176,7 @@ TEST(AboutMachineInfo, ValueLinesShowTotalMemoryAndProcessors) {
     facts.totalPhysical = 1024 * 11 + 512;
     EXPECT_EQ(about::SystemInfoValue(facts, "x").substr(0, 5), "12 KB");
 
-    EXPECT_EQ(about::SystemInfoCaption("Available Memory:", "Platform, CPU:"), "Available Memory:\rPlatform, CPU:");
+    EXPECT_EQ(about::SystemInfoCaption("Total Memory:", "Platform, CPU:"), "Total Memory:\rPlatform, CPU:");
 }
 
 TEST(AboutTexts, NameCopyrightAndVersionFallBackInOrder) {
@@ -185,7 +185,7 @@ TEST(AboutTexts, NameCopyrightAndVersionFallBackInOrder) {
     s.resProductName = "Product";
     s.resLegalCopyright = "(c) Res";
     s.resVersion = "1.0.3.6";
-    s.defaultCopyright = "Copyright (C) Company";
+    s.defaultCompany = "Company";
     s.defaultVersion = "2.0";
 
     EXPECT_EQ(about::NameText("Tillora POS Stockdraw", s), "Tillora POS Stockdraw");
@@ -209,6 +209,20 @@ TEST(AboutTexts, NameCopyrightAndVersionFallBackInOrder) {
     EXPECT_TRUE(about::IsBlank("  "));
     EXPECT_FALSE(about::IsBlank(" a "));
     EXPECT_FALSE(about::IsBlank("\t"));
+}
+
+TEST(AboutTexts, ASourceWithNothingToSayGivesNoBareLine) {
+    about::TextSources s;
+    s.useDefault = true;
+    s.defaultCompany = " ";
+    EXPECT_EQ(about::CopyrightText("", s), "") << "no company: no copyright line";
+    EXPECT_EQ(about::VersionLine("", s), std::nullopt) << "no version: no version line";
+
+    s.useResInfo = true;
+    s.defaultCompany = "Company";
+    EXPECT_EQ(about::CopyrightText("", s), "\rCopyright (C) Company") << "an empty resource copyright gives way";
+    s.useDefault = false;
+    EXPECT_EQ(about::CopyrightText("", s), "");
 }
 
 // A label that is as high as its number of lines times 13 and records where it was put.

@@ -2,19 +2,25 @@
 // the ways to close it) and the texts it builds from a steered version resource and machine.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ControlHost.h"
 #include "DialogOperator.h"
 #include "about/AboutDlg_win.h"
 #include "about/AboutForm_win.h"
+#include "about/ExtendedIcon_win.h"
 #include "about/Register_win.h"
 #include "controls/Button_win.h"
 #include "controls/SimpleLabel_win.h"
 #include "framework/Application_win.h"
+#include "framework/Bitmaps_win.h"
+#include "framework/Canvas_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Description.h"
 #include "framework/Handles_win.h"
@@ -54,11 +60,11 @@ using Action = std::function<void(const DialogSeen&)>;
 // then acts on it. The owner, when given, is looked at for whether it takes input meanwhile.
 class Operator : public wintest::DialogOperator<DialogSeen> {
 public:
-    explicit Operator(const Action& action, HWND owner = nullptr)
+    explicit Operator(const Action& action, HWND owner = nullptr, std::string caption = kCaption)
         : DialogOperator(
-              [](DWORD threadId) {
-                  return wintest::FindThreadWindow(threadId,
-                                                   [](HWND hwnd) { return wintest::WindowText(hwnd) == kCaption; });
+              [caption](DWORD threadId) {
+                  return wintest::FindThreadWindow(
+                      threadId, [&caption](HWND hwnd) { return wintest::WindowText(hwnd) == caption; });
               },
               [owner](HWND dlg, DWORD) { return Read(dlg, owner); },
               [action](HWND, DWORD, const DialogSeen& seen) { action(seen); }) {}
@@ -306,7 +312,7 @@ TEST_F(AboutDlgTest, TextsAndLayoutFromTheVersionResourceAndMachine) {
     EXPECT_EQ(email->bounds.top, web->bounds.bottom + 3);
     EXPECT_TRUE(web->visible && email->visible);
 
-    const LabelSeen* caption = Find(labels, "Available Memory:\rPlatform, CPU:");
+    const LabelSeen* caption = Find(labels, "Total Memory:\rPlatform, CPU:");
     const LabelSeen* value = Find(labels, "8388608 KB\r4x Intel Pentium or compatible");
     ASSERT_TRUE(caption && value);
     EXPECT_EQ(caption->bounds.top, email->bounds.bottom + 6 + 9);
@@ -390,6 +396,182 @@ TEST_F(AboutDlgTest, LinksOpenTheirTargetAndAFailedOneTurnsInert) {
     EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.deployer.test", "mailto:help@deployer.test"}));
     EXPECT_FALSE(mailEnabledAfter);
     EXPECT_EQ(mailModeAfter, TEclJumpModes::jmNone);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AboutDlgTest, StandardStyleShowsThePlatformsBoxWithTheFallbackCopyright) {
+    fw::Application app;
+    app.SetCompany("Quillfen Systems");
+    dlg->SetCopyright("");
+    dlg->SetUseDefault(true);
+    dlg->SetStyle(TEclAboutStyle::bsStandard);
+    // The resource's copyright, and the application's company when the resource has none.
+    for (const std::string res : {"(c) Res", ""}) {
+        version.values["\\StringFileInfo\\040904E4\\LegalCopyright"] = {res.c_str(), res.c_str() + res.size() + 1};
+        wintest::DialogOperator<std::string> user(
+            [](DWORD thread) {
+                return wintest::FindThreadWindow(thread, [](HWND h) { return wintest::ClassName(h) == "#32770"; });
+            },
+            [](HWND box, DWORD) {
+                std::string texts;
+                for (HWND c = ::GetWindow(box, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+                    texts += wintest::WindowText(c) + "\n";
+                return texts;
+            },
+            [](HWND box, DWORD, const std::string&) { ::PostMessageA(box, WM_COMMAND, IDOK, 0); });
+        EXPECT_TRUE(dlg->Execute());
+        const auto outcome = user.Finish();
+        ASSERT_TRUE(outcome.seen) << "no About box appeared";
+        EXPECT_NE(outcome.seen->find("Tillora POS Stockdraw#" + std::string(kCaption) + "\n"), std::string::npos);
+        const std::string copyright = res.empty() ? "\rCopyright (C) Quillfen Systems\n" : "\r(c) Res\n";
+        EXPECT_NE(outcome.seen->find(copyright), std::string::npos) << *outcome.seen;
+    }
+}
+
+// A 16 x 16 icon, blue but for its transparent top-left pixel.
+fw::UniqueIcon BlueIcon() {
+    const fw::WindowDc screen;
+    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(screen.Get()));
+    DWORD* pixels = nullptr;
+    const fw::UniqueBitmap color = fw::CreatePixelBitmap(dc.Get(), 16, 16, &pixels);
+    std::fill(pixels, pixels + 16 * 16, 0x0000FFu);
+    pixels[0] = 0;
+    unsigned char maskBits[16 * 2] = {0x80};  // rows of 16 bits; a set bit is transparent
+    const fw::UniqueBitmap mask(::CreateBitmap(16, 16, 1, 1, maskBits));
+    ICONINFO info{TRUE, 0, 0, mask.Get(), color.Get()};
+    return fw::UniqueIcon(::CreateIconIndirect(&info));
+}
+
+TEST(AboutExtendedIcon, FramedShadowedEnlargementShownTransparentOnItsFace) {
+    const fw::UniqueIcon icon = BlueIcon();
+    fw::UniqueBitmap picture = about::MakeExtendedIconBitmap(icon.Get());
+    DIBSECTION dib{};
+    ASSERT_EQ(::GetObjectA(picture.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+    ASSERT_EQ(dib.dsBm.bmWidth, 40);
+    ASSERT_EQ(dib.dsBm.bmHeight, 40);
+    const auto* bits = static_cast<const DWORD*>(dib.dsBm.bmBits);
+    const COLORREF f = fw::ToColorRef(fw::clBtnFace);
+    const DWORD face = GetRValue(f) << 16 | GetGValue(f) << 8 | GetBValue(f), grey = 0x808080, black = 0, blue = 0xFF;
+    const struct {
+        int x, y;
+        DWORD expected;
+    } pixels[] =
+        {
+            {0, 0, black},  {34, 34, black}, {34, 3, black}, {35, 35, grey}, {39, 39, grey},
+            {39, 6, grey},  {6, 39, grey},   {39, 5, face},  {5, 39, face},  {17, 17, blue},
+            {33, 33, blue}, {1, 1, face},  // the icon's transparent corner, drawn on the face colour
+        };
+    for (const auto& p : pixels) EXPECT_EQ(bits[p.y * 40 + p.x] & 0xFFFFFF, p.expected) << p.x << ", " << p.y;
+
+    // Stretched over the 105 x 105 image on red: the face lets the red through.
+    about::AboutIcon image(nullptr);
+    image.SetBounds(0, 0, 105, 105);
+    image.SetPicture(std::move(picture));
+    const fw::WindowDc screen;
+    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(screen.Get()));
+    DWORD* shown = nullptr;
+    const fw::UniqueBitmap target = fw::CreatePixelBitmap(dc.Get(), 105, 105, &shown);
+    {
+        const fw::SelectScope select(dc.Get(), target.Get());
+        fw::Canvas canvas(dc.Get());
+        canvas.FillRect({0, 0, 105, 105}, fw::clRed);
+        image.Paint(canvas);
+    }
+    ::GdiFlush();
+    const auto at = [shown](int x, int y) { return shown[y * 105 + x] & 0xFFFFFF; };
+    EXPECT_EQ(at(0, 0), black);
+    EXPECT_EQ(at(104, 104), grey);
+    EXPECT_EQ(at(52, 52), blue);
+    EXPECT_EQ(at(104, 2), 0xFF0000u) << "the face is transparent";
+    EXPECT_EQ(at(4, 4), 0xFF0000u) << "so is the icon's own transparent corner";
+}
+
+// Moves the pointer to the client point and asks the window which pointer it shows there.
+HCURSOR CursorShownAt(HWND hwnd, int x, int y) {
+    POINT p{x, y}, now{};
+    ::ClientToScreen(hwnd, &p);
+    ::SetCursorPos(p.x, p.y);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (::GetCursorPos(&now) && (now.x != p.x || now.y != p.y) && std::chrono::steady_clock::now() < deadline)
+        ::Sleep(10);
+    ::SetCursor(nullptr);
+    ::SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+}
+
+TEST_F(AboutDlgTest, LinkShowsTheHandAndTurnsPurpleWhenPressed) {
+    const wintest::PointerAway away;  // the pointer goes back where it was afterwards
+    struct {
+        HCURSOR overWeb, overText, overFailedLink;
+        fw::Color pressed, released;
+        std::size_t openedWhilePressed = 9, openedAfterRelease = 9;
+    } seen{};
+    dlg->SetOnCustomize([&](fw::Component& sender) {
+        const HWND hwnd = dynamic_cast<about::AboutForm&>(sender).Handle();
+        std::map<std::string, TEclSimpleLabel*> label;
+        for (fw::Control* c : dynamic_cast<about::AboutForm&>(sender).Controls())
+            if (auto* l = dynamic_cast<TEclSimpleLabel*>(c)) label[l->Caption()] = l;
+        TEclSimpleLabel *web = label["http://www.deployer.test"], *mail = label["help@deployer.test"],
+                        *text = label["Copyright (C) 2024 Deployer Ltd."];
+        if (!web || !mail || !text) return;
+        seen.overWeb = CursorShownAt(hwnd, web->Left() + 3, web->Top() + 3);
+        seen.overText = CursorShownAt(hwnd, text->Left() + 3, text->Top() + 3);
+        // Pressed beyond the end of its text, but within the line the column gave it.
+        const LPARAM point = MAKELPARAM(web->Left() + web->Width() - 3, web->Top() + 3);
+        ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        seen.pressed = web->Font().color;
+        seen.openedWhilePressed = links.opened.size();
+        ::SendMessageA(hwnd, WM_LBUTTONUP, 0, point);
+        seen.released = web->Font().color;
+        seen.openedAfterRelease = links.opened.size();
+
+        links.succeeds = false;
+        const LPARAM onMail = MAKELPARAM(mail->Left() + 3, mail->Top() + 3);
+        ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, onMail);
+        ::SendMessageA(hwnd, WM_LBUTTONUP, 0, onMail);
+        seen.overFailedLink = CursorShownAt(hwnd, mail->Left() + 3, mail->Top() + 3);
+    });
+    Run(Key(VK_ESCAPE));
+    const HCURSOR arrow = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    EXPECT_EQ(seen.overWeb, ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    EXPECT_EQ(seen.overText, arrow);
+    EXPECT_EQ(seen.overFailedLink, arrow) << "an inert link is no longer a link";
+    EXPECT_EQ(seen.pressed, fw::Color{0x800080}) << "purple as soon as it is pressed";
+    EXPECT_EQ(seen.openedWhilePressed, 0u) << "opened on release, not on press";
+    EXPECT_EQ(seen.released, fw::Color{0x800080}) << "and stays purple";
+    EXPECT_EQ(seen.openedAfterRelease, 1u);
+}
+
+TEclAboutDlg* recaptioned = nullptr;  // a timer procedure has no context
+void CALLBACK Recaption(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hwnd, id);
+    recaptioned->SetCaptionTitle("About it again");
+}
+
+TEST_F(AboutDlgTest, ShownDialogFollowsTheComponentAndIsGoneAfterwards) {
+    recaptioned = dlg;
+    std::vector<bool> buttonsCtlXP;
+    dlg->SetCtlXP(false);
+    dlg->SetCustomButton("More");
+    dlg->SetOnCustomize([&](fw::Component& sender) {
+        auto& form = dynamic_cast<about::AboutForm&>(sender);
+        for (fw::Control* c : form.Controls())
+            if (auto* button = dynamic_cast<TEclButton*>(c)) buttonsCtlXP.push_back(button->Face().CtlXP());
+        // Fires inside the modal loop, once the dialog is up.
+        ::SetTimer(form.Handle(), 1, 10, &Recaption);
+    });
+    // The user only finds a dialog with the new caption.
+    Operator user(Key(VK_ESCAPE), nullptr, "About it again");
+    EXPECT_TRUE(dlg->Execute());
+    const auto outcome = user.Finish();
+    ASSERT_TRUE(outcome.seen) << "the shown dialog was not re-captioned";
+    EXPECT_TRUE(outcome.closedInTime);
+    EXPECT_EQ(buttonsCtlXP, (std::vector<bool>{false, false})) << "both buttons take the dialog's CtlXP";
+    EXPECT_FALSE(::IsWindow(outcome.seen->window)) << "the window is destroyed when Execute returns";
+    EXPECT_EQ(dlg->Dialog(), nullptr);
 }
 
 }  // namespace

@@ -241,6 +241,9 @@ TEST_F(BrowseEditTest, FlatBorderTextAreaAndButtonShareTheClientArea) {
     // 487 wide: text 0 to 468, one background column, the button 469 to 487, flush right.
     EXPECT_EQ(edit_->TextArea(), (fw::Rect{0, 0, 468, client.bottom}));
     EXPECT_EQ(edit_->ButtonRect(), (fw::Rect{469, 0, 487, client.bottom}));
+    // The pointer: an I-beam up to the text area's last column, the arrow from the button's first.
+    EXPECT_EQ(edit_->CursorAt(467, 5), fw::MouseCursor::crIBeam);
+    EXPECT_EQ(edit_->CursorAt(469, 5), fw::MouseCursor::crArrow);
 }
 
 // --- Editing -------------------------------------------------------------------------------------
