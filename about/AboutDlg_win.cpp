@@ -267,6 +267,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     TEclSimpleLabel& infoValue = AddLabel(*form, "lblinfo2");
     TEclSimpleLabel& web = AddLink(*form, *linkOpener_);
     TEclSimpleLabel& email = AddLink(*form, *linkOpener_);
+    form->SetLinks({&web, &email});
 
     HICON icon = nullptr;
     if (iconStyle_ != TEclAboutIconStyle::isNone) icon = icon_ ? icon_.Get() : ApplicationIcon();

@@ -1,8 +1,10 @@
 #include "about/AboutForm_win.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "controls/Button_win.h"
+#include "controls/SimpleLabel_win.h"
 #include "framework/Application_win.h"
 #include "framework/Bitmaps_win.h"
 
@@ -46,6 +48,10 @@ HWND OwnerWindow() {
 
 bool Usable(const TEclButton* button) { return button && button->Visible() && button->Enabled(); }
 
+bool Usable(const TEclSimpleLabel* link) {
+    return link->Visible() && link->Enabled() && link->JumpMode() != TEclJumpModes::jmNone;
+}
+
 }  // namespace
 
 AboutForm::AboutForm(fw::Component* owner) : fw::Form(owner) {
@@ -63,7 +69,46 @@ LRESULT AboutForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         modalResult_ = IDCANCEL;
         return 0;
     }
+    // A link has the keyboard only while the dialog window itself has the focus.
+    if (msg == WM_KILLFOCUS) FocusLink(nullptr);
     return fw::Form::WndProc(msg, wParam, lParam);
+}
+
+void AboutForm::FocusLink(TEclSimpleLabel* link) {
+    if (focusedLink_) focusedLink_->SetShowFocus(false);
+    focusedLink_ = link;
+    if (!link) return;
+    link->SetShowFocus(true);
+    if (::GetFocus() != Handle()) ::SetFocus(Handle());
+}
+
+void AboutForm::TabToNext(bool backwards) {
+    std::vector<TEclButton*> buttons;
+    for (fw::Control* c : Controls())
+        if (auto* button = dynamic_cast<TEclButton*>(c); button && button->TabStop() && button->CanFocus())
+            buttons.push_back(button);
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const TEclButton* a, const TEclButton* b) { return a->TabOrder() < b->TabOrder(); });
+    std::vector<fw::Control*> ring(buttons.begin(), buttons.end());
+    for (TEclSimpleLabel* link : links_)
+        if (Usable(link)) ring.push_back(link);
+    if (ring.empty()) return;
+
+    const HWND focus = ::GetFocus();
+    const auto current = std::find_if(ring.begin(), ring.end(), [this, focus](fw::Control* c) {
+        if (c == focusedLink_) return true;
+        auto* button = dynamic_cast<TEclButton*>(c);
+        return button && button->HandleAllocated() && button->Handle() == focus;
+    });
+    const int count = static_cast<int>(ring.size());
+    int next = backwards ? count - 1 : 0;
+    if (current != ring.end()) next = (static_cast<int>(current - ring.begin()) + (backwards ? count - 1 : 1)) % count;
+    if (auto* button = dynamic_cast<TEclButton*>(ring[static_cast<std::size_t>(next)])) {
+        FocusLink(nullptr);
+        button->SetFocus();
+    } else {
+        FocusLink(static_cast<TEclSimpleLabel*>(ring[static_cast<std::size_t>(next)]));
+    }
 }
 
 bool AboutForm::DialogKey(const MSG& msg) {
@@ -72,6 +117,16 @@ bool AboutForm::DialogKey(const MSG& msg) {
     if (msg.hwnd != hwnd && !::IsChild(hwnd, msg.hwnd)) return false;
     const bool noModifier = !(::GetKeyState(VK_CONTROL) & 0x8000) && !(::GetKeyState(VK_MENU) & 0x8000);
     if (!noModifier) return false;
+    if (msg.wParam == VK_TAB) {
+        TabToNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    if (focusedLink_ && (msg.wParam == VK_RETURN || msg.wParam == VK_SPACE)) {
+        if (!Usable(focusedLink_)) return true;
+        focusedLink_->Visit();
+        focusedLink_->Click();
+        return true;
+    }
     switch (msg.wParam) {
         case VK_RETURN:
             if (!Usable(defaultButton_)) return false;

@@ -2,23 +2,30 @@
 // The About dialog's window and its two plain parts: the icon and the etched separator line.
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/Form_win.h"
 #include "framework/Handles_win.h"
 
 class TEclButton;
+class TEclSimpleLabel;
 
 namespace about {
 
 // A dialog window built in code and shown modally. It is owned by the window that is active when
 // its window is made (else the application's main form, else the application window); while it
 // is shown every other window of the thread is disabled. Enter clicks the default button, Esc the
-// cancel button, and the title bar's close box ends it with the cancel result.
+// cancel button, and the title bar's close box ends it with the cancel result. Tab moves through
+// the buttons and then the links; Enter or Space opens the link the keyboard is on.
 class AboutForm : public fw::Form {
 public:
     explicit AboutForm(fw::Component* owner);
 
     void SetDefaultButton(TEclButton* button) { defaultButton_ = button; }
     void SetCancelButton(TEclButton* button) { cancelButton_ = button; }
+    void SetLinks(std::vector<TEclSimpleLabel*> links) { links_ = std::move(links); }
+    // The link the keyboard is on, if any.
+    TEclSimpleLabel* FocusedLink() const { return focusedLink_; }
 
     // Setting a result other than 0 ends ShowModal.
     int ModalResult() const { return modalResult_; }
@@ -35,9 +42,14 @@ protected:
 private:
     // True when the message was a dialog key and has been handled.
     bool DialogKey(const MSG& msg);
+    // Moves the keyboard on through the buttons and the links, in a ring.
+    void TabToNext(bool backwards);
+    void FocusLink(TEclSimpleLabel* link);
 
     TEclButton* defaultButton_ = nullptr;
     TEclButton* cancelButton_ = nullptr;
+    std::vector<TEclSimpleLabel*> links_;
+    TEclSimpleLabel* focusedLink_ = nullptr;
     int modalResult_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "controls/SimpleLabel_win.h"
 
+#include <algorithm>
 #include <array>
 
 #include "controls/FxText_win.h"
@@ -74,12 +75,20 @@ void TEclSimpleLabel::SetJumpMode(TEclJumpModes mode) {
     SetFont(font);
 }
 
-void TEclSimpleLabel::MouseDown(int, int) {
-    // A pressed link shows as visited from then on. Only the colour changes: the label keeps its
-    // bounds, so that the release still falls on it wherever it was pressed.
+void TEclSimpleLabel::MouseDown(int, int) { Visit(); }
+
+void TEclSimpleLabel::Visit() {
+    // Only the colour changes: the label keeps its bounds, so that a mouse release still falls on
+    // it wherever it was pressed.
     if (jumpMode_ == TEclJumpModes::jmNone || !Enabled() || Font().color == activeColor_) return;
     if (ParentFont()) SetParentFont(false);
     OwnFont().color = activeColor_;
+    Invalidate();
+}
+
+void TEclSimpleLabel::SetShowFocus(bool on) {
+    if (on == showFocus_) return;
+    showFocus_ = on;
     Invalidate();
 }
 
@@ -110,4 +119,8 @@ void TEclSimpleLabel::AdjustSize() {
 void TEclSimpleLabel::Paint(fw::Canvas& canvas) {
     ecl::DrawFxText(canvas, font3D_, Caption(), ClientRect(), Format(), Font(), Font().color, GetColor(),
                     {Enabled(), false, false});
+    if (!showFocus_) return;
+    const SIZE text = canvas.MeasureText(ecl::LabelMeasuredText(Caption(), showAccelChar_), Font(), Format(), Width());
+    const RECT around{0, 0, std::min<int>(text.cx + font3D_.TextRoom(), Width()), Height()};
+    ::DrawFocusRect(canvas.Dc(), &around);
 }

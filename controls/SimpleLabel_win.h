@@ -40,6 +40,12 @@ public:
     fw::Color InActiveColor() const { return inActiveColor_; }
     void SetInActiveColor(fw::Color color) { inActiveColor_ = color; }
 
+    // Marks a link as visited: its text turns to ActiveColor for good.
+    void Visit();
+    // A link that the keyboard has reached shows a focus rectangle around its text.
+    bool ShowFocus() const { return showFocus_; }
+    void SetShowFocus(bool on);
+
     // Measures the text at the current width and takes its size.
     void AdjustSize();
     void Paint(fw::Canvas& canvas) override;
@@ -62,4 +68,5 @@ private:
     bool jumpUnderline_ = true;
     fw::Color activeColor_{0x800080};
     fw::Color inActiveColor_{0xFF0000};
+    bool showFocus_ = false;
 };

@@ -545,6 +545,18 @@ TEST_F(AboutDlgTest, LinkShowsTheHandAndTurnsPurpleWhenPressed) {
     EXPECT_EQ(seen.openedAfterRelease, 1u);
 }
 
+TEST_F(AboutDlgTest, KeyboardReachesTheLinksAfterTheButtonsAndOpensThem) {
+    const Action keys = [&](const DialogSeen& seen) {
+        for (WPARAM key : {VK_TAB, VK_RETURN, VK_TAB, VK_SPACE, VK_TAB}) Key(key)(seen);
+        Key(VK_RETURN)(seen);  // back on OK
+    };
+    const auto [result, outcome] = Run(keys);
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_TRUE(outcome.closedInTime);
+    EXPECT_TRUE(result);
+    EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.deployer.test", "mailto:help@deployer.test"}));
+}
+
 TEclAboutDlg* recaptioned = nullptr;  // a timer procedure has no context
 void CALLBACK Recaption(HWND hwnd, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(hwnd, id);
