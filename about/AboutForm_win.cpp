@@ -183,7 +183,7 @@ void AboutIcon::Paint(fw::Canvas& canvas) {
     if (icon_) ::DrawIconEx(canvas.Dc(), 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
     if (!picture_) return;
     const SIZE size = fw::BitmapSize(picture_.Get());
-    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(canvas.Dc()));
+    const fw::UniqueMemoryDc dc = fw::NewMemoryDc(canvas.Dc());
     const fw::SelectScope select(dc.Get(), picture_.Get());
     const COLORREF transparent = ::GetPixel(dc.Get(), 0, size.cy - 1);
     ::TransparentBlt(canvas.Dc(), 0, 0, Width(), Height(), dc.Get(), 0, 0, size.cx, size.cy, transparent);

@@ -27,13 +27,13 @@ fw::UniqueBitmap MakeExtendedIconBitmap(HICON icon) {
     DWORD* pixels = nullptr;
 
     // The icon at its own size on the face colour, to be enlarged from there.
-    const fw::UniqueMemoryDc iconDc(::CreateCompatibleDC(screen.Get()));
+    const fw::UniqueMemoryDc iconDc = fw::NewMemoryDc(screen.Get());
     const fw::UniqueBitmap iconImage = fw::CreatePixelBitmap(iconDc.Get(), iconSize.cx, iconSize.cy, &pixels);
     const fw::SelectScope selectIcon(iconDc.Get(), iconImage.Get());
     fw::Canvas(iconDc.Get()).FillRect({0, 0, iconSize.cx, iconSize.cy}, fw::clBtnFace);
     ::DrawIconEx(iconDc.Get(), 0, 0, icon, iconSize.cx, iconSize.cy, 0, nullptr, DI_NORMAL);
 
-    const fw::UniqueMemoryDc dc(::CreateCompatibleDC(screen.Get()));
+    const fw::UniqueMemoryDc dc = fw::NewMemoryDc(screen.Get());
     fw::UniqueBitmap picture = fw::CreatePixelBitmap(dc.Get(), width, height, &pixels);
     {
         const fw::SelectScope select(dc.Get(), picture.Get());

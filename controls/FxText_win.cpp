@@ -30,7 +30,7 @@ void DrawOutline(fw::Canvas& canvas, const TEcl3DCaption& fx, const std::string&
     ::BeginPath(dc);
     canvas.DrawText(text, Moved(r, half, half), format, font, color);
     ::EndPath(dc);
-    fw::UniquePen pen(::CreatePen(PS_SOLID, fx.ShadowDepth() > 0 ? fx.ShadowDepth() : 1, fw::ToColorRef(color)));
+    fw::UniquePen pen = fw::NewPen(PS_SOLID, fx.ShadowDepth() > 0 ? fx.ShadowDepth() : 1, fw::ToColorRef(color));
     fw::SelectScope select(dc, pen.Get());
     ::StrokePath(dc);
 }

@@ -12,8 +12,8 @@ DWORD ToPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | 
 
 // A 32-bit copy of the part of `source` from column x on, `width` by `height`.
 fw::UniqueBitmap CopyPart(HBITMAP source, int x, int width, int height, DWORD** pixels) {
-    fw::UniqueMemoryDc sourceDc(::CreateCompatibleDC(nullptr));
-    fw::UniqueMemoryDc targetDc(::CreateCompatibleDC(nullptr));
+    fw::UniqueMemoryDc sourceDc = fw::NewMemoryDc(nullptr);
+    fw::UniqueMemoryDc targetDc = fw::NewMemoryDc(nullptr);
     DWORD* bits = nullptr;
     fw::UniqueBitmap part = fw::CreatePixelBitmap(targetDc.Get(), width, height, pixels ? pixels : &bits);
     fw::SelectScope selectSource(sourceDc.Get(), source);
@@ -34,7 +34,7 @@ void TEclGlyph::Adopt(fw::UniqueBitmap bitmap, std::string name) {
     const SIZE size = fw::BitmapSize(bitmap_.Get());
     width_ = size.cx;
     height_ = size.cy;
-    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    fw::UniqueMemoryDc dc = fw::NewMemoryDc(nullptr);
     fw::SelectScope select(dc.Get(), bitmap_.Get());
     transparent_ = ::GetPixel(dc.Get(), 0, height_ - 1);
 }
@@ -87,7 +87,7 @@ fw::UniqueBitmap TEclGlyph::Greyed() const {
     DWORD* src = nullptr;
     const fw::UniqueBitmap copy = Cell(0, &src);
     ::GdiFlush();
-    fw::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    fw::UniqueMemoryDc dc = fw::NewMemoryDc(nullptr);
     DWORD* out = nullptr;
     fw::UniqueBitmap greyed = fw::CreatePixelBitmap(dc.Get(), w, h, &out);
     const DWORD key = ToPixel(transparent_);
@@ -112,7 +112,7 @@ void TEclGlyph::Draw(HDC dc, int x, int y, ecl::ButtonState state) const {
     const HBITMAP image = list_->At(slots_[static_cast<size_t>(cell.greyed ? kGreyedSlot : cell.index)]);
     if (!image) return;
     const int w = CellWidth();
-    fw::UniqueMemoryDc source(::CreateCompatibleDC(dc));
+    fw::UniqueMemoryDc source = fw::NewMemoryDc(dc);
     fw::SelectScope select(source.Get(), image);
     ::TransparentBlt(dc, x, y, w, height_, source.Get(), 0, 0, w, height_, transparent_);
 }

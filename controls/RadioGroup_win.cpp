@@ -268,8 +268,8 @@ void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background) {
 
 void TEclRadioGroup::PaintRadioMark(fw::Canvas& canvas, const fw::Rect& glyph, bool checked, bool pressed) {
     const int size = glyph.Width();
-    fw::UniqueMemoryDc dc(::CreateCompatibleDC(canvas.Dc()));
-    fw::UniqueBitmap bitmap(::CreateCompatibleBitmap(canvas.Dc(), size, size));
+    fw::UniqueMemoryDc dc = fw::NewMemoryDc(canvas.Dc());
+    fw::UniqueBitmap bitmap = fw::NewCompatibleBitmap(canvas.Dc(), size, size);
     fw::SelectScope select(dc.Get(), bitmap.Get());
     const COLORREF key = fw::ToColorRef(glyphTransparentColor_);
     fw::Canvas(dc.Get()).FillRect({0, 0, size, size}, glyphTransparentColor_);

@@ -26,22 +26,15 @@ void RegisterTimerClass(WNDPROC proc) {
 TEclTimer::TEclTimer(int intervalMs, bool enabled, std::function<void()> onTick)
     : interval_(intervalMs), enabled_(enabled), onTick_(std::move(onTick)) {
     RegisterTimerClass(&TEclTimer::WndProc);
-    window_ = ::CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleA(nullptr),
-                                nullptr);
+    window_ = fw::NewWindow(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE);
     if (!window_) throw std::runtime_error("Not enough timers available");
-    ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    try {
-        Restart();
-    } catch (...) {
-        ::DestroyWindow(window_);
-        throw;
-    }
+    ::SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Restart();
 }
 
 TEclTimer::~TEclTimer() {
-    ::KillTimer(window_, kTimerId);
-    ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    ::DestroyWindow(window_);
+    ::KillTimer(window_.Get(), kTimerId);
+    ::SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
 }
 
 void TEclTimer::SetInterval(int intervalMs) {
@@ -57,9 +50,9 @@ void TEclTimer::SetEnabled(bool enabled) {
 }
 
 void TEclTimer::Restart() {
-    ::KillTimer(window_, kTimerId);
+    ::KillTimer(window_.Get(), kTimerId);
     if (!enabled_ || interval_ <= 0) return;
-    if (!::SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr))
+    if (!::SetTimer(window_.Get(), kTimerId, static_cast<UINT>(interval_), nullptr))
         throw std::runtime_error("Not enough timers available");
 }
 

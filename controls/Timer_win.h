@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "framework/Handles_win.h"
+
 class TEclTimer {
 public:
     // Starts at once when enabled and the interval is above 0. Throws std::runtime_error
@@ -25,7 +27,7 @@ private:
     void Restart();
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
-    HWND window_ = nullptr;
+    fw::UniqueWindow window_;
     int interval_ = 0;
     bool enabled_ = false;
     std::function<void()> onTick_;

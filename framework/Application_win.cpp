@@ -58,9 +58,8 @@ Application::Application() {
     ::RegisterClassExA(&wc);
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    handle_.Reset(::CreateWindowExA(
-        0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-        (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr, nullptr, module, nullptr));
+    handle_ = NewWindow(0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                        (work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0, nullptr);
     if (!handle_) throw std::runtime_error("Cannot create the application window");
     instance = this;
 }

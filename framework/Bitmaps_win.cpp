@@ -5,8 +5,7 @@
 namespace fw {
 
 UniqueBitmap LoadBitmapResource(const std::string& name) {
-    UniqueBitmap bitmap(static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    UniqueBitmap bitmap = LoadBitmapImage(name.c_str());
     if (!bitmap) throw std::runtime_error("Bitmap resource " + name + " not found");
     return bitmap;
 }
@@ -26,7 +25,7 @@ UniqueBitmap CreatePixelBitmap(HDC dc, int width, int height, DWORD** pixels) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap = NewDibSection(dc, info, &bits);
     if (!bitmap)
         throw std::runtime_error("Cannot create an image of " + std::to_string(width) + " x " + std::to_string(height) +
                                  " pixels");

@@ -27,14 +27,14 @@ HFONT FontHandle(const FontSpec& font) {
         lf.lfCharSet = static_cast<BYTE>(font.charset);
         lf.lfQuality = DEFAULT_QUALITY;
         lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
-        it = cache.emplace(key, UniqueFont(::CreateFontIndirectA(&lf))).first;
+        it = cache.emplace(key, NewFont(lf)).first;
     }
     return it->second.Get();
 }
 
 void Canvas::FillRect(const Rect& r, Color c) {
     if (c == clNone) return;
-    UniqueBrush brush(::CreateSolidBrush(ToColorRef(c)));
+    UniqueBrush brush = NewSolidBrush(ToColorRef(c));
     RECT rc{r.left, r.top, r.right, r.bottom};
     ::FillRect(dc_, &rc, brush.Get());
 }

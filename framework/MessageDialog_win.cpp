@@ -90,8 +90,8 @@ DialogFonts SystemFonts() {
     metrics.cbSize = sizeof metrics;
     DialogFonts fonts;
     if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        fonts.message.Reset(::CreateFontIndirectA(&metrics.lfMessageFont));
-        fonts.caption.Reset(::CreateFontIndirectA(&metrics.lfCaptionFont));
+        fonts.message = NewFont(metrics.lfMessageFont);
+        fonts.caption = NewFont(metrics.lfCaptionFont);
     }
     return fonts;
 }

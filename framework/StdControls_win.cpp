@@ -164,7 +164,7 @@ void Image::Paint(Canvas& canvas) {
             h = Height();
         }
     }
-    UniqueMemoryDc source(::CreateCompatibleDC(canvas.Dc()));
+    UniqueMemoryDc source = NewMemoryDc(canvas.Dc());
     SelectScope select(source.Get(), bitmap_.Get());
     if (transparent_) {
         const COLORREF key = ::GetPixel(source.Get(), 0, size.cy - 1);

@@ -170,8 +170,8 @@ void WinControl::PaintAll(HDC dc, const RECT& area) {
     // Painted into a memory bitmap first so that overlapping windowless controls do not flicker.
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w <= 0 || h <= 0) return;
-    UniqueMemoryDc memDc(::CreateCompatibleDC(dc));
-    UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, w, h));
+    UniqueMemoryDc memDc = NewMemoryDc(dc);
+    UniqueBitmap bitmap = NewCompatibleBitmap(dc, w, h);
     SelectScope selectBitmap(memDc.Get(), bitmap.Get());
     ::SetViewportOrgEx(memDc.Get(), -area.left, -area.top, nullptr);
     Canvas canvas(memDc.Get());
@@ -280,6 +280,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
         self = static_cast<WinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->handle_ = hwnd;
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        CountHandle(HandleKind::User, +1);
     } else {
         self = FromHandle(hwnd);
     }
@@ -287,6 +288,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->handle_ = nullptr;
+        CountHandle(HandleKind::User, -1);
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     try {

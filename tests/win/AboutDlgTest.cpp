@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -396,6 +397,26 @@ TEST_F(AboutDlgTest, LinksOpenTheirTargetAndAFailedOneTurnsInert) {
     EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.deployer.test", "mailto:help@deployer.test"}));
     EXPECT_FALSE(mailEnabledAfter);
     EXPECT_EQ(mailModeAfter, TEclJumpModes::jmNone);
+}
+
+// Opening and closing the dialog again and again leaves no GDI or USER object behind: after the
+// first opening (which fills the font cache) every count comes back to where it was.
+TEST_F(AboutDlgTest, FiftyOpeningsLeaveEveryHandleCountWhereItWas) {
+    ASSERT_TRUE(Run(ClickOk()).second.closedInTime);
+    const long gdi = fw::LiveHandles(fw::HandleKind::Gdi);
+    const long user = fw::LiveHandles(fw::HandleKind::User);
+    std::atomic<long> userWhileOpen = 0;
+    for (int i = 0; i < 50; ++i) {
+        const Action close = i % 2 ? ClickOk() : Key(VK_ESCAPE);
+        const auto [result, outcome] = Run([&](const DialogSeen& seen) {
+            userWhileOpen = fw::LiveHandles(fw::HandleKind::User);
+            close(seen);
+        });
+        ASSERT_TRUE(outcome.closedInTime) << "opening " << i;
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), gdi) << "opening " << i;
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::User), user) << "opening " << i;
+    }
+    EXPECT_GT(userWhileOpen, user) << "the open dialog's windows are counted";
 }
 
 }  // namespace
