@@ -124,51 +124,61 @@ TEST(SingleInstance, CopyKilledWithoutReleasingDoesNotBlockTheNextStart) {
     EXPECT_TRUE(InstanceMutexOwnedElsewhere());
 }
 
-TEST(SingleInstance, TenSimultaneousStartsLeaveExactlyOneMainWindow) {
-    constexpr size_t kCopies = 10;
-    std::vector<Program> copies;
-    for (size_t i = 0; i < kCopies; ++i) {
-        copies.emplace_back(StartOptions{.suspended = true});
-    }
-    for (Program& copy : copies) {
-        ASSERT_TRUE(copy.Resume());
-    }
+// Rounds of the simultaneous-start test: a few in every run, ten with the long tests (tools/test --long).
+static int SimultaneousStartRounds() {
+    char value[8] = {};
+    return GetEnvironmentVariableA("STOCKDRAW_LONG_TESTS", value, sizeof value) > 0 && value[0] == '1' ? 10 : 2;
+}
 
-    // Answer every refusal until one copy is left with its main window.
-    std::set<HWND> answered;
-    size_t mostMainForms = 0;
-    Program* survivor = nullptr;
-    const bool settled = WaitUntil(
-        [&] {
-            size_t running = 0;
-            size_t mainForms = 0;
-            for (Program& copy : copies) {
-                if (!copy.IsRunning()) {
-                    continue;
-                }
-                ++running;
-                if (FindMainForm(copy.Pid())) {
-                    ++mainForms;
-                    survivor = &copy;
-                }
-                HWND box = FindDialog(copy.Pid());
-                if (box && answered.insert(box).second) {
-                    PressDialogButton(box, "OK");
-                }
-            }
-            mostMainForms = std::max(mostMainForms, mainForms);
-            return running == 1 && mainForms == 1;
-        },
-        60s);
-    ASSERT_TRUE(settled) << "the copies did not settle to one running copy with a main window";
-    EXPECT_EQ(mostMainForms, 1u);
-    EXPECT_EQ(answered.size(), kCopies - 1);
-
-    for (Program& copy : copies) {
-        if (&copy != survivor) {
-            EXPECT_EQ(copy.WaitForExit(), std::optional<DWORD>(0)) << "copy " << copy.Pid();
+TEST(SingleInstance, TwentySimultaneousStartsLeaveExactlyOneMainWindowEveryRound) {
+    constexpr size_t kCopies = 20;
+    const int rounds = SimultaneousStartRounds();
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::vector<Program> copies;
+        for (size_t i = 0; i < kCopies; ++i) {
+            copies.emplace_back(StartOptions{.suspended = true});
         }
+        for (Program& copy : copies) {
+            ASSERT_TRUE(copy.Resume());
+        }
+
+        // Answer every refusal until one copy is left with its main window.
+        std::set<HWND> answered;
+        size_t mostMainForms = 0;
+        Program* survivor = nullptr;
+        const bool settled = WaitUntil(
+            [&] {
+                size_t running = 0;
+                size_t mainForms = 0;
+                for (Program& copy : copies) {
+                    if (!copy.IsRunning()) {
+                        continue;
+                    }
+                    ++running;
+                    if (FindMainForm(copy.Pid())) {
+                        ++mainForms;
+                        survivor = &copy;
+                    }
+                    HWND box = FindDialog(copy.Pid());
+                    if (box && answered.insert(box).second) {
+                        PressDialogButton(box, "OK");
+                    }
+                }
+                mostMainForms = std::max(mostMainForms, mainForms);
+                return running == 1 && mainForms == 1;
+            },
+            120s);
+        ASSERT_TRUE(settled) << "the copies did not settle to one running copy with a main window";
+        EXPECT_EQ(mostMainForms, 1u);
+        EXPECT_EQ(answered.size(), kCopies - 1);
+
+        for (Program& copy : copies) {
+            if (&copy != survivor) {
+                EXPECT_EQ(copy.WaitForExit(), std::optional<DWORD>(0)) << "copy " << copy.Pid();
+            }
+        }
+        ASSERT_TRUE(PostMessageA(FindMainForm(survivor->Pid()), WM_CLOSE, 0, 0));
+        EXPECT_EQ(survivor->WaitForExit(), std::optional<DWORD>(0));
     }
-    ASSERT_TRUE(PostMessageA(FindMainForm(survivor->Pid()), WM_CLOSE, 0, 0));
-    EXPECT_EQ(survivor->WaitForExit(), std::optional<DWORD>(0));
 }
