@@ -2,7 +2,7 @@
 """Checks a build's release packages: the archive holds exactly the program and the read-me,
 the read-me carries this build's version and deployment values, and the installer installs the
 program and a shortcut and writes no settings.
-    check_packages.py PACKAGE-PATH-WITHOUT-EXTENSION PROGRAM VERSION DEPLOYMENT-VALUE...
+    check_packages.py OBJDUMP PACKAGE-PATH-WITHOUT-EXTENSION PROGRAM VERSION DEPLOYMENT-VALUE...
 """
 import re
 import subprocess
@@ -25,8 +25,14 @@ def msi_table(msi, table):
 
 
 def main():
-    package, program, version, *values = sys.argv[1:]
-    program = Path(program).read_bytes()
+    objdump, package, program_path, version, *values = sys.argv[1:]
+    program = Path(program_path).read_bytes()
+
+    # Only what every start needs is imported: the shell and COM load on a grab, a browse or a link.
+    dump = subprocess.run([objdump, "-p", program_path], capture_output=True, text=True, check=True).stdout
+    imports = sorted(line.split("DLL Name:")[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line)
+    check(imports == ["gdi32.dll", "kernel32.dll", "msimg32.dll", "msvcrt.dll", "user32.dll", "version.dll"],
+          "the program imports %s" % imports)
 
     with zipfile.ZipFile(package + ".zip") as archive:
         names = archive.namelist()
