@@ -1,5 +1,7 @@
 #include "Input.h"
 
+#include "Wait.h"
+
 namespace e2e {
 
 namespace {
@@ -91,20 +93,24 @@ bool TypeText(HWND target, std::string_view text) {
     return true;
 }
 
+// A window shows before the system activates it and gives it the focus, so a program that has
+// just shown its window may have neither yet: key presses wait (bounded) until it has.
 bool PressKeyOnFocus(DWORD guiThread, WORD virtualKey) {
-    HWND focus = FocusedWindow(guiThread);
+    HWND focus = WaitFor([&] { return FocusedWindow(guiThread); });
     return focus && PressKey(focus, virtualKey);
 }
 
 bool PressAltKeyOnFocus(DWORD guiThread, WORD virtualKey) {
     // With no focused window, Alt combinations go to the active window.
-    const GUITHREADINFO info = GuiThreadInfo(guiThread);
-    HWND target = info.hwndFocus ? info.hwndFocus : info.hwndActive;
+    HWND target = WaitFor([&] {
+        const GUITHREADINFO info = GuiThreadInfo(guiThread);
+        return info.hwndFocus ? info.hwndFocus : info.hwndActive;
+    });
     return target && PressAltKey(target, virtualKey);
 }
 
 bool TypeTextOnFocus(DWORD guiThread, std::string_view text) {
-    HWND focus = FocusedWindow(guiThread);
+    HWND focus = WaitFor([&] { return FocusedWindow(guiThread); });
     return focus && TypeText(focus, text);
 }
 

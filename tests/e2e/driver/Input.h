@@ -30,7 +30,8 @@ bool PressAltKey(HWND target, WORD virtualKey);
 bool TypeText(HWND target, std::string_view text);
 
 // The same, aimed at whatever window has the focus on that thread (for Alt keys the active
-// window when none has it); false when there is no such window.
+// window when none has it), waiting for one as long as a program start may take; false when
+// there is none by then.
 bool PressKeyOnFocus(DWORD guiThread, WORD virtualKey);
 bool PressAltKeyOnFocus(DWORD guiThread, WORD virtualKey);
 bool TypeTextOnFocus(DWORD guiThread, std::string_view text);
