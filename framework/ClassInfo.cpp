@@ -131,8 +131,8 @@ void ApplyProperties(Component& root, Component& target, const ObjectNode& node)
         try {
             if (info->bind) {
                 const std::string handlerName = ValueToIdentifier(p.value);
-                NotifyEvent handler = root.FindMethod(handlerName);
-                if (!handler) throw DescriptionError(0, "Handler " + handlerName + " not found");
+                const std::any handler = root.FindHandler(handlerName);
+                if (!handler.has_value()) throw DescriptionError(0, "Handler " + handlerName + " not found");
                 info->bind(target, std::move(handler));
             } else if (info->set) {
                 info->set(target, p.value);

@@ -1,5 +1,6 @@
 #pragma once
 // The class registry: class name -> factory, and per class its published properties and events.
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -19,7 +20,7 @@ namespace fw {
 struct PropertyInfo {
     std::function<void(Component&, const Value&)> set;  // throws DescriptionError(0, ...) on a bad value
     std::function<Value(const Component&)> get;
-    std::function<void(Component&, NotifyEvent)> bind;  // set for events instead of set/get
+    std::function<void(Component&, const std::any&)> bind;  // set for events instead of set/get
 };
 
 class ClassInfo {
@@ -117,10 +118,14 @@ public:
                          {}});
         return *this;
     }
-    template <class SetFn>
+    // An event whose handlers have the type Handler; binding a handler of another type fails.
+    template <class Handler = NotifyEvent, class SetFn>
     ClassBuilder& Event(std::string name, SetFn set) {
-        info_.Add(std::move(name),
-                  PropertyInfo{{}, {}, [set](Component& c, NotifyEvent e) { set(static_cast<C&>(c), std::move(e)); }});
+        info_.Add(std::move(name), PropertyInfo{{}, {}, [set](Component& c, const std::any& handler) {
+                                                    const auto* typed = std::any_cast<Handler>(&handler);
+                                                    if (!typed) ThrowBadValue("Handler of another event type");
+                                                    set(static_cast<C&>(c), *typed);
+                                                }});
         return *this;
     }
 

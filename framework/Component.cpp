@@ -47,6 +47,11 @@ Value Component::GetProperty(std::string_view name) const {
 
 NotifyEvent Component::FindMethod(std::string_view) { return {}; }
 
+std::any Component::FindHandler(std::string_view name) {
+    NotifyEvent handler = FindMethod(name);
+    return handler ? std::any(std::move(handler)) : std::any();
+}
+
 void Component::SetParentComponent(Component&) {}
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #pragma once
 // Components: owner, name, owned children, published properties and the loaded notification.
+#include <any>
 #include <functional>
 #include <memory>
 #include <string>
@@ -55,6 +56,9 @@ public:
     // The handler of that name for an event binding, or an empty function when there is none.
     // Forms publish their handlers here.
     virtual NotifyEvent FindMethod(std::string_view name);
+    // The handler of that name for any event type (a std::function of the event's own signature),
+    // or an empty value; by default the handlers FindMethod gives.
+    virtual std::any FindHandler(std::string_view name);
 
     // The container a stored child is placed in; controls override it to set their parent.
     virtual void SetParentComponent(Component& parent);

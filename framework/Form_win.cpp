@@ -143,7 +143,13 @@ void Form::Close() {
 
 NotifyEvent Form::FindMethod(std::string_view name) {
     auto it = methods_.find(name);
-    return it == methods_.end() ? NotifyEvent{} : it->second;
+    const auto* handler = it == methods_.end() ? nullptr : std::any_cast<NotifyEvent>(&it->second);
+    return handler ? *handler : NotifyEvent{};
+}
+
+std::any Form::FindHandler(std::string_view name) {
+    auto it = methods_.find(name);
+    return it == methods_.end() ? std::any() : it->second;
 }
 
 void Form::CollectTabControls(const WinControl& parent, std::vector<WinControl*>& out) const {

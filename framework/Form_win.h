@@ -2,6 +2,7 @@
 // A top-level window built from a stored description, with handlers published by name.
 #include <windows.h>
 
+#include <any>
 #include <map>
 #include <string>
 #include <string_view>
@@ -44,12 +45,18 @@ public:
     void Close();
 
     NotifyEvent FindMethod(std::string_view name) override;
+    std::any FindHandler(std::string_view name) override;
     // Moves the focus to the next (or previous) control in tab order; false when there is none.
     bool SelectNext(bool backwards);
 
 protected:
     // Handlers that stored descriptions may bind by name.
     void PublishMethod(std::string name, NotifyEvent handler) { methods_[std::move(name)] = std::move(handler); }
+    // A handler for an event with parameters of its own, given as the event's std::function type.
+    template <class Handler>
+    void PublishHandler(std::string name, Handler handler) {
+        methods_[std::move(name)] = std::move(handler);
+    }
     void GetCreateParams(CreateParams& params) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -58,7 +65,7 @@ private:
     std::vector<WinControl*> TabControls() const;
     void CollectTabControls(const WinControl& parent, std::vector<WinControl*>& out) const;
 
-    std::map<std::string, NotifyEvent, std::less<>> methods_;
+    std::map<std::string, std::any, std::less<>> methods_;
     FormBorderStyle borderStyle_ = FormBorderStyle::bsSizeable;
     Set<BorderIcon> borderIcons_{BorderIcon::biSystemMenu, BorderIcon::biMinimize, BorderIcon::biMaximize};
     FormPosition position_ = FormPosition::poDesigned;

@@ -96,7 +96,10 @@ const fw::ClassInfo& TsysOneInstance::StaticClass() {
                 [](TsysOneInstance& c, std::string v) { c.SetIdentifier(std::move(v)); })
             .Property<bool>(
                 "ShowMessage", [](const TsysOneInstance& c) { return c.ShowMessage(); },
-                [](TsysOneInstance& c, bool v) { c.SetShowMessage(v); });
+                [](TsysOneInstance& c, bool v) { c.SetShowMessage(v); })
+            .Event<TsysOneInstanceShowMessage>("OnShowMessage", [](TsysOneInstance& c, TsysOneInstanceShowMessage e) {
+                c.SetOnShowMessage(std::move(e));
+            });
         return ci;
     }();
     return info;
