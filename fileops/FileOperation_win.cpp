@@ -1,6 +1,7 @@
 #include "fileops/FileOperation_win.h"
 
 #include "fileops/FileOperationRequest.h"
+#include "fileops/ShellResultText.h"
 #include "framework/WindowOwner_win.h"
 
 namespace {
@@ -33,7 +34,9 @@ const fw::ClassInfo& TsysFileOperation::StaticClass() {
                 [](C& c, TsysFileOperationType v) { c.SetOperation(v); })
             .Property<TsysFileOperationFlags>(
                 "Options", [](const C& c) { return c.Options(); },
-                [](C& c, TsysFileOperationFlags v) { c.SetOptions(v); });
+                [](C& c, TsysFileOperationFlags v) { c.SetOptions(v); })
+            .Event<TsysFileOperationEvent>("OnError",
+                                           [](C& c, TsysFileOperationEvent e) { c.SetOnError(std::move(e)); });
         return ci;
     }();
     return info;
@@ -65,6 +68,7 @@ HWND TsysFileOperation::OwnerWindow() const {
 }
 
 bool TsysFileOperation::ExecuteOperation(TsysFileOperationType operation) {
+    aborted_ = false;
     if (fileList_.empty()) return true;
     HWND owner = OwnerWindow();
     fileops::FileOperationRequest request =
@@ -83,10 +87,11 @@ bool TsysFileOperation::ExecuteOperation(TsysFileOperationType operation) {
     op.fAnyOperationsAborted = FALSE;
     op.hNameMappings = nullptr;
     op.lpszProgressTitle = progressTitle_.c_str();
-    int code = shell_->FileOperation(op);
+    const int code = shell_->FileOperation(op);
+    aborted_ = op.fAnyOperationsAborted != FALSE;
 
     // A cancel is the user's own choice: a failure, but nothing to report.
-    if (op.fAnyOperationsAborted) return false;
+    if (aborted_) return false;
     if (code == 0) return true;
     if (code != kNoMoreFiles) {
         std::string text;
@@ -98,7 +103,10 @@ bool TsysFileOperation::ExecuteOperation(TsysFileOperationType operation) {
 
 void TsysFileOperation::GetErrorText(int code, std::string& text) {
     text.clear();
-    if (code != 0) text = shell_->SystemMessage(static_cast<DWORD>(code));
+    if (code == 0) return;
+    // The shell's own codes are no system error codes: the system would give unrelated texts.
+    std::optional<std::string> own = fileops::ShellResultText(code);
+    text = own ? *own : shell_->SystemMessage(static_cast<DWORD>(code));
 }
 
 bool TsysFileOperation::DoError(const std::string& s) {

@@ -34,6 +34,9 @@ public:
     const TsysFileOperationEvent& OnError() const { return onError_; }
     void SetOnError(TsysFileOperationEvent handler) { onError_ = std::move(handler); }
 
+    // Whether the user cancelled during the last operation (the shell's aborted flag).
+    bool AnyOperationsAborted() const { return aborted_; }
+
     virtual bool ExecuteOperation(TsysFileOperationType operation);
     virtual void GetErrorText(int code, std::string& text);
     virtual bool DoError(const std::string& s);
@@ -52,5 +55,6 @@ private:
     TsysFileOperationType operation_ = TsysFileOperationType::fotCopy;
     TsysFileOperationFlags options_ = kDefaultFileOperationFlags;
     TsysFileOperationEvent onError_;
+    bool aborted_ = false;
     fileops::ShellFileApi* shell_ = &fileops::SystemShellFileApi();
 };

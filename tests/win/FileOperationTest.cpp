@@ -265,24 +265,60 @@ TEST_P(FileOperationFailureTest, ReportsTheSystemTextOnceAndFailsWhateverHandled
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, FileOperationFailureTest,
-                         testing::Values(FailureCase{2, false}, FailureCase{2, true}, FailureCase{1026, false},
-                                         FailureCase{1026, true}, FailureCase{0x75, false}, FailureCase{17, true},
-                                         FailureCase{19, false}));
+                         testing::Values(FailureCase{2, false}, FailureCase{2, true}, FailureCase{17, true},
+                                         FailureCase{19, false}, FailureCase{0x70, false}, FailureCase{0x89, true},
+                                         FailureCase{0x401, false}, FailureCase{0xFFFF, false}));
 
-TEST_F(FileOperationTest, ACancelFailsWithoutAnError) {
+// The shell's own result codes, which the system's message table does not describe.
+struct ShellCodeCase {
+    int code;
+    std::string text;
+};
+void PrintTo(const ShellCodeCase& c, std::ostream* os) { *os << "code 0x" << std::hex << c.code; }
+
+class FileOperationShellCodeTest : public FileOperationTest, public testing::WithParamInterface<ShellCodeCase> {};
+
+TEST_P(FileOperationShellCodeTest, GetsOurOwnTextNotTheSystems) {
+    op.FileList() = {"C:\\missing.txt"};
+    shell.result = GetParam().code;
+    EXPECT_FALSE(op.Copy());
+    EXPECT_TRUE(shell.messageCodes.empty());
+    EXPECT_EQ(errors, std::vector<std::string>{GetParam().text});
+    EXPECT_FALSE(op.AnyOperationsAborted());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, FileOperationShellCodeTest,
+    testing::Values(ShellCodeCase{0x71, "The source and the destination are the same file."},
+                    ShellCodeCase{0x75, "The operation was cancelled."},
+                    ShellCodeCase{0x78, "Access to the source was denied."},
+                    ShellCodeCase{0x77, "The shell could not copy the files (shell code 0x77)."},
+                    ShellCodeCase{0x88, "The source is a writable CD that cannot be read."},
+                    ShellCodeCase{0x402, "A source or destination path is not valid."},
+                    ShellCodeCase{0x10000, "An error occurred at the destination (shell code 0x10000)."},
+                    ShellCodeCase{0x10074, "The destination is the root folder of a drive and cannot be renamed."}));
+
+TEST_F(FileOperationTest, ACancelFailsWithoutAnErrorAndIsRemembered) {
     op.FileList() = {"C:\\a"};
     shell.userCancels = true;
     EXPECT_FALSE(op.Copy());
+    EXPECT_TRUE(op.AnyOperationsAborted());
     shell.result = ERROR_CANCELLED;
     EXPECT_FALSE(op.Copy());
+    EXPECT_TRUE(op.AnyOperationsAborted());
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(shell.messageCodes.empty());
     // The flag is cleared for every request, so the next one is judged on its own.
     shell.userCancels = false;
     shell.result = 0;
     EXPECT_TRUE(op.Copy());
+    EXPECT_FALSE(op.AnyOperationsAborted());
     ASSERT_EQ(shell.calls.size(), 3u);
     EXPECT_FALSE(shell.calls[2].abortedBefore);
+    // Quiet failures are no cancel.
+    shell.result = 18;
+    EXPECT_FALSE(op.Copy());
+    EXPECT_FALSE(op.AnyOperationsAborted());
 }
 
 TEST_F(FileOperationTest, EntryWithoutSourceIsRefusedBeforeTheShell) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "framework/ClassInfo.h"
+#include "fileops/FileOperation_win.h"
 #include "framework/Description.h"
+#include "framework/Form_win.h"
 #include "instance/InstancePlatform_win.h"
 #include "instance/OneInstance_win.h"
 
@@ -386,6 +388,59 @@ TEST_F(OneInstanceTest, DescriptionSetsPublishedPropertiesAndLoadingRunsTheCheck
     EXPECT_EQ(loaded.GetProperty("ExeNameAsIdentifier").text, "False");
     EXPECT_EQ(loaded.GetProperty("Identifier").text, "");
     EXPECT_EQ(loaded.GetProperty("About").text, "");
+}
+
+// A window whose handlers for the two components' own event types are bound by name.
+class HandlerForm final : public fw::Form {
+public:
+    HandlerForm() : fw::Form(nullptr) {
+        PublishHandler<TsysOneInstanceShowMessage>("AlreadyRunning", [this](fw::Component& sender, bool& terminate) {
+            seen.push_back("already running: " + sender.Name());
+            terminate = false;
+        });
+        PublishHandler<TsysFileOperationEvent>("CopyFailed",
+                                               [this](fw::Component& sender, const std::string& text, bool& handled) {
+                                                   seen.push_back("failed: " + sender.Name() + ": " + text);
+                                                   handled = true;
+                                               });
+        PublishMethod("Click", [](fw::Component&) {});
+    }
+    std::vector<std::string> seen;
+};
+
+TEST_F(OneInstanceTest, DescriptionBindsTheComponentsOwnEventsByName) {
+    fw::ClassRegistry::Register(TsysOneInstance::StaticClass());
+    fw::ClassRegistry::Register(TsysFileOperation::StaticClass());
+    MakeSecondCopy();
+    HandlerForm form;
+    fw::LoadDescription(form, fw::ParseDescription("object MainForm: TForm\n"
+                                                   "  object sysFileOperation1: TsysFileOperation\n"
+                                                   "    OnError = CopyFailed\n"
+                                                   "  end\n"
+                                                   "  object sysOneInstance1: TsysOneInstance\n"
+                                                   "    ShowMessage = True\n"
+                                                   "    OnShowMessage = AlreadyRunning\n"
+                                                   "  end\n"
+                                                   "end\n"));
+    // The handler replaced the box and let this copy run.
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_FALSE(fake.Called("Terminate"));
+    EXPECT_TRUE(form.ComponentNamed<TsysFileOperation>("sysFileOperation1").DoError("disk full"));
+    EXPECT_EQ(form.seen,
+              (std::vector<std::string>{"already running: sysOneInstance1", "failed: sysFileOperation1: disk full"}));
+
+    // A handler of another event's type is refused, naming the line.
+    for (const char* wrong : {"Click", "AlreadyRunning"}) {
+        HandlerForm other;
+        const std::string text = std::string("object MainForm: TForm\n  object op: TsysFileOperation\n    OnError = ") +
+                                 wrong + "\n  end\nend\n";
+        try {
+            fw::LoadDescription(other, fw::ParseDescription(text));
+            ADD_FAILURE() << wrong << " was bound to OnError";
+        } catch (const fw::DescriptionError& e) {
+            EXPECT_EQ(e.Line(), 3) << e.what();
+        }
+    }
 }
 
 TEST_F(OneInstanceTest, EveryPublishedPropertyIsReachableByName) {
