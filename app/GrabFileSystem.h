@@ -8,6 +8,8 @@
 
 #include "app/GrabVerification.h"
 
+// Folder paths are texts in the system code page, as the user types them. File names are UTF-8, as the
+// system stores them in full, so that a name outside the code page is still found.
 class GrabFileSystem {
 public:
     virtual ~GrabFileSystem() = default;
@@ -15,10 +17,12 @@ public:
     // The files (not folders) directly inside the folder, with sizes and times but never their contents;
     // nothing when the folder cannot be read.
     virtual std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) = 0;
-    // The file's size and time, or nothing when there is no such file.
-    virtual std::optional<GrabFile> FileInfo(const std::string& path) = 0;
+    // The size and time of the file of that name in the folder, or nothing when there is no such file.
+    virtual std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) = 0;
     // Creates the folder and whatever parents it lacks; true when the folder exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;
+    // A listed file name as the program's messages show it.
+    virtual std::string ShownName(const std::string& name) = 0;
 };
 
 // folder\name, with one backslash between them also when the folder already ends in one.

@@ -14,16 +14,36 @@ using UniqueFind = fw::UniqueHandle<HANDLE, FindTraits>;
 
 std::uint64_t Combine(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
 
+std::wstring ToWide(const std::string& text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string FromWide(const std::wstring& wide, UINT codePage) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+// A folder path as typed, in the system code page.
+std::wstring WidePath(const std::string& path) { return ToWide(path, CP_ACP); }
+
 }  // namespace
 
 bool SystemGrabFileSystem::FolderExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::optional<std::vector<GrabFile>> SystemGrabFileSystem::ListFiles(const std::string& folder) {
-    WIN32_FIND_DATAA data{};
-    UniqueFind find(::FindFirstFileA(JoinPath(folder, "*").c_str(), &data));
+    WIN32_FIND_DATAW data{};
+    UniqueFind find(::FindFirstFileW(WidePath(JoinPath(folder, "*")).c_str(), &data));
     std::vector<GrabFile> files;
     if (!find) {
         // An empty drive root lists nothing at all, not even "." and "..".
@@ -32,25 +52,28 @@ std::optional<std::vector<GrabFile>> SystemGrabFileSystem::ListFiles(const std::
     }
     do {
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-        files.push_back({data.cFileName, Combine(data.nFileSizeHigh, data.nFileSizeLow),
+        files.push_back({FromWide(data.cFileName, CP_UTF8), Combine(data.nFileSizeHigh, data.nFileSizeLow),
                          Combine(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)});
-    } while (::FindNextFileA(find.Get(), &data));
+    } while (::FindNextFileW(find.Get(), &data));
     if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
     return files;
 }
 
-std::optional<GrabFile> SystemGrabFileSystem::FileInfo(const std::string& path) {
+std::optional<GrabFile> SystemGrabFileSystem::FileInfo(const std::string& folder, const std::string& name) {
+    std::wstring path = WidePath(folder);
+    if (!path.empty() && path.back() != L'\\') path += L'\\';
+    path += ToWide(name, CP_UTF8);
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-    const std::size_t slash = path.find_last_of("\\/");
-    return GrabFile{path.substr(slash == std::string::npos ? 0 : slash + 1),
-                    Combine(data.nFileSizeHigh, data.nFileSizeLow),
+    return GrabFile{name, Combine(data.nFileSizeHigh, data.nFileSizeLow),
                     Combine(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
 bool SystemGrabFileSystem::CreateFolder(const std::string& path) {
     // A step that fails (it exists, or access is denied) is judged by the final check alone.
-    for (const std::string& folder : FolderAndParents(path)) ::CreateDirectoryA(folder.c_str(), nullptr);
+    for (const std::string& folder : FolderAndParents(path)) ::CreateDirectoryW(WidePath(folder).c_str(), nullptr);
     return FolderExists(path);
 }
+
+std::string SystemGrabFileSystem::ShownName(const std::string& name) { return FromWide(ToWide(name, CP_UTF8), CP_ACP); }

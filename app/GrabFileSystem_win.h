@@ -1,11 +1,13 @@
 #pragma once
 #include "app/GrabFileSystem.h"
 
-// The file system as the system sees it, network paths included.
+// The file system as the system sees it, network paths included, through the wide-character calls.
 class SystemGrabFileSystem final : public GrabFileSystem {
 public:
     bool FolderExists(const std::string& path) override;
     std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override;
-    std::optional<GrabFile> FileInfo(const std::string& path) override;
+    std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) override;
     bool CreateFolder(const std::string& path) override;
+    // In the system code page; characters it lacks show as "?".
+    std::string ShownName(const std::string& name) override;
 };

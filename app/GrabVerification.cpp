@@ -35,31 +35,48 @@ std::vector<GrabFile> FilesToGrab(const std::vector<GrabFile>& folderFiles) {
     return files;
 }
 
-std::vector<std::string> FilesNotCopied(const std::vector<GrabFile>& expected, const DestinationLookup& lookup) {
-    std::vector<std::string> missing;
-    for (const GrabFile& file : expected) {
-        std::optional<GrabFile> copy = lookup(file.name);
-        if (!copy || copy->size != file.size || copy->lastWrite != file.lastWrite) missing.push_back(file.name);
+ArrivalCheck CheckArrivals(const std::vector<GrabFile>& before, const std::optional<std::vector<GrabFile>>& after,
+                           const DestinationLookup& lookup) {
+    const auto same = [](const GrabFile& a, const GrabFile& b) {
+        return a.size == b.size && a.lastWrite == b.lastWrite;
+    };
+    const auto listedAfter = [&](const std::string& name) -> const GrabFile* {
+        if (!after) return nullptr;
+        auto it = std::find_if(after->begin(), after->end(), [&](const GrabFile& f) { return f.name == name; });
+        return it == after->end() ? nullptr : &*it;
+    };
+    ArrivalCheck check;
+    for (const GrabFile& file : before) {
+        const std::optional<GrabFile> copy = lookup(file.name);
+        const GrabFile* now = listedAfter(file.name);
+        if (copy && (same(*copy, file) || (now && same(*copy, *now)))) continue;
+        const bool sourceChanged = after && (!now || !same(*now, file));
+        (sourceChanged ? check.changed : check.notCopied).push_back(file.name);
     }
-    return missing;
+    return check;
 }
 
-bool Cancelled(const GrabResult& result) {
-    return !result.copySucceeded && WithoutTrailingLineBreaks(result.shellError).empty();
+namespace {
+
+void AppendNames(std::string& text, const char* separator, const std::vector<std::string>& names, std::size_t expected,
+                 const char* what) {
+    if (names.empty()) return;
+    text.append(separator).append(std::to_string(names.size())).append(" of ");
+    text.append(std::to_string(expected)).append(what);
+    const std::size_t listed = std::min(names.size(), kNamesListed);
+    for (std::size_t i = 0; i < listed; ++i) text.append("\r\n").append(names[i]);
+    if (names.size() > listed) text.append("\r\nand ").append(std::to_string(names.size() - listed)).append(" more");
 }
+
+}  // namespace
 
 std::string GrabResultMessage(const GrabResult& result) {
-    if (result.copySucceeded && result.notCopied.empty()) return std::string(kGrabComplete);
+    if (result.notCopied.empty() && result.changed.empty()) return std::string(kGrabComplete);
 
-    std::string text = Cancelled(result) ? "The grab was cancelled." : "The grab did not complete.";
-    if (!result.notCopied.empty()) {
-        text.append(" ").append(std::to_string(result.notCopied.size())).append(" of ");
-        text.append(std::to_string(result.expected)).append(" files were not copied:");
-        const std::size_t listed = std::min(result.notCopied.size(), kNamesListed);
-        for (std::size_t i = 0; i < listed; ++i) text.append("\r\n").append(result.notCopied[i]);
-        if (result.notCopied.size() > listed)
-            text.append("\r\nand ").append(std::to_string(result.notCopied.size() - listed)).append(" more");
-    }
+    std::string text = result.cancelled ? "The grab was cancelled." : "The grab did not complete.";
+    AppendNames(text, " ", result.notCopied, result.expected, " files were not copied:");
+    AppendNames(text, result.notCopied.empty() ? " " : "\r\n", result.changed, result.expected,
+                " files changed during the grab:");
     const std::string error = WithoutTrailingLineBreaks(result.shellError);
     if (!error.empty()) text.append("\r\n\r\n").append(error);
     return text;

@@ -22,23 +22,29 @@ std::vector<GrabFile> FilesToGrab(const std::vector<GrabFile>& folderFiles);
 // The destination file of that name, or nothing when there is none.
 using DestinationLookup = std::function<std::optional<GrabFile>(const std::string& name)>;
 
-// The names of the expected files that are missing from the destination or differ from the source in size
-// or last-write time, in the order of expected.
-std::vector<std::string> FilesNotCopied(const std::vector<GrabFile>& expected, const DestinationLookup& lookup);
+// How the grabbed files stand in the data folder after the copy, by name in the order of the listing.
+struct ArrivalCheck {
+    std::vector<std::string> notCopied;  // missing or different, though the source file stayed as it was
+    std::vector<std::string> changed;    // changed or gone in the source during the grab; the copy matches neither
+};
+
+// A file arrived when its copy matches it as listed before the copy or, when the source folder could be
+// listed again afterwards, as listed then (a file written during the grab arrives in its newer version).
+ArrivalCheck CheckArrivals(const std::vector<GrabFile>& before, const std::optional<std::vector<GrabFile>>& after,
+                           const DestinationLookup& lookup);
 
 struct GrabResult {
     std::size_t expected = 0;            // files the masks matched in the source folder
     std::vector<std::string> notCopied;  // names of those that did not arrive intact
-    bool copySucceeded = true;           // what the copy operation returned
-    std::string shellError;              // the system's text for a failed copy, if it gave one
+    std::vector<std::string> changed;    // names of those that changed during the grab and did not arrive
+    bool cancelled = false;              // the user cancelled the copy
+    std::string shellError;              // the text for a failed copy, if there is one
 };
 
-// A copy that failed without an error text was cancelled.
-bool Cancelled(const GrabResult& result);
-
-// "Grab Complete" when the copy succeeded and every file arrived; otherwise says the grab did not complete
-// (or was cancelled), how many files are missing with the first few names, and the system's error text.
+// "Grab Complete" when every file arrived, whatever the copy returned; otherwise says the grab did not
+// complete (or was cancelled), which files are missing or changed with the first few names, and the error
+// text.
 std::string GrabResultMessage(const GrabResult& result);
 
-// How many names of missing files the message lists before it says how many more there are.
+// How many names of a kind the message lists before it says how many more there are.
 inline constexpr std::size_t kNamesListed = 5;

@@ -73,18 +73,30 @@ std::string GrabWorkflow::CopyFrom(const std::string& folder) {
     const std::string destination = fileOperation_.DestFolder();
     if (!fileSystem_.FolderExists(destination) && !fileSystem_.CreateFolder(destination))
         return DestinationNotCreatedMessage(destination);
-    return GrabResultMessage(CopyAndVerify(expected));
+    return GrabResultMessage(CopyAndVerify(folder, expected));
 }
 
-GrabResult GrabWorkflow::CopyAndVerify(const std::vector<GrabFile>& expected) {
+GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::vector<GrabFile>& expected) {
     GrabResult result;
     result.expected = expected.size();
     {
         ErrorCapture capture(fileOperation_, result.shellError);
-        result.copySucceeded = fileOperation_.Copy();
+        fileOperation_.Copy();
+        result.cancelled = fileOperation_.AnyOperationsAborted();
     }
+    // The copy's result is not the judge: the shell fails quietly or with codes of its own when every file
+    // arrived, and reports success when it skipped a file in use. What is in the data folder decides.
     const std::string destination = fileOperation_.DestFolder();
-    result.notCopied = FilesNotCopied(
-        expected, [&](const std::string& name) { return fileSystem_.FileInfo(JoinPath(destination, name)); });
+    const ArrivalCheck check = CheckArrivals(expected, FilesAfterTheCopy(folder), [&](const std::string& name) {
+        return fileSystem_.FileInfo(destination, name);
+    });
+    for (const std::string& name : check.notCopied) result.notCopied.push_back(fileSystem_.ShownName(name));
+    for (const std::string& name : check.changed) result.changed.push_back(fileSystem_.ShownName(name));
     return result;
+}
+
+std::optional<std::vector<GrabFile>> GrabWorkflow::FilesAfterTheCopy(const std::string& folder) {
+    std::optional<std::vector<GrabFile>> listing = fileSystem_.ListFiles(folder);
+    if (listing) listing = FilesToGrab(*listing);
+    return listing;
 }

@@ -22,7 +22,9 @@ public:
 private:
     // Checks, copies and verifies; returns the message that closes the grab.
     std::string CopyFrom(const std::string& folder);
-    GrabResult CopyAndVerify(const std::vector<GrabFile>& expected);
+    GrabResult CopyAndVerify(const std::string& folder, const std::vector<GrabFile>& expected);
+    // The grabbed files of the source folder as they are now, or nothing when it cannot be read.
+    std::optional<std::vector<GrabFile>> FilesAfterTheCopy(const std::string& folder);
 
     fw::Dialogs& dialogs_;
     TsysFileOperation& fileOperation_;

@@ -16,9 +16,9 @@ std::vector<std::string> Names(const std::vector<GrabFile>& files) {
     return names;
 }
 
-GrabResult Result(std::size_t expected, std::vector<std::string> notCopied = {}, bool copySucceeded = true,
-                  std::string shellError = "") {
-    return GrabResult{expected, std::move(notCopied), copySucceeded, std::move(shellError)};
+GrabResult Result(std::size_t expected, std::vector<std::string> notCopied = {}, bool cancelled = false,
+                  std::string shellError = "", std::vector<std::string> changed = {}) {
+    return GrabResult{expected, std::move(notCopied), std::move(changed), cancelled, std::move(shellError)};
 }
 
 }  // namespace
@@ -66,9 +66,14 @@ TEST(FilesToGrab, KeepsWhatAnyMaskMatchesSortedByName) {
     EXPECT_TRUE(FilesToGrab({{"notes.txt", 1, 1}, {"Inventory2.dat", 1, 1}}).empty());
 }
 
-TEST(FilesNotCopied, NamesFilesMissingOrDifferingInSizeOrTime) {
-    const std::vector<GrabFile> expected{{"A", 10, 100}, {"B", 20, 200}, {"C", 30, 300}, {"D", 40, 400}};
-    std::map<std::string, GrabFile> destination{{"A", {"A", 10, 100}}, {"B", {"B", 21, 200}}, {"D", {"D", 40, 401}}};
+TEST(CheckArrivals, TakesEitherListingOfTheSourceAndNamesWhatChanged) {
+    // A: arrived as listed before. B: stable but resized. C: missing. D: written during the grab, its new
+    // version arrived. E: written during the grab, the copy matches neither version. F: gone from the source.
+    const std::vector<GrabFile> before{{"A", 10, 100}, {"B", 20, 200}, {"C", 30, 300},
+                                       {"D", 40, 400}, {"E", 50, 500}, {"F", 60, 600}};
+    const std::vector<GrabFile> after{{"A", 10, 100}, {"B", 20, 200}, {"C", 30, 300}, {"D", 41, 401}, {"E", 52, 502}};
+    std::map<std::string, GrabFile> destination{
+        {"A", {"A", 10, 100}}, {"B", {"B", 21, 200}}, {"D", {"D", 41, 401}}, {"E", {"E", 51, 501}}};
     std::vector<std::string> asked;
     const auto lookup = [&](const std::string& name) -> std::optional<GrabFile> {
         asked.push_back(name);
@@ -76,43 +81,57 @@ TEST(FilesNotCopied, NamesFilesMissingOrDifferingInSizeOrTime) {
         if (it == destination.end()) return std::nullopt;
         return it->second;
     };
-    EXPECT_EQ(FilesNotCopied(expected, lookup), (std::vector<std::string>{"B", "C", "D"}));
-    EXPECT_EQ(asked, (std::vector<std::string>{"A", "B", "C", "D"}));
+    ArrivalCheck check = CheckArrivals(before, after, lookup);
+    EXPECT_EQ(check.notCopied, (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(check.changed, (std::vector<std::string>{"E", "F"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"A", "B", "C", "D", "E", "F"}));
 
-    destination = {{"A", {"A", 10, 100}}, {"B", {"B", 20, 200}}, {"C", {"C", 30, 300}}, {"D", {"D", 40, 400}}};
-    EXPECT_TRUE(FilesNotCopied(expected, lookup).empty());
+    // Without a second listing nothing is known to have changed: only the first listing counts.
+    check = CheckArrivals(before, std::nullopt, lookup);
+    EXPECT_EQ(check.notCopied, (std::vector<std::string>{"B", "C", "D", "E", "F"}));
+    EXPECT_TRUE(check.changed.empty());
+
+    destination = {{"A", {"A", 10, 100}}, {"B", {"B", 20, 200}}, {"C", {"C", 30, 300}},
+                   {"D", {"D", 40, 400}}, {"E", {"E", 52, 502}}, {"F", {"F", 60, 600}}};
+    check = CheckArrivals(before, after, lookup);
+    EXPECT_TRUE(check.notCopied.empty());
+    EXPECT_TRUE(check.changed.empty());
 }
 
-TEST(GrabResultMessage, IsGrabCompleteOnlyWhenTheCopySucceededAndEverythingArrived) {
+TEST(GrabResultMessage, IsGrabCompleteWhenEverythingArrivedWhateverTheCopySaid) {
     EXPECT_EQ(GrabResultMessage(Result(3)), "Grab Complete");
+    EXPECT_EQ(GrabResultMessage(Result(3, {}, false, "Access is denied.\r\n")), "Grab Complete");
+    EXPECT_EQ(GrabResultMessage(Result(3, {}, true)), "Grab Complete");
     EXPECT_NE(GrabResultMessage(Result(3, {"Tax.dat"})), "Grab Complete");
-    EXPECT_NE(GrabResultMessage(Result(3, {}, false, "Access is denied.\r\n")), "Grab Complete");
-    EXPECT_NE(GrabResultMessage(Result(3, {}, false)), "Grab Complete");
+    EXPECT_NE(GrabResultMessage(Result(3, {}, false, "", {"Tax.dat"})), "Grab Complete");
 }
 
-TEST(GrabResultMessage, CountsAndNamesTheFirstFilesNotCopied) {
+TEST(GrabResultMessage, CountsAndNamesTheFirstFilesNotCopiedOrChanged) {
     EXPECT_EQ(GrabResultMessage(Result(12, {"Tax.dat", "User.dat"})),
               "The grab did not complete. 2 of 12 files were not copied:\r\nTax.dat\r\nUser.dat");
     EXPECT_EQ(GrabResultMessage(Result(9, {"a", "b", "c", "d", "e", "f", "g"})),
               "The grab did not complete. 7 of 9 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 2 more");
     EXPECT_EQ(GrabResultMessage(Result(5, {"a", "b", "c", "d", "e"})),
               "The grab did not complete. 5 of 5 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne");
+    EXPECT_EQ(GrabResultMessage(Result(9, {}, false, "", {"Register1.dat"})),
+              "The grab did not complete. 1 of 9 files changed during the grab:\r\nRegister1.dat");
+    EXPECT_EQ(GrabResultMessage(Result(9, {"Tax.dat"}, false, "", {"a", "b", "c", "d", "e", "f"})),
+              "The grab did not complete. 1 of 9 files were not copied:\r\nTax.dat\r\n"
+              "6 of 9 files changed during the grab:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 1 more");
 }
 
-TEST(GrabResultMessage, AppendsTheSystemsErrorText) {
-    const GrabResult failed = Result(4, {"Tax.dat"}, false, "The process cannot access the file.\r\n");
-    EXPECT_FALSE(Cancelled(failed));
-    EXPECT_EQ(GrabResultMessage(failed),
+TEST(GrabResultMessage, AppendsTheErrorText) {
+    EXPECT_EQ(GrabResultMessage(Result(4, {"Tax.dat"}, false, "The process cannot access the file.\r\n")),
               "The grab did not complete. 1 of 4 files were not copied:\r\nTax.dat\r\n\r\n"
               "The process cannot access the file.");
-    EXPECT_EQ(GrabResultMessage(Result(4, {}, false, "Disk full.")), "The grab did not complete.\r\n\r\nDisk full.");
+    EXPECT_EQ(GrabResultMessage(Result(4, {"Tax.dat"}, false, "\r\n")),
+              "The grab did not complete. 1 of 4 files were not copied:\r\nTax.dat");
 }
 
-TEST(GrabResultMessage, SaysACopyThatFailedWithoutErrorTextWasCancelled) {
-    const GrabResult cancelled = Result(4, {"User.dat"}, false);
-    EXPECT_TRUE(Cancelled(cancelled));
-    EXPECT_EQ(GrabResultMessage(cancelled), "The grab was cancelled. 1 of 4 files were not copied:\r\nUser.dat");
-    EXPECT_EQ(GrabResultMessage(Result(4, {}, false)), "The grab was cancelled.");
-    EXPECT_TRUE(Cancelled(Result(4, {}, false, "\r\n")));
-    EXPECT_FALSE(Cancelled(Result(4, {"User.dat"})));
+TEST(GrabResultMessage, SaysCancelledOnlyWhenTheUserCancelled) {
+    EXPECT_EQ(GrabResultMessage(Result(4, {"User.dat"}, true)),
+              "The grab was cancelled. 1 of 4 files were not copied:\r\nUser.dat");
+    // A failure without error text is no cancel.
+    EXPECT_EQ(GrabResultMessage(Result(4, {"User.dat"}, false)),
+              "The grab did not complete. 1 of 4 files were not copied:\r\nUser.dat");
 }

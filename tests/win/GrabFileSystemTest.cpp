@@ -60,9 +60,10 @@ TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
     EXPECT_EQ(Sorted(*withBackslash), expected);
     EXPECT_EQ(FilesToGrab(*listed), (std::vector<GrabFile>{expected[0], expected[1]}));
 
-    EXPECT_EQ(system.FileInfo(JoinPath(site, "inventory.DAT")), (GrabFile{"inventory.DAT", 5, kTime}));
-    EXPECT_FALSE(system.FileInfo(JoinPath(site, "InventoryB.dir")).has_value());
-    EXPECT_FALSE(system.FileInfo(JoinPath(site, "missing.dat")).has_value());
+    EXPECT_EQ(system.FileInfo(site, "inventory.DAT"), (GrabFile{"inventory.DAT", 5, kTime}));
+    EXPECT_EQ(system.FileInfo(site + "\\", "Tax"), (GrabFile{"Tax", 0, kTime + 20'000'000}));
+    EXPECT_FALSE(system.FileInfo(site, "InventoryB.dir").has_value());
+    EXPECT_FALSE(system.FileInfo(site, "missing.dat").has_value());
 
     const auto empty = system.ListFiles(JoinPath(site, "InventoryB.dir\\..\\InventoryB.dir"));
     ASSERT_TRUE(empty.has_value());
@@ -137,7 +138,7 @@ TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
     RealGrab grab(dest);
     EXPECT_EQ(grab.Run(site), "Grab Complete");
     ASSERT_TRUE(fs::is_directory(dest));
-    EXPECT_EQ(SystemGrabFileSystem{}.FileInfo(JoinPath(dest, "Inventory.dat")), (GrabFile{"Inventory.dat", 12, kTime}));
+    EXPECT_EQ(SystemGrabFileSystem{}.FileInfo(dest, "Inventory.dat"), (GrabFile{"Inventory.dat", 12, kTime}));
     EXPECT_FALSE(fs::exists(JoinPath(dest, "Notes.txt")));
 }
 
@@ -159,7 +160,7 @@ TEST(GrabWithTheShell, LockedSourceFileIsReportedNotCopied) {
 
     EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 3 files were not copied:\r\nRegister1.dat"))
         << message;
-    EXPECT_TRUE(SystemGrabFileSystem{}.FileInfo(JoinPath(dest, "User.dat")).has_value());
+    EXPECT_TRUE(SystemGrabFileSystem{}.FileInfo(dest, "User.dat").has_value());
 }
 
 TEST(GrabWithTheShell, EmptySiteCopiesNothing) {
@@ -171,4 +172,41 @@ TEST(GrabWithTheShell, EmptySiteCopiesNothing) {
     RealGrab grab(dest);
     EXPECT_EQ(grab.Run(site), "The grab did not start: there are no files to grab in \"" + site + "\".");
     EXPECT_FALSE(fs::exists(dest));
+}
+
+TEST(GrabWithTheShell, NameOutsideTheCodePageIsGrabbedAndCounted) {
+    TempFolder temp;
+    const std::string site = JoinPath(temp.Path().string(), "site");
+    const std::string dest = JoinPath(temp.Path().string(), "data");
+    WriteFile(JoinPath(site, "Inventory.dat"), "inventory", kTime);
+    // "Register" and a Greek capital omega, which code page 1252 lacks.
+    const std::wstring wideName = L"Register\u03A9.dat";
+    const std::string utf8Name = "Register\xCE\xA9.dat";
+    const std::wstring widePath = (temp.Path() / "site" / wideName).wstring();
+    {
+        HANDLE file = ::CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        ::WriteFile(file, "register", 8, &written, nullptr);
+        ::CloseHandle(file);
+    }
+
+    RealGrab grab(dest);
+    EXPECT_EQ(grab.Run(site), "Grab Complete");
+    const auto copied = SystemGrabFileSystem{}.FileInfo(dest, utf8Name);
+    ASSERT_TRUE(copied.has_value());
+    EXPECT_EQ(copied->size, 8u);
+
+    // Held open while it is grabbed again: it is counted and named, in the message's own code page.
+    HANDLE locked =
+        ::CreateFileW(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    ::SetFilePointer(locked, 0, nullptr, FILE_END);
+    DWORD written = 0;
+    ::WriteFile(locked, "+", 1, &written, nullptr);
+    ::FlushFileBuffers(locked);
+    const std::string message = grab.Run(site);
+    ::CloseHandle(locked);
+    EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 2 files were not copied:\r\nRegister")) << message;
+    EXPECT_EQ(message.find('\xCE'), std::string::npos) << "a UTF-8 name in the message";
 }

@@ -92,14 +92,14 @@ public:
         if (unreadable || !folders.contains(folder)) return std::nullopt;
         return folders[folder];
     }
-    std::optional<GrabFile> FileInfo(const std::string& path) override {
-        const std::size_t slash = path.rfind('\\');
-        auto folder = folders.find(path.substr(0, slash));
+    std::optional<GrabFile> FileInfo(const std::string& path, const std::string& name) override {
+        auto folder = folders.find(path);
         if (folder == folders.end()) return std::nullopt;
         for (const GrabFile& file : folder->second)
-            if (file.name == path.substr(slash + 1)) return file;
+            if (file.name == name) return file;
         return std::nullopt;
     }
+    std::string ShownName(const std::string& name) override { return "<" + name + ">"; }
     bool CreateFolder(const std::string& path) override {
         recorder_.Add("create folder: " + path);
         if (canCreate) folders[path];
@@ -137,7 +137,9 @@ public:
         to = op.pTo ? op.pTo : "";
         flags = op.fFlags;
         if (throws) throw std::runtime_error("shell failed");
+        if (duringCopy) duringCopy();
         for (const GrabFile& file : copies) fileSystem_.Put(to, file);
+        if (afterCopy) afterCopy();
         if (userCancels) op.fAnyOperationsAborted = TRUE;
         return result;
     }
@@ -147,6 +149,8 @@ public:
     int result = 0;
     bool userCancels = false;
     bool throws = false;
+    std::function<void()> duringCopy;  // before the files land
+    std::function<void()> afterCopy;   // after they have landed
     std::vector<std::string> from;
     std::string to;
     FILEOP_FLAGS flags = 0;
@@ -236,7 +240,7 @@ TEST_F(GrabWorkflowTest, ConfirmedGrabShowsTheListCopiesAndCompletes) {
     EXPECT_EQ(shell.from, EntriesFor(kSite));
     EXPECT_EQ(shell.to, kDest);
     EXPECT_EQ(shell.flags, 0x0790);
-    EXPECT_EQ(fileSystem.listings, 1);
+    EXPECT_EQ(fileSystem.listings, 2);  // before the copy and after it
 }
 
 TEST_F(GrabWorkflowTest, PathIsTakenAsTypedWithATrailingBackslashOrSpaces) {
@@ -378,7 +382,8 @@ TEST_F(GrabWorkflowTest, DataFolderThatCannotBeCreatedStopsTheGrab) {
 TEST_F(GrabWorkflowTest, PartialCopyIsReportedWithTheMissingFiles) {
     shell.copies = {kGrabbed[0], kGrabbed[2], kGrabbed[4]};
     Grab(kSite);
-    EXPECT_EQ(LastMessage(), "The grab did not complete. 2 of 5 files were not copied:\r\nInventoryB1.dat\r\nTax.tbl");
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete. 2 of 5 files were not copied:\r\n<InventoryB1.dat>\r\n<Tax.tbl>");
 }
 
 TEST_F(GrabWorkflowTest, StaleOrResizedCopiesCountAsNotCopied) {
@@ -391,8 +396,8 @@ TEST_F(GrabWorkflowTest, StaleOrResizedCopiesCountAsNotCopied) {
     shell.copies = {};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 5 of 5 files were not copied:\r\nInventory.dat\r\nInventoryB1.dat\r\n"
-              "Program.cfg\r\nTax.tbl\r\nUser.dat");
+              "The grab did not complete. 5 of 5 files were not copied:\r\n<Inventory.dat>\r\n<InventoryB1.dat>\r\n"
+              "<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>");
 }
 
 TEST_F(GrabWorkflowTest, CancelledCopySaysSo) {
@@ -400,7 +405,7 @@ TEST_F(GrabWorkflowTest, CancelledCopySaysSo) {
     shell.copies = {kGrabbed[0], kGrabbed[1]};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab was cancelled. 3 of 5 files were not copied:\r\nProgram.cfg\r\nTax.tbl\r\nUser.dat");
+              "The grab was cancelled. 3 of 5 files were not copied:\r\n<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>");
     EXPECT_TRUE(recorder.events.back().buttonEnabled);
 }
 
@@ -409,10 +414,73 @@ TEST_F(GrabWorkflowTest, ShellErrorTextIsIncluded) {
     shell.copies = {kGrabbed[0], kGrabbed[1], kGrabbed[2], kGrabbed[3]};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 1 of 5 files were not copied:\r\nUser.dat\r\n\r\nSystem text 32.");
+              "The grab did not complete. 1 of 5 files were not copied:\r\n<User.dat>\r\n\r\nSystem text 32.");
 
-    // A failure the system reports is not hidden even when every file arrived.
-    shell.copies = kGrabbed;
+    // The shell's own codes get our own text, not an unrelated system one.
+    shell.result = 0x78;
     Grab(kSite);
-    EXPECT_EQ(LastMessage(), "The grab did not complete.\r\n\r\nSystem text 32.");
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete. 1 of 5 files were not copied:\r\n<User.dat>\r\n\r\n"
+              "Access to the source was denied.");
+}
+
+TEST_F(GrabWorkflowTest, FailedCopyWithEveryFileIntactIsComplete) {
+    // The shell fails quietly (18), with a code the system has no text for (1026, 0x10000 and up), or with a
+    // system error, though every file arrived: nothing was cancelled and the data is complete.
+    for (const int code : {18, 1026, 0x10000, 32}) {
+        SCOPED_TRACE(code);
+        shell.result = code;
+        Grab(kSite);
+        EXPECT_EQ(LastMessage(), "Grab Complete");
+    }
+    // Without the files, a quiet failure is no cancel.
+    shell.result = 18;
+    shell.copies = {};
+    fileSystem.folders[kDest] = {};
+    Grab(kSite);
+    EXPECT_TRUE(LastMessage().starts_with("The grab did not complete. 5 of 5 files were not copied:")) << LastMessage();
+}
+
+TEST_F(GrabWorkflowTest, SourceFileWrittenDuringTheGrabIsNoFalseAlarm) {
+    const GrabFile before = kGrabbed[3];  // Tax.tbl as listed before the copy
+    const GrabFile newer{before.name, before.size + 7, before.lastWrite + 50};
+    const GrabFile torn{before.name, before.size + 3, before.lastWrite + 20};
+    struct Case {
+        const char* name;
+        GrabFile arrived;  // what the shell put into the data folder
+        bool rewrittenBeforeCopy;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"new version copied", newer, true, "Grab Complete"},
+        {"old version copied, then rewritten", before, false, "Grab Complete"},
+        {"copied half-written", torn, true,
+         "The grab did not complete. 1 of 5 files changed during the grab:\r\n<Tax.tbl>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeSite(kSite);
+        fileSystem.folders[kDest] = {};
+        shell.copies = kGrabbed;
+        shell.copies[3] = c.arrived;
+        auto rewrite = [&] { fileSystem.Put(kSite, newer); };
+        shell.duringCopy = c.rewrittenBeforeCopy ? std::function<void()>(rewrite) : nullptr;
+        shell.afterCopy = c.rewrittenBeforeCopy ? nullptr : std::function<void()>(rewrite);
+        Grab(kSite);
+        EXPECT_EQ(LastMessage(), c.message);
+    }
+
+    // A file that vanished from the source meanwhile and did not arrive changed too; a stable one that did not
+    // arrive was not copied.
+    MakeSite(kSite);
+    fileSystem.folders[kDest] = {};
+    shell.copies = {kGrabbed[0], kGrabbed[1], kGrabbed[2]};
+    shell.duringCopy = [&] {
+        std::erase_if(fileSystem.folders[kSite], [](const GrabFile& f) { return f.name == "User.dat"; });
+    };
+    shell.afterCopy = nullptr;
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete. 1 of 5 files were not copied:\r\n<Tax.tbl>\r\n"
+              "1 of 5 files changed during the grab:\r\n<User.dat>");
 }
