@@ -5,46 +5,12 @@
 
 #include "controls/Button_win.h"
 #include "controls/SimpleLabel_win.h"
-#include "framework/Application_win.h"
+#include "framework/Modality_win.h"
 #include "framework/Bitmaps_win.h"
 
 namespace about {
 
 namespace {
-
-// Disables the thread's enabled, visible top-level windows (except the dialog) and enables them
-// again when it goes out of scope.
-class DisabledWindows {
-public:
-    explicit DisabledWindows(HWND except) : except_(except) {
-        ::EnumThreadWindows(::GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
-        for (HWND hwnd : windows_) ::EnableWindow(hwnd, FALSE);
-    }
-    ~DisabledWindows() {
-        for (HWND hwnd : windows_)
-            if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);
-    }
-    DisabledWindows(const DisabledWindows&) = delete;
-    DisabledWindows& operator=(const DisabledWindows&) = delete;
-
-private:
-    static BOOL CALLBACK Collect(HWND hwnd, LPARAM self) noexcept {
-        auto* me = reinterpret_cast<DisabledWindows*>(self);
-        if (hwnd != me->except_ && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) me->windows_.push_back(hwnd);
-        return TRUE;
-    }
-
-    HWND except_;
-    std::vector<HWND> windows_;
-};
-
-HWND OwnerWindow() {
-    if (HWND active = ::GetActiveWindow()) return active;
-    if (!fw::Application::Exists()) return nullptr;
-    fw::Application& app = fw::Application::Instance();
-    if (fw::Form* main = app.MainForm(); main && main->HandleAllocated()) return main->Handle();
-    return app.Handle();
-}
 
 bool Usable(const TEclButton* button) { return button && button->Visible() && button->Enabled(); }
 
@@ -61,7 +27,7 @@ AboutForm::AboutForm(fw::Component* owner) : fw::Form(owner) {
 
 void AboutForm::GetCreateParams(CreateParams& params) {
     fw::Form::GetCreateParams(params);
-    params.parent = OwnerWindow();
+    params.parent = fw::ModalOwner();
 }
 
 LRESULT AboutForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -144,7 +110,7 @@ int AboutForm::ShowModal() {
     modalResult_ = 0;
     const HWND hwnd = Handle();
     {
-        const DisabledWindows disabled(hwnd);
+        const fw::DisabledWindows disabled(hwnd);
         Show();
         MSG msg;
         while (modalResult_ == 0) {

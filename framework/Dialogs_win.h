@@ -15,7 +15,7 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
 };
 
-// The real dialogs. Their owner is the active window of the thread (or none).
+// The real dialogs, owned and modal as fw::ModalOwner and fw::DisabledWindows say.
 Dialogs& StandardDialogs();
 
 }  // namespace fw

@@ -1,10 +1,12 @@
 #include "framework/MessageDialog_win.h"
 
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 #include "framework/Handles_win.h"
 #include "framework/MessageLayout.h"
+#include "framework/Modality_win.h"
 
 namespace fw {
 
@@ -104,7 +106,14 @@ struct DialogState {
     const MessageDialogOptions& options;
     DialogFonts fonts;
     std::exception_ptr error;
+    std::optional<DisabledWindows> disabled;  // the thread's other windows, while the box is up
 };
+
+// Enables the other windows before the box hides, so that its owner gets the activation back.
+void End(HWND dlg, DialogState& state, INT_PTR result) {
+    if (state.disabled) state.disabled->Release();
+    ::EndDialog(dlg, result);
+}
 
 // Measured up to the first NUL, as far as the window text goes.
 Size TextExtent(HDC dc, const std::string& text, int width, UINT format) {
@@ -203,25 +212,28 @@ INT_PTR CALLBACK MessageDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
     try {
         switch (msg) {
             // FALSE: InitDialog has put the focus on the default button.
-            case WM_INITDIALOG: InitDialog(dlg, *state); return FALSE;
+            case WM_INITDIALOG:
+                state->disabled.emplace(dlg);
+                InitDialog(dlg, *state);
+                return FALSE;
             case WM_COMMAND: {
                 const int id = LOWORD(wParam);
                 if (id == IDCANCEL) {
-                    ::EndDialog(dlg, state->options.cancelId);
+                    End(dlg, *state, state->options.cancelId);
                     return TRUE;
                 }
                 if (HIWORD(wParam) == BN_CLICKED && IsButton(state->options, id)) {
-                    ::EndDialog(dlg, id);
+                    End(dlg, *state, id);
                     return TRUE;
                 }
                 return FALSE;
             }
-            case WM_CLOSE: ::EndDialog(dlg, state->options.cancelId); return TRUE;
+            case WM_CLOSE: End(dlg, *state, state->options.cancelId); return TRUE;
             default: return FALSE;
         }
     } catch (...) {
         state->error = std::current_exception();
-        ::EndDialog(dlg, kFailed);
+        End(dlg, *state, kFailed);
         return TRUE;
     }
 }
@@ -231,8 +243,8 @@ INT_PTR CALLBACK MessageDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 int RunMessageDialog(const MessageDialogOptions& options) {
     if (options.buttons.empty()) throw std::invalid_argument("A message box needs a button");
     const DialogTemplate dialog = BuildTemplate(options);
-    DialogState state{options, SystemFonts(), nullptr};
-    const INT_PTR result = ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog.Get(), ::GetActiveWindow(),
+    DialogState state{options, SystemFonts(), nullptr, std::nullopt};
+    const INT_PTR result = ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog.Get(), ModalOwner(),
                                                      MessageDialogProc, reinterpret_cast<LPARAM>(&state));
     if (state.error) std::rethrow_exception(state.error);
     if (result == kFailed || result == 0) throw std::runtime_error("Cannot show the message box");

@@ -28,8 +28,8 @@ struct MessageDialogOptions {
 constexpr int kMessageTextId = 0xFFFF;
 constexpr int kMessageIconId = 0x14;
 
-// Shows the dialog modally and returns the id of the button that ended it. Its owner is the
-// thread's active window (disabled meanwhile), or none. Throws std::runtime_error when the
+// Shows the dialog modally and returns the id of the button that ended it. Its owner is
+// ModalOwner(); every other window of the thread is disabled while it is up. Throws std::runtime_error when the
 // dialog cannot be shown, std::invalid_argument when it has no buttons.
 int RunMessageDialog(const MessageDialogOptions& options);
 

@@ -39,6 +39,10 @@ LPCSTR SystemCursorId(MouseCursor cursor) {
     return nullptr;
 }
 
+bool IsInput(UINT msg) {
+    return (msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK) || msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR;
+}
+
 }  // namespace
 
 WinControl::WinControl(Component* owner) : Control(owner) {}
@@ -291,10 +295,13 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
         CountHandle(HandleKind::User, -1);
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+    // The system gives no input to a window under a modal box, but posted input arrives all the same.
+    if (IsInput(msg) && !::IsWindowEnabled(::GetAncestor(hwnd, GA_ROOT))) return 0;
     try {
         return self->WndProc(msg, wParam, lParam);
     } catch (...) {
-        Application::Instance().HandleCurrentException();
+        // Without an application object there is no handler to report to.
+        if (Application::Exists()) Application::Instance().HandleCurrentException();
         return 0;
     }
 }

@@ -1,6 +1,7 @@
 #include "instance/InstancePlatform_win.h"
 
 #include "framework/Application_win.h"
+#include "framework/Modality_win.h"
 
 namespace oneinstance {
 
@@ -32,6 +33,8 @@ std::string Win32InstancePlatform::UpperCase(const std::string& text) {
 }
 
 int Win32InstancePlatform::MessageBoxExA(HWND owner, const char* text, const char* caption, UINT type, WORD language) {
+    // Modal for the whole thread, like every other box of the program; the owner itself is the box's to disable.
+    const fw::DisabledWindows disabled(owner);
     return ::MessageBoxExA(owner, text, caption, type, language);
 }
 

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "DialogOperator.h"
 
 #include "app/Deployment.h"
 #include "app/MainForm_win.h"
@@ -16,6 +21,9 @@
 #include "controls/SpeedButton_win.h"
 #include "fileops/FileOperation_win.h"
 #include "framework/Application_win.h"
+#include "framework/Form_win.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -93,6 +101,100 @@ TEST_F(MainFormTest, EachGrabButtonAsksFirstAndNoLeavesTheListAlone) {
         EXPECT_EQ(form_->sysFileOperation1->FileList(), std::vector<std::string>{"previous entry"});
         EXPECT_TRUE(button->Enabled());
     }
+}
+
+// --- Modal boxes while the user is in another program ---------------------------------------------
+
+// The real message boxes; the warning is only recorded, so that a grab that wrongly starts shows nothing.
+class RealBoxes final : public fw::Dialogs {
+public:
+    bool ConfirmWarning(const std::string& text) override {
+        warnings.push_back(text);
+        return false;
+    }
+    void ShowMessage(const std::string& text) override { fw::StandardDialogs().ShowMessage(text); }
+    std::vector<std::string> warnings;
+};
+
+// A window of another thread, and so of another input queue, that takes the foreground from us.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow()
+        : thread_([this] {
+              HWND hwnd = ::CreateWindowExA(0, "Static", "another program", WS_POPUP | WS_CAPTION | WS_VISIBLE, 300,
+                                            300, 200, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+              ::SetForegroundWindow(hwnd);
+              window_ = hwnd;
+              MSG msg;
+              while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+              ::DestroyWindow(hwnd);
+          }) {}
+    ~OtherProgramWindow() {
+        while (!window_) std::this_thread::yield();
+        ::PostThreadMessageA(::GetWindowThreadProcessId(window_, nullptr), WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    HWND Window() const { return window_; }
+
+private:
+    std::atomic<HWND> window_ = nullptr;
+    std::thread thread_;
+};
+
+struct BoxSeen {
+    HWND owner;
+    bool mainFormEnabled;
+};
+
+TEST(MainFormModality, BoxShownWhileAnotherProgramIsActiveStillBlocksTheMainWindow) {
+    fw::Application app;
+    app.SetTitle("Tillora POS Stockdraw");
+    RegisterProgramClasses();
+    RealBoxes boxes;
+    TMainForm form(nullptr, boxes);
+    app.SetMainForm(form);
+    form.Show();
+    const HWND main = form.Handle();
+    const HWND grabButton = form.EclButton1->Handle();
+
+    OtherProgramWindow other;
+    bool switched = false;
+    for (const auto end = std::chrono::steady_clock::now() + 10s;
+         !switched && std::chrono::steady_clock::now() < end;) {
+        app.ProcessMessages();
+        switched = other.Window() && ::GetForegroundWindow() == other.Window() && !::GetActiveWindow();
+        if (!switched) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    ASSERT_TRUE(switched) << "no other window came to the front";
+
+    // Clicks at a grab button and at Exit, then OK: the box's loop dispatches them in that order.
+    auto postClick = [](HWND hwnd, POINT at) {
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        ::PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        ::PostMessageA(hwnd, WM_LBUTTONUP, 0, where);
+    };
+    wintest::DialogOperator<BoxSeen> user(
+        [](DWORD thread) {
+            return wintest::FindThreadWindow(thread, [](HWND h) { return wintest::ClassName(h) == "#32770"; });
+        },
+        [main](HWND dlg, DWORD) {
+            return BoxSeen{::GetWindow(dlg, GW_OWNER), ::IsWindowEnabled(main) != FALSE};
+        },
+        [&](HWND dlg, DWORD, const BoxSeen&) {
+            postClick(grabButton, {100, 20});
+            postClick(main, {686, 468});  // the windowless Exit button
+            postClick(::GetDlgItem(dlg, IDOK), {10, 10});
+        });
+    form.HelpButton->Click();
+    const auto outcome = user.Finish();
+
+    ASSERT_TRUE(outcome.seen.has_value()) << "no box";
+    EXPECT_TRUE(outcome.closedInTime);
+    EXPECT_EQ(outcome.seen->owner, main);
+    EXPECT_FALSE(outcome.seen->mainFormEnabled);
+    EXPECT_TRUE(boxes.warnings.empty()) << "a grab started inside the box";
+    EXPECT_FALSE(app.Terminated()) << "Exit was pressed inside the box";
+    EXPECT_TRUE(::IsWindowEnabled(main));
 }
 
 }  // namespace
