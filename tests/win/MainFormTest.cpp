@@ -197,4 +197,16 @@ TEST(MainFormModality, BoxShownWhileAnotherProgramIsActiveStillBlocksTheMainWind
     EXPECT_TRUE(::IsWindowEnabled(main));
 }
 
+TEST(ProgramManifest, KeepsFileVirtualisationAndTheCommonControls) {
+    // Any requested execution level turns off file virtualisation for a 32-bit program, and with it
+    // the view of the data folders that the point-of-sale program has.
+    HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(nullptr, found))),
+                               ::SizeofResource(nullptr, found));
+    EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
+    EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+}
+
 }  // namespace
