@@ -6,18 +6,10 @@
 #include <string_view>
 
 #include "framework/ClassInfo.h"
+#include "framework/Geometry.h"
 #include "framework/Set.h"
 
 namespace fw {
-
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    static Rect FromBounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // A colour: 0x00BBGGRR, or a system colour (0x80000000 | the system colour index), or clNone.
 struct Color {

@@ -3,23 +3,9 @@
 // and a row of equally wide buttons centred below them.
 #include <vector>
 
+#include "framework/Geometry.h"
+
 namespace fw {
-
-struct Size {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size&) const = default;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const Rect&) const = default;
-};
 
 // The dialog font's average character width and height, the unit of all spacing.
 struct BaseUnits {
