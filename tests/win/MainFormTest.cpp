@@ -19,6 +19,7 @@
 #include "controls/Button_win.h"
 #include "controls/RadioGroup_win.h"
 #include "controls/SpeedButton_win.h"
+#include "fileops/FileOperationRequest.h"
 #include "fileops/FileOperation_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
@@ -59,6 +60,115 @@ protected:
     AnsweringDialogs dialogs_;
     std::unique_ptr<TMainForm> form_;
 };
+
+// A stored value as the description writes it: 20, 'text', bsDialog, [a, b], ('x' 'y').
+std::string Written(const fw::Value& v) {
+    using Kind = fw::Value::Kind;
+    std::string text;
+    switch (v.kind) {
+        case Kind::Integer: return std::to_string(v.integer);
+        case Kind::String: return "'" + v.text + "'";
+        case Kind::Identifier: return v.text;
+        case Kind::Set:
+            for (const std::string& item : v.items) text += (text.empty() ? "" : ", ") + item;
+            return "[" + text + "]";
+        case Kind::StringList:
+            for (const std::string& item : v.items) text += (text.empty() ? "'" : " '") + item + "'";
+            return "(" + text + ")";
+    }
+    return "?";
+}
+
+struct Stored {
+    const char* component;  // empty: the window itself
+    const char* property;
+    std::string value;
+};
+
+TEST_F(MainFormTest, EveryControlAndComponentHasItsStoredValues) {
+    const std::string sansSerif = "'MS Sans Serif'";
+    std::vector<Stored> table{
+        {"", "Caption", "'Tillora POS Stockdraw'"},
+        {"", "Left", "122"},
+        {"", "Top", "29"},
+        {"", "ClientWidth", "754"},
+        {"", "ClientHeight", "518"},
+        {"", "BorderStyle", "bsDialog"},
+        {"", "BorderIcons", "[biSystemMenu]"},
+        {"", "Scaled", "False"},
+        {"", "Font.Name", sansSerif},
+        {"", "Font.Height", "-11"},
+        {"sysFileOperation1", "DestFolder", "'" + kFolder32 + "'"},
+        {"sysFileOperation1", "ProgressTitle", "'Stockdrawing...'"},
+        {"sysFileOperation1", "Options",
+         "[fofFilesOnly, fofNoConfirmation, fofNoConfirmMkDir, fofNoErrorUI, fofSimpleProgress]"},
+        {"sysFileOperation1", "Operation", "fotCopy"},
+        {"sysFileOperation1", "FileList", "()"},
+        {"sysOneInstance1", "Message",
+         "'Deskwarden is already running. You can only run one instance of this program.'"},
+        {"sysOneInstance1", "ShowMessage", "True"},
+        {"sysOneInstance1", "ActivatePrevInstance", "True"},
+        {"sysOneInstance1", "ExeNameAsIdentifier", "False"},
+        {"sysOneInstance1", "Identifier", "''"},
+        {"EclIniCtrl1", "Target", "itRegistry"},
+        {"EclIniCtrl1", "RegRoot", "rpLocalMachine"},
+        {"EclIniCtrl1", "RegPath", "'\\Software\\Quillfen\\Tillora'"},
+        {"EclIniCtrl1", "IniFile", "'Tillora.INI'"},
+        {"EclIniCtrl1", "IniPrefix", "ppProgram"},
+        {"OfflineLabel", "Font.Name", "'Arial Black'"},
+        {"OfflineLabel", "Font.Height", "-21"},
+        {"OfflineLabel", "Font.Style", "[fsBold]"},
+        {"EclRadioGroup1", "CaptionFont.Name", sansSerif},
+        {"EclRadioGroup1", "CaptionFont.Height", "-16"},
+        {"EclRadioGroup1", "CaptionFont.Style", "[fsBold]"},
+        {"EclRadioGroup1", "Items", "('32 Bit Operating System' '64 Bit Operating System')"},
+        {"EclRadioGroup1", "ItemIndex", "0"},
+    };
+    // Bounds, fonts and tab positions of the controls.
+    struct Placed {
+        const char* name;
+        int left, top, width, height;
+        const char* fontHeight;
+        const char* fontStyle;
+        int tab;  // -1: none
+    };
+    const std::vector<Placed> placed{
+        {"OfflineLabel", 20, 20, -1, -1, "-21", "[fsBold]", -1},  // sizes itself to its text
+        {"ExitButton", 651, 453, 70, 30, "-11", "[]", -1},       {"AboutButton", 575, 453, 70, 30, "-11", "[]", -1},
+        {"HelpButton", 499, 453, 70, 30, "-11", "[]", -1},       {"Image1", 318, 24, 405, 201, nullptr, nullptr, -1},
+        {"EclButton1", 20, 224, 205, 45, "-11", "[fsBold]", 0},  {"EclButton2", 20, 280, 205, 45, "-11", "[fsBold]", 1},
+        {"EclButton3", 20, 336, 205, 45, "-11", "[fsBold]", 2},  {"EclBrowseEdit3", 236, 356, 489, 25, "-13", "[]", 3},
+        {"EclBrowseEdit1", 236, 244, 489, 25, "-13", "[]", 4},   {"EclBrowseEdit2", 236, 300, 489, 25, "-13", "[]", 5},
+        {"EclRadioGroup1", 20, 128, 205, 81, "-11", "[]", 6},    {"EclButton4", 20, 392, 205, 45, "-11", "[fsBold]", 7},
+        {"EclBrowseEdit4", 236, 412, 489, 25, "-13", "[]", 8},
+    };
+    for (const Placed& c : placed) {
+        table.push_back({c.name, "Left", std::to_string(c.left)});
+        table.push_back({c.name, "Top", std::to_string(c.top)});
+        if (c.width >= 0) table.push_back({c.name, "Width", std::to_string(c.width)});
+        if (c.height >= 0) table.push_back({c.name, "Height", std::to_string(c.height)});
+        if (c.fontHeight) {
+            table.push_back({c.name, "Font.Name", std::string(c.name) == "OfflineLabel" ? "'Arial Black'" : sansSerif});
+            table.push_back({c.name, "Font.Height", c.fontHeight});
+            table.push_back({c.name, "Font.Style", c.fontStyle});
+        }
+        if (c.tab >= 0) table.push_back({c.name, "TabOrder", std::to_string(c.tab)});
+    }
+    for (const char* label : {"Label1", "Label2", "Label3", "Label4"}) table.push_back({label, "Left", "237"});
+
+    for (const Stored& row : table) {
+        const fw::Component* component = *row.component ? form_->FindComponent(row.component) : form_.get();
+        ASSERT_NE(component, nullptr) << row.component;
+        EXPECT_EQ(Written(component->GetProperty(row.property)), row.value) << row.component << "." << row.property;
+    }
+
+    // The stored options give exactly the shell flags the grab relies on.
+    const TsysFileOperation& op = *form_->sysFileOperation1;
+    EXPECT_EQ(fileops::BuildFileOperationRequest({"\\\\S\\x\\Tax*.*"}, op.DestFolder(), op.Options(),
+                                                 TsysFileOperationType::fotCopy)
+                  .flags,
+              0x0790);
+}
 
 TEST_F(MainFormTest, StartsWithThe32BitChoiceAndItsFolder) {
     EXPECT_EQ(form_->EclRadioGroup1->ItemIndex(), 0);
