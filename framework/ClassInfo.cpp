@@ -133,7 +133,7 @@ void ApplyProperties(Component& root, Component& target, const ObjectNode& node)
                 const std::string handlerName = ValueToIdentifier(p.value);
                 const std::any handler = root.FindHandler(handlerName);
                 if (!handler.has_value()) throw DescriptionError(0, "Handler " + handlerName + " not found");
-                info->bind(target, std::move(handler));
+                info->bind(target, handler);
             } else if (info->set) {
                 info->set(target, p.value);
             } else {
