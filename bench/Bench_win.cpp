@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <exception>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,11 +157,14 @@ void ComponentCopy(const std::string& source, const std::string& destination) {
     const bool copied = copy.Copy();
     const double copyMs = MsSince(start);
     const auto checkStart = Clock::now();
+    // As the grab checks: the listing before the copy, a second one after it, and the data folder.
     const std::vector<GrabFile> expected = FilesToGrab(fileSystem.ListFiles(source).value_or(std::vector<GrabFile>{}));
-    const std::vector<std::string> missing = FilesNotCopied(
-        expected, [&](const std::string& name) { return fileSystem.FileInfo(JoinPath(destination, name)); });
+    std::optional<std::vector<GrabFile>> after = fileSystem.ListFiles(source);
+    if (after) after = FilesToGrab(*after);
+    const ArrivalCheck check =
+        CheckArrivals(expected, after, [&](const std::string& name) { return fileSystem.FileInfo(destination, name); });
     const double checkMs = MsSince(checkStart);
-    if (!copied || !missing.empty() || expected.empty())
+    if (!copied || !check.notCopied.empty() || !check.changed.empty() || expected.empty())
         throw std::runtime_error("the grab's copy step did not copy every file of " + source);
     std::printf("grab component %.2f %.2f\n", copyMs + checkMs, checkMs);
 }
