@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "TempFolder.h"
 #include "app/GrabFileSystem_win.h"
+#include "app/GrabSourceCheck.h"
 #include "app/GrabWorkflow_win.h"
 
 using enum TsysFileOperationFlag;
@@ -209,4 +211,113 @@ TEST(GrabWithTheShell, NameOutsideTheCodePageIsGrabbedAndCounted) {
     ::CloseHandle(locked);
     EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 2 files were not copied:\r\nRegister")) << message;
     EXPECT_EQ(message.find('\xCE'), std::string::npos) << "a UTF-8 name in the message";
+}
+
+// --- Bad inputs: a clear message, and nothing in the data folder lost ------------------------------
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Creates a folder and its file through the ANSI calls, as a site's path reaches the program.
+void WriteAnsiFile(const std::string& folder, const std::string& name, const std::string& content) {
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    HANDLE file = ::CreateFileA(JoinPath(folder, name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << folder;
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+struct BadInput {
+    const char* name;
+    // The source path given the grab; "<site>" stands for the site folder holding the new files.
+    std::string source;
+    std::string expected;  // the message; empty when the system may either replace the file or refuse
+    enum class Dest { Normal, ReadOnlyFile, LockedFile, IsAFile } dest = Dest::Normal;
+};
+
+std::string Resolved(std::string text, const std::string& site) {
+    for (std::size_t at; (at = text.find("<site>")) != std::string::npos;) text.replace(at, 6, site);
+    return text;
+}
+
+}  // namespace
+
+TEST(GrabWithTheShell, BadInputsGiveAClearMessageAndLoseNothing) {
+    const std::string notStarted = "The grab did not start: ";
+    const std::string unreachable =
+        "\" cannot be reached. Check that the site's computer is on and that the folder exists.";
+    const std::vector<BadInput> cases{
+        {"empty", "", notStarted + "no source folder is given. Type the site's folder or browse for it."},
+        {"blank", " \t ", notStarted + "no source folder is given. Type the site's folder or browse for it."},
+        {"equals", "=", notStarted + "the source folder \"=\" contains \"=\", which cannot be grabbed."},
+        {"trailing backslash", "<site>\\", "Grab Complete"},
+        {"code page 1252", "<site>\\Caf\xE9 \xC4\xF1o\xDF", "Grab Complete"},
+        {"missing folder", "<site>\\missing", notStarted + "the source folder \"<site>\\missing" + unreachable},
+        {"no such server", "\\\\NOSUCHSERVER\\TILLORA",
+         notStarted + "the source folder \"\\\\NOSUCHSERVER\\TILLORA" + unreachable},
+        {"read-only destination file", "<site>", "", BadInput::Dest::ReadOnlyFile},
+        {"locked destination file", "<site>", "", BadInput::Dest::LockedFile},
+        {"destination folder is a file", "<site>", "", BadInput::Dest::IsAFile},
+    };
+    for (const BadInput& input : cases) {
+        SCOPED_TRACE(input.name);
+        TempFolder temp;
+        const std::string root = temp.Path().string();
+        std::string site = JoinPath(root, "site");
+        const bool inside = input.source.starts_with("<site>\\Caf");
+        if (inside) {
+            ::CreateDirectoryA(site.c_str(), nullptr);
+            site = Resolved(input.source, site);
+        }
+        WriteAnsiFile(site, "Inventory.dat", "new inventory");
+        WriteAnsiFile(site, "User.dat", "new user");
+        const std::string dest = JoinPath(root, "data");
+        if (input.dest == BadInput::Dest::IsAFile) {
+            WriteAnsiFile(root, "data", "a file where the folder belongs");
+        } else {
+            WriteAnsiFile(dest, "Inventory.dat", "old inventory");
+            WriteAnsiFile(dest, "Keep.txt", "not covered by the grab");
+        }
+        const std::string source = inside ? site : Resolved(input.source, site);
+        const std::string inventory = JoinPath(dest, "Inventory.dat");
+        if (input.dest == BadInput::Dest::ReadOnlyFile)
+            ::SetFileAttributesA(inventory.c_str(), FILE_ATTRIBUTE_READONLY);
+        HANDLE locked = input.dest == BadInput::Dest::LockedFile
+                            ? ::CreateFileA(inventory.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                            : INVALID_HANDLE_VALUE;
+
+        RealGrab grab(dest);
+        const std::string message = grab.Run(source);
+        if (locked != INVALID_HANDLE_VALUE) ::CloseHandle(locked);
+        ::SetFileAttributesA(inventory.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+        if (input.dest == BadInput::Dest::IsAFile) {
+            EXPECT_EQ(message, DestinationNotCreatedMessage(dest));
+            EXPECT_EQ(ReadAll(dest), "a file where the folder belongs");
+            continue;
+        }
+        EXPECT_EQ(ReadAll(JoinPath(dest, "Keep.txt")), "not covered by the grab");
+        const std::string now = ReadAll(inventory);
+        if (!input.expected.empty()) {
+            EXPECT_EQ(message, Resolved(input.expected, site));
+            EXPECT_EQ(now, message == "Grab Complete" ? "new inventory" : "old inventory");
+            continue;
+        }
+        // Whether the system lets a held or read-only file be replaced, the file is whole and the
+        // message says which.
+        if (now == "new inventory") {
+            EXPECT_EQ(message, "Grab Complete");
+        } else {
+            EXPECT_EQ(now, "old inventory");
+            EXPECT_TRUE(
+                message.starts_with("The grab did not complete. 1 of 2 files were not copied:\r\nInventory.dat"))
+                << message;
+        }
+        EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
+    }
 }
