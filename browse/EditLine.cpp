@@ -1,49 +1,167 @@
 #include "browse/EditLine.h"
 
 #include <algorithm>
+#include <cctype>
+#include <utility>
 
 namespace ecl {
 
+namespace {
+
+bool overwrite = false;
+
+bool IsWordByte(unsigned char c) { return c >= 0x80 || std::isalnum(c) != 0 || c == '_'; }
+
+}  // namespace
+
+bool EditLine::Overwrite() { return overwrite; }
+
+void EditLine::SetOverwrite(bool on) { overwrite = on; }
+
+// The start of the character holding the byte at position, found by walking from the start:
+// a trail byte can have any value, so it cannot be told apart by looking backwards.
+std::size_t EditLine::CharStart(std::size_t position) const {
+    position = std::min(position, text_.size());
+    std::size_t i = 0;
+    while (i < position) {
+        const std::size_t next = Next(i);
+        if (next > position) break;
+        i = next;
+    }
+    return i;
+}
+
+std::size_t EditLine::Next(std::size_t position) const {
+    if (position >= text_.size()) return text_.size();
+    return position + (IsLead(position) && position + 1 < text_.size() ? 2 : 1);
+}
+
+std::size_t EditLine::Previous(std::size_t position) const { return position == 0 ? 0 : CharStart(position - 1); }
+
 bool EditLine::SetText(std::string text, int maxLength) {
-    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength))
-        text.resize(static_cast<std::size_t>(maxLength));
+    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength)) {
+        text_.swap(text);
+        const std::size_t cut = CharStart(static_cast<std::size_t>(maxLength));
+        text_.swap(text);
+        text.resize(cut);
+    }
     if (text == text_) return false;
     text_ = std::move(text);
-    caret_ = 0;
+    caret_ = anchor_ = 0;
+    canUndo_ = false;
     return true;
 }
 
-bool EditLine::Insert(char c, int maxLength) {
-    if (maxLength > 0 && text_.size() >= static_cast<std::size_t>(maxLength)) return false;
-    text_.insert(caret_, 1, c);
-    ++caret_;
+void EditLine::Remember() {
+    undoText_ = text_;
+    undoCaret_ = caret_;
+    undoAnchor_ = anchor_;
+    canUndo_ = true;
+}
+
+void EditLine::Replace(std::size_t start, std::size_t end, std::string_view with) {
+    Remember();
+    text_.replace(start, end - start, with);
+    caret_ = anchor_ = start + with.size();
+}
+
+bool EditLine::Type(std::string_view text, int maxLength) {
+    text = text.substr(0, text.find_first_of("\r\n"));
+    std::size_t start = SelStart();
+    std::size_t end = SelEnd();
+    if (start == end && overwrite && !text.empty()) end = Next(start);
+    if (maxLength > 0) {
+        const std::size_t rest = text_.size() - (end - start);
+        const std::size_t room =
+            rest >= static_cast<std::size_t>(maxLength) ? 0 : static_cast<std::size_t>(maxLength) - rest;
+        if (text.size() > room) {
+            // Cut between whole characters of the inserted text.
+            std::size_t fit = 0;
+            while (fit < text.size()) {
+                const bool lead = lead_[static_cast<unsigned char>(text[fit])] && fit + 1 < text.size();
+                const std::size_t next = fit + (lead ? 2 : 1);
+                if (next > room) break;
+                fit = next;
+            }
+            text = text.substr(0, fit);
+        }
+    }
+    if (text.empty() && start == end) return false;
+    Replace(start, end, text);
     return true;
 }
 
 bool EditLine::Backspace() {
+    if (HasSelection()) {
+        Replace(SelStart(), SelEnd(), {});
+        return true;
+    }
     if (caret_ == 0) return false;
-    text_.erase(--caret_, 1);
+    Replace(Previous(caret_), caret_, {});
     return true;
 }
 
 bool EditLine::Delete() {
+    if (HasSelection()) {
+        Replace(SelStart(), SelEnd(), {});
+        return true;
+    }
     if (caret_ >= text_.size()) return false;
-    text_.erase(caret_, 1);
+    Replace(caret_, Next(caret_), {});
     return true;
 }
 
-void EditLine::Left() {
-    if (caret_ > 0) --caret_;
+std::string EditLine::Cut() {
+    std::string cut = SelectedText();
+    if (!cut.empty()) Replace(SelStart(), SelEnd(), {});
+    return cut;
 }
 
-void EditLine::Right() {
-    if (caret_ < text_.size()) ++caret_;
+void EditLine::Left(bool extend) {
+    if (!extend && HasSelection()) return SetCaret(SelStart());
+    SetCaret(Previous(caret_), extend);
 }
 
-void EditLine::Home() { caret_ = 0; }
+void EditLine::Right(bool extend) {
+    if (!extend && HasSelection()) return SetCaret(SelEnd());
+    SetCaret(Next(caret_), extend);
+}
 
-void EditLine::End() { caret_ = text_.size(); }
+void EditLine::Home(bool extend) { SetCaret(0, extend); }
 
-void EditLine::SetCaret(std::size_t position) { caret_ = std::min(position, text_.size()); }
+void EditLine::End(bool extend) { SetCaret(text_.size(), extend); }
+
+void EditLine::SetCaret(std::size_t position, bool extend) {
+    caret_ = CharStart(position);
+    if (!extend) anchor_ = caret_;
+}
+
+void EditLine::Select(std::size_t start, std::size_t length) {
+    start = CharStart(start);
+    anchor_ = start;
+    caret_ = CharStart(length > text_.size() - start ? text_.size() : start + length);
+}
+
+void EditLine::SelectWordAt(std::size_t position) {
+    position = CharStart(position);
+    if (text_.empty()) return SetCaret(0);
+    if (position == text_.size()) position = Previous(position);
+    const bool word = IsWordByte(static_cast<unsigned char>(text_[position]));
+    const auto same = [&](std::size_t i) { return IsWordByte(static_cast<unsigned char>(text_[i])) == word; };
+    std::size_t start = position;
+    while (start > 0 && same(Previous(start))) start = Previous(start);
+    std::size_t end = position;
+    while (end < text_.size() && same(end)) end = Next(end);
+    anchor_ = start;
+    caret_ = end;
+}
+
+bool EditLine::Undo() {
+    if (!canUndo_) return false;
+    std::swap(text_, undoText_);
+    std::swap(caret_, undoCaret_);
+    std::swap(anchor_, undoAnchor_);
+    return true;
+}
 
 }  // namespace ecl

@@ -1,7 +1,11 @@
 #pragma once
-// The text of a single-line edit box and its insertion point, with the editing keys.
+// The text of a single-line edit box, its insertion point and selection, with the editing keys.
+// Positions are byte offsets into ANSI text; with a double-byte code page set, the caret and the
+// selection only ever stand between whole characters.
+#include <bitset>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace ecl {
 
@@ -9,24 +13,65 @@ class EditLine {
 public:
     const std::string& Text() const { return text_; }
     std::size_t Caret() const { return caret_; }
+    std::size_t Anchor() const { return anchor_; }
+    std::size_t SelStart() const { return caret_ < anchor_ ? caret_ : anchor_; }
+    std::size_t SelEnd() const { return caret_ < anchor_ ? anchor_ : caret_; }
+    bool HasSelection() const { return caret_ != anchor_; }
+    std::string SelectedText() const { return text_.substr(SelStart(), SelEnd() - SelStart()); }
+
+    // The lead bytes of the ANSI code page; empty for a single-byte code page.
+    void SetLeadBytes(const std::bitset<256>& leadBytes) { lead_ = leadBytes; }
 
     // Replaces the text (cut to maxLength when that is positive) and puts the caret at its start;
-    // false, and nothing changes, when the text is the same.
+    // false, and nothing changes, when the text is the same. Forgets the undo step.
     bool SetText(std::string text, int maxLength = 0);
-    // Typing: inserts at the caret unless the text is full; false when nothing changed.
-    bool Insert(char c, int maxLength = 0);
+
+    // Typing and pasting: replaces the selection, or in overwrite mode the character at the caret,
+    // with the first line of text, cut so that the whole stays within maxLength. False when
+    // nothing changed.
+    bool Type(std::string_view text, int maxLength = 0);
+    bool Insert(char c, int maxLength = 0) { return Type(std::string_view(&c, 1), maxLength); }
+    // Deletes the selection, else one character before (Backspace) or after (Delete) the caret.
     bool Backspace();
     bool Delete();
+    // Removes the selection and returns it (empty when nothing was selected).
+    std::string Cut();
 
-    void Left();
-    void Right();
-    void Home();
-    void End();
-    void SetCaret(std::size_t position);
+    // Caret movement by whole characters; with extend the anchor stays and the selection grows.
+    void Left(bool extend = false);
+    void Right(bool extend = false);
+    void Home(bool extend = false);
+    void End(bool extend = false);
+    void SetCaret(std::size_t position, bool extend = false);
+    void Select(std::size_t start, std::size_t length);
+    void SelectAll() { Select(0, text_.size()); }
+    // The word (or run of separators) around position, as a double click selects it.
+    void SelectWordAt(std::size_t position);
+
+    // One level of undo: the step before the last change; undoing twice redoes it.
+    bool CanUndo() const { return canUndo_; }
+    bool Undo();
+
+    // Overwrite mode is one for the whole program, as the Insert key switches it.
+    static bool Overwrite();
+    static void SetOverwrite(bool on);
 
 private:
+    bool IsLead(std::size_t i) const { return lead_[static_cast<unsigned char>(text_[i])]; }
+    std::size_t CharStart(std::size_t position) const;
+    std::size_t Next(std::size_t position) const;
+    std::size_t Previous(std::size_t position) const;
+    void Remember();
+    void Replace(std::size_t start, std::size_t end, std::string_view with);
+
     std::string text_;
     std::size_t caret_ = 0;
+    std::size_t anchor_ = 0;
+    std::bitset<256> lead_;
+    std::string undoText_;
+    std::size_t undoCaret_ = 0;
+    std::size_t undoAnchor_ = 0;
+    bool canUndo_ = false;
 };
 
 }  // namespace ecl
