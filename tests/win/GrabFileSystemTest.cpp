@@ -258,6 +258,8 @@ TEST(GrabWithTheShell, BadInputsGiveAClearMessageAndLoseNothing) {
         {"trailing backslash", "<site>\\", "Grab Complete"},
         {"code page 1252", "<site>\\Caf\xE9 \xC4\xF1o\xDF", "Grab Complete"},
         {"missing folder", "<site>\\missing", notStarted + "the source folder \"<site>\\missing" + unreachable},
+        {"path over 260 characters", "<site>\\" + std::string(270, 'L'),
+         notStarted + "the source folder \"<site>\\" + std::string(270, 'L') + unreachable},
         {"no such server", "\\\\NOSUCHSERVER\\TILLORA",
          notStarted + "the source folder \"\\\\NOSUCHSERVER\\TILLORA" + unreachable},
         {"read-only destination file", "<site>", "", BadInput::Dest::ReadOnlyFile},
