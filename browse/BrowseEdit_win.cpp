@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <bitset>
+#include <cstdlib>
 #include <utility>
 
 #include "browse/BrowseEditLayout.h"
@@ -115,6 +117,9 @@ TEclBrowseEdit::TEclBrowseEdit(fw::Component* owner)
       chooser_(&ecl::ShellChooseFolder) {
     SetTabStop(true);
     SetColor(fw::clWindow);
+    std::bitset<256> lead;
+    for (unsigned b = 0x80; b < 256; ++b) lead[b] = ::IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+    line_.SetLeadBytes(lead);
     // An I-beam over the text; the button shows the arrow.
     SetCursor(fw::MouseCursor::crIBeam);
     // The window draws the Windows frame; the bevel itself takes no room.
@@ -155,7 +160,9 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
             .Property<TEclSystemFolders>("StartFolder", &C::StartFolder, &C::SetStartFolder)
             .Property<bool>("StartWithLast", &C::StartWithLast, &C::SetStartWithLast)
             .Property<bool>("MinimizeName", &C::MinimizeName, &C::SetMinimizeName)
-            .Property<bool>("ReadOnly", &C::ReadOnly, &C::SetReadOnly);
+            .Property<bool>("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
+            .Property<bool>("HideSelection", &C::HideSelection, &C::SetHideSelection)
+            .Property<bool>("AutoSelect", &C::AutoSelect, &C::SetAutoSelect);
         ecl::PublishBevel(ecl::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
         ecl::PublishPart<C>(
@@ -243,56 +250,90 @@ void TEclBrowseEdit::ScrollToCaret() {
     scroll_ = ecl::ScrollForText(scroll_, edges[line_.Caret()], edges.back(), TextArea().Width() - 2);
 }
 
-void TEclBrowseEdit::PlaceCaretAt(int x) {
+void TEclBrowseEdit::PlaceCaretAt(int x, bool extend) {
     const std::vector<int> edges = Edges();
-    line_.SetCaret(ecl::CaretIndexAt(edges, x - (TextArea().left + 1) + scroll_));
+    line_.SetCaret(ecl::CaretIndexAt(edges, x - (TextArea().left + 1) + scroll_), extend);
     Edited(false);
 }
 
 void TEclBrowseEdit::OnKeyDown(WPARAM key) {
+    const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool ctrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
     switch (key) {
         case VK_LEFT:
         case VK_UP:
-            line_.Left();
+            line_.Left(shift);
             Edited(false);
             break;
         case VK_RIGHT:
         case VK_DOWN:
-            line_.Right();
+            line_.Right(shift);
             Edited(false);
             break;
         case VK_HOME:
-            line_.Home();
+            line_.Home(shift);
             Edited(false);
             break;
         case VK_END:
-            line_.End();
+            line_.End(shift);
             Edited(false);
             break;
         case VK_DELETE:
-            if (!readOnly_) Edited(line_.Delete());
+            if (shift)
+                CutToClipboard();
+            else if (!readOnly_)
+                Edited(line_.Delete());
             break;
         case VK_INSERT:
-            if (::GetKeyState(VK_SHIFT) & 0x8000) Paste();
+            if (shift)
+                Paste();
+            else if (ctrl)
+                CopyToClipboard();
+            else
+                ecl::EditLine::SetOverwrite(!ecl::EditLine::Overwrite());
             break;
         default: break;
     }
 }
 
 void TEclBrowseEdit::OnChar(char c) {
+    constexpr char kCtrlA = 0x01;
+    constexpr char kCtrlC = 0x03;
     constexpr char kBackspace = 0x08;
     constexpr char kCtrlV = 0x16;
-    if (c == kBackspace) {
-        if (!readOnly_) Edited(line_.Backspace());
-    } else if (c == kCtrlV) {
-        Paste();
-    } else if (static_cast<unsigned char>(c) >= 32 && c != 0x7F) {
-        if (!readOnly_) Edited(line_.Insert(c, maxLength_));
+    constexpr char kCtrlX = 0x18;
+    constexpr char kCtrlZ = 0x1A;
+    constexpr char kEscape = 0x1B;
+    switch (c) {
+        case kBackspace:
+            if (!readOnly_) Edited(line_.Backspace());
+            break;
+        case kCtrlA: SelectAll(); break;
+        case kCtrlC: CopyToClipboard(); break;
+        case kCtrlV: Paste(); break;
+        case kCtrlX: CutToClipboard(); break;
+        case kCtrlZ: Undo(); break;
+        case kEscape:
+            line_.SetCaret(line_.Caret());
+            Edited(false);
+            break;
+        default:
+            if (static_cast<unsigned char>(c) >= 32 && c != 0x7F && !readOnly_) Edited(line_.Type({&c, 1}, maxLength_));
+            // Other control characters (Enter) do nothing here.
+            break;
     }
-    // Other control characters (Enter, Escape, Ctrl+letters) do nothing here.
 }
 
-// Inserts the clipboard's text at the caret, up to its first line break.
+void TEclBrowseEdit::SelectAll() {
+    line_.SelectAll();
+    Edited(false);
+}
+
+void TEclBrowseEdit::Undo() {
+    if (!readOnly_) Edited(line_.Undo());
+}
+
+// Replaces the selection with the clipboard's text up to its first line break.
 void TEclBrowseEdit::Paste() {
     if (readOnly_) return;
     std::string text;
@@ -303,13 +344,29 @@ void TEclBrowseEdit::Paste() {
         if (!lock.Text()) return;
         text = lock.Text();
     }
-    bool changed = false;
-    for (char c : text) {
-        if (c == '\r' || c == '\n') break;
-        if (static_cast<unsigned char>(c) < 32) continue;
-        changed = line_.Insert(c, maxLength_) || changed;
+    Edited(line_.Type(text, maxLength_));
+}
+
+void TEclBrowseEdit::CopyToClipboard() {
+    const std::string text = line_.SelectedText();
+    if (text.empty()) return;
+    ClipboardScope clipboard(Handle());
+    if (!clipboard.Open() || !::EmptyClipboard()) return;
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory) return;
+    if (void* data = ::GlobalLock(memory)) {
+        std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(data));
+        ::GlobalUnlock(memory);
+        // The clipboard owns the memory once it has taken it.
+        if (::SetClipboardData(CF_TEXT, memory)) return;
     }
-    Edited(changed);
+    ::GlobalFree(memory);
+}
+
+void TEclBrowseEdit::CutToClipboard() {
+    if (readOnly_ || !line_.HasSelection()) return;
+    CopyToClipboard();
+    Edited(!line_.Cut().empty());
 }
 
 // --- Geometry ------------------------------------------------------------------------------------
@@ -422,6 +479,9 @@ void TEclBrowseEdit::MoveSystemCaret() {
 }
 
 void TEclBrowseEdit::OnSetFocus() {
+    // A click places the caret right after this, so only a keyboard arrival keeps the selection.
+    if (autoSelect_) line_.SelectAll();
+    if (line_.HasSelection()) Invalidate();
     if (!::CreateCaret(Handle(), nullptr, 1, TextHeight())) return;
     caretCreated_ = true;
     MoveSystemCaret();
@@ -434,6 +494,7 @@ void TEclBrowseEdit::OnKillFocus(HWND next) {
         ::DestroyCaret();
         caretCreated_ = false;
     }
+    if (line_.HasSelection() && hideSelection_) Invalidate();
     // Moving on within the same window shows the beginning of the text again.
     if (next && ::GetAncestor(next, GA_ROOT) == ::GetAncestor(Handle(), GA_ROOT)) {
         line_.Home();
@@ -476,6 +537,16 @@ void TEclBrowseEdit::Paint(fw::Canvas& canvas) {
     canvas.DrawText(line_.Text(), {inner.left - scroll_, inner.top, inner.right, inner.bottom},
                     DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP, Font(),
                     Enabled() ? Font().color : fw::clGrayText);
+    if (!line_.HasSelection() || (hideSelection_ && !Focused())) return;
+    // The selection is drawn again in the highlight colours, clipped to its own columns.
+    const std::vector<int> edges = Edges();
+    const int left = std::max(inner.left + edges[line_.SelStart()] - scroll_, inner.left);
+    const int right = std::min(inner.left + edges[line_.SelEnd()] - scroll_, inner.right);
+    if (left >= right) return;
+    ::IntersectClipRect(dc, left, inner.top, right, inner.bottom);
+    canvas.FillRect({left, inner.top, right, inner.bottom}, fw::clHighlight);
+    canvas.DrawText(line_.Text(), {inner.left - scroll_, inner.top, inner.right, inner.bottom},
+                    DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP, Font(), fw::clHighlightText);
 }
 
 LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -504,9 +575,35 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
             if (ButtonRect().Contains(x, y)) break;  // the button takes it
             if (CanFocus() && !Focused()) SetFocus();
-            PlaceCaretAt(x);
+            // The window class has no double-click style (the framework's buttons count every
+            // press), so a second press in the same place soon enough selects a word.
+            const LONG now = ::GetMessageTime();
+            const bool twice = clicked_ && static_cast<DWORD>(now - lastClickTime_) <= ::GetDoubleClickTime() &&
+                               std::abs(x - lastClickX_) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                               std::abs(y - lastClickY_) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+            clicked_ = !twice;
+            lastClickTime_ = now;
+            lastClickX_ = x;
+            lastClickY_ = y;
+            if (twice) {
+                line_.SelectWordAt(ecl::CaretIndexAt(Edges(), x - (TextArea().left + 1) + scroll_));
+                Edited(false);
+                return 0;
+            }
+            PlaceCaretAt(x, (wParam & MK_SHIFT) != 0);
+            dragging_ = true;
+            ::SetCapture(Handle());
             return 0;
         }
+        case WM_MOUSEMOVE:
+            if (dragging_ && (wParam & MK_LBUTTON) != 0) PlaceCaretAt(GET_X_LPARAM(lParam), true);
+            break;
+        case WM_LBUTTONUP:
+            if (!dragging_) break;
+            dragging_ = false;
+            if (::GetCapture() == Handle()) ::ReleaseCapture();
+            break;
+        case WM_CAPTURECHANGED: dragging_ = false; break;
         // The window's text is the path, so that other programs can read and set it as an edit's.
         case WM_GETTEXTLENGTH: return static_cast<LRESULT>(line_.Text().size());
         case WM_GETTEXT: {

@@ -52,6 +52,15 @@ public:
     void SetMaxLength(int length);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool on) {
+        hideSelection_ = on;
+        Invalidate();
+    }
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool on) { autoSelect_ = on; }
+    // The editing model, for reading the selection.
+    const ecl::EditLine& Line() const { return line_; }
 
     TEclBrowseDlgOptions Options() const { return options_; }
     void SetOptions(TEclBrowseDlgOptions options) { options_ = options; }
@@ -102,10 +111,14 @@ private:
     int TextHeight() const;
     int CaretX() const;
     void ScrollToCaret();
-    void PlaceCaretAt(int x);
+    void PlaceCaretAt(int x, bool extend = false);
     void OnKeyDown(WPARAM key);
     void OnChar(char c);
     void Paste();
+    void CopyToClipboard();
+    void CutToClipboard();
+    void Undo();
+    void SelectAll();
     void OnSetFocus();
     void OnKillFocus(HWND next);
     void ShowSystemCaret();
@@ -123,11 +136,18 @@ private:
     bool buttonParentCtlXP_ = false;
     int maxLength_ = 0;
     bool readOnly_ = false;
+    bool hideSelection_ = true;
+    bool autoSelect_ = false;
     TEclBrowseDlgOptions options_ = kDefaultBrowseDlgOptions;
     TEclSystemFolders startFolder_ = TEclSystemFolders::bfoDesktopExpanded;
     bool startWithLast_ = false;
     bool minimizeName_ = false;
     int scroll_ = 0;
+    bool clicked_ = false;
+    bool dragging_ = false;
+    LONG lastClickTime_ = 0;
+    int lastClickX_ = 0;
+    int lastClickY_ = 0;
     bool caretCreated_ = false;
     bool caretVisible_ = false;
     FolderChooser chooser_;

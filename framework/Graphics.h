@@ -37,6 +37,8 @@ inline constexpr Color clCaptionText{static_cast<std::int32_t>(0x80000009)};
 inline constexpr Color clBtnFace{static_cast<std::int32_t>(0x8000000F)};
 inline constexpr Color clBtnShadow{static_cast<std::int32_t>(0x80000010)};
 inline constexpr Color clGrayText{static_cast<std::int32_t>(0x80000011)};
+inline constexpr Color clHighlight{static_cast<std::int32_t>(0x8000000D)};
+inline constexpr Color clHighlightText{static_cast<std::int32_t>(0x8000000E)};
 inline constexpr Color clBtnText{static_cast<std::int32_t>(0x80000012)};
 inline constexpr Color clBtnHighlight{static_cast<std::int32_t>(0x80000014)};
 inline constexpr Color clNone{0x1FFFFFFF};

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -303,6 +304,69 @@ TEST_F(BrowseEditTest, ReadOnlyAndMaxLengthLimitTyping) {
     other_->SetPath("E:\\Counts");
     EXPECT_EQ(other_->Path(), "E:\\Co");
     EXPECT_EQ(other_->CaretPosition(), 0u);
+}
+
+// Keys pressed with Shift or Ctrl held, as the edit reads them from the keyboard state.
+void HoldKeys(std::initializer_list<int> keys) {
+    BYTE state[256]{};
+    for (int k : keys) state[k] = 0x80;
+    ::SetKeyboardState(state);
+}
+
+TEST_F(BrowseEditTest, SelectionIsReplacedByTypingAndClipboardTextMovesBetweenEdits) {
+    form_.Show();
+    edit_->SetPath("C:\\Old\\Path");
+    edit_->SetFocus();
+    Key(*edit_, VK_END);
+    HoldKeys({VK_SHIFT});
+    Key(*edit_, VK_HOME);  // Shift+Home
+    HoldKeys({});
+    EXPECT_EQ(edit_->Line().SelectedText(), "C:\\Old\\Path");
+    Type(*edit_, "\x03");  // Ctrl+C
+    Type(*edit_, "D:\\New");
+    EXPECT_EQ(edit_->Path(), "D:\\New");
+    Type(*edit_, "\x1A");                // Ctrl+Z
+    EXPECT_EQ(edit_->Path(), "D:\\Ne");  // one step: the last character typed
+
+    // Pasted over a selection in the other edit, with Shift+Insert.
+    other_->SetPath("E:\\Counts");
+    other_->SetFocus();
+    Type(*other_, "\x01");  // Ctrl+A
+    HoldKeys({VK_SHIFT});
+    Key(*other_, VK_INSERT);
+    HoldKeys({});
+    EXPECT_EQ(other_->Path(), "C:\\Old\\Path");
+    // Shift+Delete cuts; read-only refuses cut and paste.
+    HoldKeys({VK_SHIFT});
+    Key(*other_, VK_LEFT, 4);
+    Key(*other_, VK_DELETE);
+    HoldKeys({});
+    EXPECT_EQ(other_->Path(), "C:\\Old\\");
+    other_->SetReadOnly(true);
+    Type(*other_, "\x01\x18\x16");  // Ctrl+A, Ctrl+X, Ctrl+V
+    EXPECT_EQ(other_->Path(), "C:\\Old\\");
+    other_->SetReadOnly(false);
+    Type(*other_, "\x1B");  // Escape clears the selection, the caret stays at its end
+    EXPECT_FALSE(other_->Line().HasSelection());
+    Type(*other_, "\x16");
+    EXPECT_EQ(other_->Path(), "C:\\Old\\Path");
+}
+
+TEST_F(BrowseEditTest, AutoSelectSelectsAllOnTabButNotOnAClick) {
+    edit_->SetAutoSelect(true);
+    edit_->SetPath("C:\\Stock");
+    form_.Show();
+    ASSERT_TRUE(form_.SelectNext(false));
+    ASSERT_EQ(::GetFocus(), edit_->Handle());
+    EXPECT_EQ(edit_->Line().SelectedText(), "C:\\Stock");
+    ::SetFocus(other_->Handle());
+    Click(*edit_, edit_->TextArea().left + 1 + TextWidth(*edit_, "C:"), 5);
+    EXPECT_FALSE(edit_->Line().HasSelection());
+    EXPECT_EQ(edit_->CaretPosition(), 2u);
+    // Without AutoSelect a Tab arrival only places the caret.
+    other_->SetPath("D:\\Counts");
+    ASSERT_TRUE(form_.SelectNext(true));
+    EXPECT_FALSE(other_->Line().HasSelection());
 }
 
 TEST_F(BrowseEditTest, SettingThePathFiresOnChangeOnlyForANewText) {
