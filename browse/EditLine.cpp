@@ -49,6 +49,7 @@ bool EditLine::SetText(std::string text, int maxLength) {
     text_ = std::move(text);
     caret_ = anchor_ = 0;
     canUndo_ = false;
+    typing_ = false;
     return true;
 }
 
@@ -61,6 +62,7 @@ void EditLine::Remember() {
 
 void EditLine::Replace(std::size_t start, std::size_t end, std::string_view with) {
     Remember();
+    typing_ = false;
     text_.replace(start, end - start, with);
     caret_ = anchor_ = start + with.size();
 }
@@ -87,7 +89,14 @@ bool EditLine::Type(std::string_view text, int maxLength) {
         }
     }
     if (text.empty() && start == end) return false;
-    Replace(start, end, text);
+    const bool run = typing_ && start == end && start == caret_;
+    if (run) {
+        text_.replace(start, end - start, text);
+        caret_ = anchor_ = start + text.size();
+    } else {
+        Replace(start, end, text);
+    }
+    typing_ = true;
     return true;
 }
 
@@ -134,10 +143,12 @@ void EditLine::End(bool extend) { SetCaret(text_.size(), extend); }
 void EditLine::SetCaret(std::size_t position, bool extend) {
     caret_ = CharStart(position);
     if (!extend) anchor_ = caret_;
+    typing_ = false;
 }
 
 void EditLine::Select(std::size_t start, std::size_t length) {
     start = CharStart(start);
+    typing_ = false;
     anchor_ = start;
     caret_ = CharStart(length > text_.size() - start ? text_.size() : start + length);
 }
@@ -154,10 +165,12 @@ void EditLine::SelectWordAt(std::size_t position) {
     while (end < text_.size() && same(end)) end = Next(end);
     anchor_ = start;
     caret_ = end;
+    typing_ = false;
 }
 
 bool EditLine::Undo() {
     if (!canUndo_) return false;
+    typing_ = false;
     std::swap(text_, undoText_);
     std::swap(caret_, undoCaret_);
     std::swap(anchor_, undoAnchor_);

@@ -48,7 +48,8 @@ public:
     // The word (or run of separators) around position, as a double click selects it.
     void SelectWordAt(std::size_t position);
 
-    // One level of undo: the step before the last change; undoing twice redoes it.
+    // One level of undo: the step before the last change, where a run of typing is one change;
+    // undoing twice redoes it.
     bool CanUndo() const { return canUndo_; }
     bool Undo();
 
@@ -72,6 +73,7 @@ private:
     std::size_t undoCaret_ = 0;
     std::size_t undoAnchor_ = 0;
     bool canUndo_ = false;
+    bool typing_ = false;  // the last change was typing that ended at the caret
 };
 
 }  // namespace ecl

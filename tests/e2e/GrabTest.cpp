@@ -242,6 +242,21 @@ TEST_F(Grab, AnsweringNoLeavesTheDataFolderUntouched) {
     EXPECT_TRUE(FolderEntries(kDataFolder32).empty());
 }
 
+TEST_F(Grab, SelectAllAndTypeReplacesThePathAndUndoBringsItBack) {
+    const std::string old = Text(edit1_);
+    const std::string missing = old + " ELSEWHERE";
+    ASSERT_TRUE(ClickCenter(edit1_));
+    ASSERT_TRUE(TypeText(edit1_, "\x01"));  // Ctrl+A, as the keyboard makes it
+    ASSERT_TRUE(TypeText(edit1_, missing));
+    ASSERT_TRUE(WaitUntil([&] { return Text(edit1_) == missing; })) << "the edit holds " << Text(edit1_);
+    const GrabSeen seen = RunGrab(button1_);
+    EXPECT_NE(seen.list.find(missing + "\\Inventory.*\r\n"), std::string::npos) << seen.list;
+
+    ASSERT_TRUE(ClickCenter(edit1_));
+    ASSERT_TRUE(TypeText(edit1_, "\x1A"));  // Ctrl+Z
+    EXPECT_TRUE(WaitUntil([&] { return Text(edit1_) == old; })) << "the edit holds " << Text(edit1_);
+}
+
 TEST_F(Grab, AMissingSourceFolderIsReportedAndNothingIsCopied) {
     const std::string missing = std::string(deployment::kCentralPath) + " NOT HERE";
     TypePath(edit1_, missing);

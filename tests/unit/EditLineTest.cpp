@@ -77,12 +77,16 @@ TEST(EditLineTest, OneLevelOfUndoThatRedoesWhenRepeated) {
     EXPECT_FALSE(line.CanUndo());  // a new text is no step to undo
     line.SelectAll();
     line.Type("X");
-    line.Type("Y");
+    line.Type("Y");  // one run of typing, one step
     EXPECT_TRUE(line.Undo());
-    EXPECT_EQ(line.Text(), "X");
+    EXPECT_EQ(line.Text(), "C:\\Data");
     EXPECT_TRUE(line.Undo());
     EXPECT_EQ(line.Text(), "XY");
     EXPECT_EQ(line.Caret(), 2u);
+    line.Left();
+    line.Type("1");  // the caret moved: a new step
+    EXPECT_TRUE(line.Undo());
+    EXPECT_EQ(line.Text(), "XY");
     line.SelectAll();
     EXPECT_EQ(line.Cut(), "XY");
     EXPECT_TRUE(line.Undo());

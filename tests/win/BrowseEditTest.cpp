@@ -325,8 +325,8 @@ TEST_F(BrowseEditTest, SelectionIsReplacedByTypingAndClipboardTextMovesBetweenEd
     Type(*edit_, "\x03");  // Ctrl+C
     Type(*edit_, "D:\\New");
     EXPECT_EQ(edit_->Path(), "D:\\New");
-    Type(*edit_, "\x1A");                // Ctrl+Z
-    EXPECT_EQ(edit_->Path(), "D:\\Ne");  // one step: the last character typed
+    Type(*edit_, "\x1A");  // Ctrl+Z undoes the whole run of typing
+    EXPECT_EQ(edit_->Path(), "C:\\Old\\Path");
 
     // Pasted over a selection in the other edit, with Shift+Insert.
     other_->SetPath("E:\\Counts");
