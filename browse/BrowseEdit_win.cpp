@@ -14,6 +14,7 @@
 #include "controls/Glyph_win.h"
 #include "controls/PartPublisher.h"
 #include "framework/Handles_win.h"
+#include "framework/PopupMenu_win.h"
 
 namespace ecl {
 
@@ -318,9 +319,43 @@ void TEclBrowseEdit::OnChar(char c) {
             Edited(false);
             break;
         default:
-            if (static_cast<unsigned char>(c) >= 32 && c != 0x7F && !readOnly_) Edited(line_.Type({&c, 1}, maxLength_));
+            if (static_cast<unsigned char>(c) >= 32 && c != 0x7F && !readOnly_)
+                Edited(line_.TypeKeyByte(c, maxLength_));
             // Other control characters (Enter) do nothing here.
             break;
+    }
+}
+
+// The right-click menu (or Shift+F10 and the menu key, at the caret), built on the spot.
+void TEclBrowseEdit::ShowContextMenu(LPARAM where) {
+    if (CanFocus() && !Focused()) SetFocus();
+    POINT screen{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    POINT client = screen;
+    ::ScreenToClient(Handle(), &client);
+    if (where != -1 && ButtonRect().Contains(client.x, client.y)) return;
+    if (where == -1) {
+        const fw::Rect area = TextArea();
+        screen = {area.left + 1 + CaretX() - scroll_, area.bottom};
+        ::ClientToScreen(Handle(), &screen);
+    }
+    std::vector<fw::MenuItem> items;
+    const auto model = ecl::EditMenuItems(line_, readOnly_, ::IsClipboardFormatAvailable(CF_TEXT) != FALSE);
+    for (const ecl::EditMenuItem& item : model)
+        items.push_back({item.caption, static_cast<int>(item.command), item.enabled});
+    RunCommand(static_cast<ecl::EditCommand>(fw::ShowPopupMenu(items, Handle(), screen)));
+}
+
+void TEclBrowseEdit::RunCommand(ecl::EditCommand command) {
+    switch (command) {
+        case ecl::EditCommand::Undo: Undo(); break;
+        case ecl::EditCommand::Cut: CutToClipboard(); break;
+        case ecl::EditCommand::Copy: CopyToClipboard(); break;
+        case ecl::EditCommand::Paste: Paste(); break;
+        case ecl::EditCommand::Delete:
+            if (!readOnly_ && line_.HasSelection()) Edited(line_.Delete());
+            break;
+        case ecl::EditCommand::SelectAll: SelectAll(); break;
+        case ecl::EditCommand::None: break;
     }
 }
 
@@ -604,6 +639,7 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (::GetCapture() == Handle()) ::ReleaseCapture();
             break;
         case WM_CAPTURECHANGED: dragging_ = false; break;
+        case WM_CONTEXTMENU: ShowContextMenu(lParam); return 0;
         // The window's text is the path, so that other programs can read and set it as an edit's.
         case WM_GETTEXTLENGTH: return static_cast<LRESULT>(line_.Text().size());
         case WM_GETTEXT: {

@@ -12,6 +12,7 @@
 #include "browse/BrowseTypes.h"
 #include "browse/Caret.h"
 #include "browse/EditLine.h"
+#include "browse/EditMenu.h"
 #include "browse/FolderChooser_win.h"
 #include "controls/Bevel.h"
 #include "controls/ButtonState.h"
@@ -119,6 +120,8 @@ private:
     void CutToClipboard();
     void Undo();
     void SelectAll();
+    void ShowContextMenu(LPARAM where);
+    void RunCommand(ecl::EditCommand command);
     void OnSetFocus();
     void OnKillFocus(HWND next);
     void ShowSystemCaret();

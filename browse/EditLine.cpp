@@ -100,6 +100,18 @@ bool EditLine::Type(std::string_view text, int maxLength) {
     return true;
 }
 
+bool EditLine::TypeKeyByte(char c, int maxLength) {
+    if (pendingLead_ != 0) {
+        const char pair[2] = {std::exchange(pendingLead_, char{0}), c};
+        return Type(std::string_view(pair, 2), maxLength);
+    }
+    if (lead_[static_cast<unsigned char>(c)]) {
+        pendingLead_ = c;
+        return false;
+    }
+    return Insert(c, maxLength);
+}
+
 bool EditLine::Backspace() {
     if (HasSelection()) {
         Replace(SelStart(), SelEnd(), {});

@@ -31,6 +31,9 @@ public:
     // nothing changed.
     bool Type(std::string_view text, int maxLength = 0);
     bool Insert(char c, int maxLength = 0) { return Type(std::string_view(&c, 1), maxLength); }
+    // One byte of a typed character, as the keyboard sends them one at a time: a lead byte of the
+    // double-byte code page waits for its trail byte, and the pair is typed as one character.
+    bool TypeKeyByte(char c, int maxLength = 0);
     // Deletes the selection, else one character before (Backspace) or after (Delete) the caret.
     bool Backspace();
     bool Delete();
@@ -74,6 +77,7 @@ private:
     std::size_t undoAnchor_ = 0;
     bool canUndo_ = false;
     bool typing_ = false;  // the last change was typing that ended at the caret
+    char pendingLead_ = 0;  // a typed lead byte waiting for its trail byte
 };
 
 }  // namespace ecl

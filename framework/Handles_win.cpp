@@ -38,6 +38,8 @@ UniqueBitmap LoadBitmapImage(const char* resourceName) {
         ::LoadImageA(::GetModuleHandleA(nullptr), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+UniqueMenu NewPopupMenu() { return UniqueMenu(::CreatePopupMenu()); }
+
 UniqueWindow NewWindow(DWORD exStyle, const char* className, const char* caption, DWORD style, int x, int y, int width,
                        int height, HWND parent) {
     return UniqueWindow(::CreateWindowExA(exStyle, className, caption, style, x, y, width, height, parent, nullptr,

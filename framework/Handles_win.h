@@ -83,6 +83,11 @@ struct WindowTraits {
     static HWND Invalid() { return nullptr; }
     static void Close(HWND h) { ::DestroyWindow(h); }
 };
+struct MenuTraits {
+    static constexpr HandleKind kKind = HandleKind::User;
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU h) { ::DestroyMenu(h); }
+};
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
 using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
@@ -93,6 +98,7 @@ using UniqueRegion = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 
 // The only places the program makes GDI objects and its own windows; each throws nothing and gives
 // an empty owner when the system refuses.
@@ -103,6 +109,7 @@ UniqueMemoryDc NewMemoryDc(HDC compatibleWith);
 UniqueBitmap NewCompatibleBitmap(HDC dc, int width, int height);
 UniqueBitmap NewDibSection(HDC dc, const BITMAPINFO& info, void** bits);
 UniqueBitmap LoadBitmapImage(const char* resourceName);
+UniqueMenu NewPopupMenu();
 // A window of a class whose window procedure does not own it (a control's window is made and
 // counted by the control itself).
 UniqueWindow NewWindow(DWORD exStyle, const char* className, const char* caption, DWORD style, int x, int y, int width,

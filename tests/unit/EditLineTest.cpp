@@ -161,6 +161,19 @@ TEST(EditLineTest, DoubleByteCharactersAreNeverSplit) {
     line.End();
     line.Left();
     EXPECT_EQ(line.Caret(), 1u);
+    // The keyboard sends a typed character's two bytes one at a time: the lead byte waits.
+    line.SetText("ab");
+    line.SetCaret(1);
+    EXPECT_FALSE(line.TypeKeyByte('\x82'));
+    EXPECT_EQ(line.Text(), "ab");
+    EXPECT_TRUE(line.TypeKeyByte('\x88'));
+    EXPECT_TRUE(line.TypeKeyByte('c'));
+    EXPECT_EQ(line.Text(), "a\x82\x88"
+                           "cb");
+    EXPECT_EQ(line.Caret(), 4u);
+    EXPECT_FALSE(line.TypeKeyByte('\x82', 5));  // no room for the pair: neither byte goes in
+    EXPECT_FALSE(line.TypeKeyByte('\x88', 5));
+    EXPECT_EQ(line.Text().size(), 5u);
 }
 
 }  // namespace

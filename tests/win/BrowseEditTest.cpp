@@ -16,6 +16,7 @@
 #include "browse/Register_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
+#include "framework/PopupMenu_win.h"
 #include "framework/StdControls_win.h"
 
 namespace {
@@ -367,6 +368,68 @@ TEST_F(BrowseEditTest, AutoSelectSelectsAllOnTabButNotOnAClick) {
     other_->SetPath("D:\\Counts");
     ASSERT_TRUE(form_.SelectNext(true));
     EXPECT_FALSE(other_->Line().HasSelection());
+}
+
+TEST_F(BrowseEditTest, TheRightClickMenuRunsTheChosenCommandOnTheText) {
+    form_.Show();
+    edit_->SetPath("C:\\Old\\Path");
+    std::vector<fw::MenuItem> shown;
+    POINT shownAt{};
+    int choose = 0;
+    const fw::PopupMenuRunner system = fw::SetPopupMenuRunner([&](const std::vector<fw::MenuItem>& items, HWND owner,
+                                                                   POINT screen) {
+        EXPECT_EQ(owner, edit_->Handle());
+        shown = items;
+        shownAt = screen;
+        return choose;
+    });
+    const auto rightClick = [&](int x, int y) {
+        POINT screen{x, y};
+        ::ClientToScreen(edit_->Handle(), &screen);
+        ::SendMessageA(edit_->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit_->Handle()),
+                       MAKELPARAM(screen.x, screen.y));
+        return screen;
+    };
+    const auto idOf = [&](const char* caption) {
+        for (const fw::MenuItem& item : shown)
+            if (item.caption == caption) return item.enabled ? item.id : -1;
+        return -2;
+    };
+
+    // A right click focuses the edit; with the caret only, Select all applies and Cut does not.
+    const POINT at = rightClick(10, 5);
+    EXPECT_EQ(::GetFocus(), edit_->Handle());
+    EXPECT_EQ(shownAt.x, at.x);
+    ASSERT_EQ(shown.size(), 8u);
+    EXPECT_EQ(idOf("&Cut"), -1);
+    choose = idOf("Select all");
+    ASSERT_GT(choose, 0);
+    rightClick(10, 5);
+    EXPECT_EQ(edit_->Line().SelectedText(), "C:\\Old\\Path");
+    // Cut through the menu reaches the clipboard, and Undo through the menu brings the text back.
+    choose = 0;
+    rightClick(10, 5);
+    choose = idOf("&Cut");
+    rightClick(10, 5);
+    EXPECT_EQ(edit_->Path(), "");
+    choose = 0;
+    rightClick(10, 5);
+    EXPECT_GT(idOf("&Paste"), 0);
+    choose = idOf("&Undo");
+    rightClick(10, 5);
+    EXPECT_EQ(edit_->Path(), "C:\\Old\\Path");
+    // From the keyboard the menu opens below the caret; over the button it does not open at all.
+    shown.clear();
+    ::SendMessageA(edit_->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit_->Handle()), -1);
+    EXPECT_EQ(shown.size(), 8u);
+    POINT caret{edit_->TextArea().left, edit_->TextArea().bottom};
+    ::ClientToScreen(edit_->Handle(), &caret);
+    EXPECT_EQ(shownAt.y, caret.y);
+    shown.clear();
+    const fw::Rect button = edit_->ButtonRect();
+    rightClick((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    EXPECT_TRUE(shown.empty());
+    fw::SetPopupMenuRunner(system);
 }
 
 TEST_F(BrowseEditTest, SettingThePathFiresOnChangeOnlyForANewText) {
