@@ -651,6 +651,26 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return static_cast<LRESULT>(n);
         }
         case WM_SETTEXT: SetText(lParam ? reinterpret_cast<const char*>(lParam) : ""); return TRUE;
+        case EM_GETSEL: {
+            const auto start = static_cast<DWORD>(line_.SelStart()), end = static_cast<DWORD>(line_.SelEnd());
+            if (wParam) *reinterpret_cast<DWORD*>(wParam) = start;
+            if (lParam) *reinterpret_cast<DWORD*>(lParam) = end;
+            return MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
+        }
+        case EM_SETSEL: {
+            // As an edit's: -1 for the start removes the selection, -1 for the end runs to the text's end.
+            const auto start = static_cast<int>(wParam), end = static_cast<int>(lParam);
+            const std::size_t size = line_.Text().size();
+            if (start < 0) {
+                line_.SetCaret(line_.Caret());
+            } else {
+                const std::size_t from = std::min<std::size_t>(static_cast<std::size_t>(start), size);
+                const std::size_t to = end < 0 ? size : std::min<std::size_t>(static_cast<std::size_t>(end), size);
+                line_.Select(std::min(from, to), to > from ? to - from : from - to);
+            }
+            Edited(false);
+            return 0;
+        }
         default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);

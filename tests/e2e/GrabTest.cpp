@@ -257,6 +257,21 @@ TEST_F(Grab, SelectAllAndTypeReplacesThePathAndUndoBringsItBack) {
     EXPECT_TRUE(WaitUntil([&] { return Text(edit1_) == old; })) << "the edit holds " << Text(edit1_);
 }
 
+TEST_F(Grab, EndShiftHomeAndTypeReplacesThePath) {
+    const std::string missing = Text(edit1_) + " OTHER";
+    ASSERT_TRUE(ClickCenter(edit1_, ClickMethod::SendInput));  // the program comes to the foreground
+    // The keys go through the system's queue behind the click; the typed text waits for them.
+    ASSERT_TRUE(PressInputKey(VK_END));
+    ASSERT_TRUE(PressInputKey(VK_HOME, true));
+    const DWORD whole = MAKELONG(0, missing.size() - 6);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(edit1_, EM_GETSEL, 0, 0) == whole; }))
+        << "Shift+Home did not select the whole text";
+    ASSERT_TRUE(TypeText(edit1_, missing));
+    ASSERT_TRUE(WaitUntil([&] { return Text(edit1_) == missing; })) << "the edit holds " << Text(edit1_);
+    const GrabSeen seen = RunGrab(button1_);
+    EXPECT_NE(seen.list.find(missing + "\\Inventory.*\r\n"), std::string::npos) << seen.list;
+}
+
 TEST_F(Grab, AMissingSourceFolderIsReportedAndNothingIsCopied) {
     const std::string missing = std::string(deployment::kCentralPath) + " NOT HERE";
     TypePath(edit1_, missing);

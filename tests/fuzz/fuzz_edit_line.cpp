@@ -69,6 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 13: ecl::EditLine::SetOverwrite(!ecl::EditLine::Overwrite()); break;
+            case 14:
+                line.TypeKeyByte(static_cast<char>(arg), maxLength);
+                ++i;
+                break;
             default: {
                 const std::size_t n = std::min<std::size_t>(arg % 24, size - i);
                 line.SetText(std::string(reinterpret_cast<const char*>(data + i), n), maxLength);

@@ -323,6 +323,11 @@ TEST_F(BrowseEditTest, SelectionIsReplacedByTypingAndClipboardTextMovesBetweenEd
     Key(*edit_, VK_HOME);  // Shift+Home
     HoldKeys({});
     EXPECT_EQ(edit_->Line().SelectedText(), "C:\\Old\\Path");
+    // Other programs read and set the selection as an edit's.
+    EXPECT_EQ(::SendMessageA(edit_->Handle(), EM_GETSEL, 0, 0), MAKELONG(0, 11));
+    ::SendMessageA(edit_->Handle(), EM_SETSEL, 3, -1);
+    EXPECT_EQ(edit_->Line().SelectedText(), "Old\\Path");
+    ::SendMessageA(edit_->Handle(), EM_SETSEL, 0, -1);
     Type(*edit_, "\x03");  // Ctrl+C
     Type(*edit_, "D:\\New");
     EXPECT_EQ(edit_->Path(), "D:\\New");

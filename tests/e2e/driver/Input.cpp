@@ -84,6 +84,23 @@ bool PressAltKey(HWND target, WORD virtualKey) {
            PostMessageA(target, WM_SYSKEYUP, virtualKey, data | kKeyUpBits);
 }
 
+bool PressInputKey(WORD virtualKey, bool shift) {
+    const auto key = [](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = flags;
+        return input;
+    };
+    // Without the extended flag the keypad's keys would be meant.
+    INPUT inputs[] = {key(VK_SHIFT, 0), key(virtualKey, KEYEVENTF_EXTENDEDKEY),
+                      key(virtualKey, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP), key(VK_SHIFT, KEYEVENTF_KEYUP)};
+    INPUT* first = shift ? inputs : inputs + 1;
+    const UINT count = shift ? 4 : 2;
+    return SendInput(count, first, sizeof(INPUT)) == count;
+}
+
 bool TypeText(HWND target, std::string_view text) {
     for (char c : text) {
         if (!PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1)) {

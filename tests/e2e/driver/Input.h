@@ -26,6 +26,10 @@ HWND ActiveWindow(DWORD guiThread);
 bool PressKey(HWND target, WORD virtualKey);
 // The key pressed while Alt is held (WM_SYSKEYDOWN/UP with the Alt bit), e.g. Alt+F4.
 bool PressAltKey(HWND target, WORD virtualKey);
+// An extended key (Home, End, the arrows), with Shift held or not, through the system's input
+// queue as a keyboard makes it: it reaches the focused window of the foreground program, in order
+// with other real input (clicks made with ClickMethod::SendInput).
+bool PressInputKey(WORD virtualKey, bool shift = false);
 // One WM_CHAR per character.
 bool TypeText(HWND target, std::string_view text);
 
