@@ -76,7 +76,7 @@ private:
     std::size_t undoCaret_ = 0;
     std::size_t undoAnchor_ = 0;
     bool canUndo_ = false;
-    bool typing_ = false;  // the last change was typing that ended at the caret
+    bool typing_ = false;   // the last change was typing that ended at the caret
     char pendingLead_ = 0;  // a typed lead byte waiting for its trail byte
 };
 

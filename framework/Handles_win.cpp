@@ -34,8 +34,11 @@ UniqueBitmap NewDibSection(HDC dc, const BITMAPINFO& info, void** bits) {
 }
 
 UniqueBitmap LoadBitmapImage(const char* resourceName) {
-    return UniqueBitmap(static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const HINSTANCE module = ::GetModuleHandleA(nullptr);
+    auto* bitmap = static_cast<HBITMAP>(::LoadImageA(module, resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    // A run-length encoded picture cannot be a DIB section: it becomes a bitmap of the display's format.
+    if (!bitmap) bitmap = static_cast<HBITMAP>(::LoadImageA(module, resourceName, IMAGE_BITMAP, 0, 0, 0));
+    return UniqueBitmap(bitmap);
 }
 
 UniqueMenu NewPopupMenu() { return UniqueMenu(::CreatePopupMenu()); }

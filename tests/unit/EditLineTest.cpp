@@ -168,8 +168,9 @@ TEST(EditLineTest, DoubleByteCharactersAreNeverSplit) {
     EXPECT_EQ(line.Text(), "ab");
     EXPECT_TRUE(line.TypeKeyByte('\x88'));
     EXPECT_TRUE(line.TypeKeyByte('c'));
-    EXPECT_EQ(line.Text(), "a\x82\x88"
-                           "cb");
+    EXPECT_EQ(line.Text(),
+              "a\x82\x88"
+              "cb");
     EXPECT_EQ(line.Caret(), 4u);
     EXPECT_FALSE(line.TypeKeyByte('\x82', 5));  // no room for the pair: neither byte goes in
     EXPECT_FALSE(line.TypeKeyByte('\x88', 5));

@@ -15,8 +15,8 @@ TEST(EditMenuTest, ItemsInOrderWithSeparators) {
     EditLine line;
     std::vector<std::string> captions;
     for (const auto& item : ecl::EditMenuItems(line, false, false)) captions.push_back(item.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"&Undo", "-", "&Cut", "&Copy", "&Paste", "&Delete", "-",
-                                                  "Select all"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"&Undo", "-", "&Cut", "&Copy", "&Paste", "&Delete", "-", "Select all"}));
 }
 
 TEST(EditMenuTest, EachItemIsEnabledOnlyWhenItApplies) {

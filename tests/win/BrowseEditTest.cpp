@@ -381,13 +381,13 @@ TEST_F(BrowseEditTest, TheRightClickMenuRunsTheChosenCommandOnTheText) {
     std::vector<fw::MenuItem> shown;
     POINT shownAt{};
     int choose = 0;
-    const fw::PopupMenuRunner system = fw::SetPopupMenuRunner([&](const std::vector<fw::MenuItem>& items, HWND owner,
-                                                                   POINT screen) {
-        EXPECT_EQ(owner, edit_->Handle());
-        shown = items;
-        shownAt = screen;
-        return choose;
-    });
+    const fw::PopupMenuRunner system =
+        fw::SetPopupMenuRunner([&](const std::vector<fw::MenuItem>& items, HWND owner, POINT screen) {
+            EXPECT_EQ(owner, edit_->Handle());
+            shown = items;
+            shownAt = screen;
+            return choose;
+        });
     const auto rightClick = [&](int x, int y) {
         POINT screen{x, y};
         ::ClientToScreen(edit_->Handle(), &screen);
