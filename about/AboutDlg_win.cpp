@@ -330,30 +330,6 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     ShowAboutForm(*form, anchor, defaultCaption);
 }
 
-fw::Rect TEclAboutDlg::ReferenceRect(HWND anchor) const {
-    const fw::Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    auto windowRect = [&screen](HWND hwnd) {
-        RECT r{};
-        if (!hwnd || !::GetWindowRect(hwnd, &r)) return screen;
-        return fw::Rect{r.left, r.top, r.right, r.bottom};
-    };
-    if (anchor) return windowRect(anchor);
-    switch (relatePos_) {
-        case TEclDlgPosRel::brScreen: return screen;
-        case TEclDlgPosRel::brScreenWorkArea: {
-            RECT work{};
-            if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return screen;
-            return fw::Rect{work.left, work.top, work.right, work.bottom};
-        }
-        case TEclDlgPosRel::brMainForm: {
-            fw::Form* main = fw::Application::Exists() ? fw::Application::Instance().MainForm() : nullptr;
-            return windowRect(main && main->HandleAllocated() ? main->Handle() : nullptr);
-        }
-        case TEclDlgPosRel::brActiveWindow: return windowRect(::GetActiveWindow());
-    }
-    return screen;
-}
-
 int TEclAboutDlg::ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std::string& defaultCaption) {
     const ShownDialog shown(dialog_, dialog);
     dialog.SetCaption(captionTitle_.empty() ? defaultCaption : captionTitle_);
@@ -369,8 +345,8 @@ int TEclAboutDlg::ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std
         if (onCustomClick_) (*custom)->SetOnClick(onCustomClick_);
     }
 
-    const ecl::DialogOrigin origin = ecl::PlaceDialog(ReferenceRect(anchor), dialog.Width(), dialog.Height(), position_,
-                                                      ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    const ecl::DialogOrigin origin =
+        ecl::PlaceDialogWindow(position_, relatePos_, dialog.Width(), dialog.Height(), anchor);
     dialog.SetBounds(origin.x, origin.y, dialog.Width(), dialog.Height());
 
     for (fw::Control* c : controls)

@@ -12,7 +12,7 @@
 #include "about/AboutTypes.h"
 #include "about/MachineInfo.h"
 #include "about/VersionInfo.h"
-#include "controls/DialogPosition.h"
+#include "controls/DialogPosition_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Handles_win.h"
 
@@ -110,7 +110,6 @@ private:
     // What the texts fall back on: the version resource (read only with UseResInfo), the
     // application's title, company and version.
     about::TextSources ReadTextSources() const;
-    fw::Rect ReferenceRect(HWND anchor) const;
 
     // Effect (the opening animation), CaptionFill and Colors (the caption gradient), ImageIndex and
     // ListIndex (the image-list background), Hints and ShowHints are stored from the description

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "browse/BrowseDlg_win.h"
 #include "browse/BrowseEditLayout.h"
+#include "browse/ShortenPath.h"
 #include "controls/Bevel_win.h"
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
@@ -114,8 +116,7 @@ int BorderWidth(bool windowsFrame, bool ctl3D) {
 TEclBrowseEdit::TEclBrowseEdit(fw::Component* owner)
     : fw::WinControl(owner),
       caret_(static_cast<int>(::GetCaretBlinkTime())),
-      button_(std::make_unique<ecl::BrowseButton>([this] { ButtonClicked(); })),
-      chooser_(&ecl::ShellChooseFolder) {
+      button_(std::make_unique<ecl::BrowseButton>([this] { ButtonClicked(); })) {
     SetTabStop(true);
     SetColor(fw::clWindow);
     std::bitset<256> lead;
@@ -173,7 +174,9 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
         fw::ClassBuilder<C>(ci)
             .Event("OnChange", [](C& c, fw::NotifyEvent e) { c.SetOnChange(std::move(e)); })
             .Event("OnDlgChange", [](C& c, fw::NotifyEvent e) { c.SetOnDlgChange(std::move(e)); })
-            .Event("OnBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBrowse(std::move(e)); });
+            .Event("OnBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBrowse(std::move(e)); })
+            .Event("OnBeforeBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBeforeBrowse(std::move(e)); })
+            .template Event<ExecuteEvent>("OnExecute", [](C& c, ExecuteEvent e) { c.SetOnExecute(std::move(e)); });
         return ci;
     }();
     return info;
@@ -242,6 +245,18 @@ std::vector<int> TEclBrowseEdit::Edges() const {
     ::GetTextExtentExPointA(screen.Get(), text.c_str(), static_cast<int>(text.size()), 0, nullptr, edges.data() + 1,
                             &size);
     return edges;
+}
+
+std::string TEclBrowseEdit::DisplayedText() const {
+    if (!minimizeName_ || Focused()) return line_.Text();
+    fw::WindowDc screen;
+    fw::SelectScope select(screen.Get(), fw::FontHandle(Font()));
+    const auto width = [&screen](std::string_view text) {
+        SIZE size{};
+        ::GetTextExtentPoint32A(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    return ecl::ShortenPath(line_.Text(), TextArea().Width() - 2, width);
 }
 
 int TEclBrowseEdit::CaretX() const { return Edges()[line_.Caret()]; }
@@ -542,16 +557,18 @@ void TEclBrowseEdit::OnKillFocus(HWND next) {
 
 void TEclBrowseEdit::Browse() {
     if (!Focused() && CanFocus()) SetFocus();
-    if (!chooser_) return;
-    FolderRequest request;
-    request.owner = ::GetAncestor(Handle(), GA_ROOT);
-    request.options = options_;
-    request.startFolder = startFolder_;
-    if (startWithLast_ && !line_.Text().empty()) request.selected = line_.Text();
-    const std::optional<std::string> chosen = chooser_(request);
-    if (!chosen) return;
-    SetText(*chosen);
-    if (onDlgChange_) onDlgChange_(*this);
+    TEclBrowseDlg dialog(Owner());
+    dialog.SetStartFolder(startFolder_);
+    dialog.SetOptions(options_);
+    if (startWithLast_ && !line_.Text().empty()) dialog.SetSelectedFolder(line_.Text());
+    if (onExecute_) onExecute_(*this, dialog);
+    if (onBeforeBrowse_) onBeforeBrowse_(dialog);
+    // An item without a file-system path (a printer, the control panel) leaves the text alone.
+    if (dialog.Execute() && !dialog.SelectedFolder().empty()) {
+        SetText(dialog.SelectedFolder());
+        if (onDlgChange_) onDlgChange_(*this);
+    }
+    if (onBrowse_) onBrowse_(dialog);
 }
 
 void TEclBrowseEdit::ButtonClicked() {
@@ -569,10 +586,11 @@ void TEclBrowseEdit::Paint(fw::Canvas& canvas) {
     HDC dc = canvas.Dc();
     fw::SaveDcScope save(dc);
     ::IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-    canvas.DrawText(line_.Text(), {inner.left - scroll_, inner.top, inner.right, inner.bottom},
-                    DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP, Font(),
-                    Enabled() ? Font().color : fw::clGrayText);
-    if (!line_.HasSelection() || (hideSelection_ && !Focused())) return;
+    const bool minimized = minimizeName_ && !Focused();
+    canvas.DrawText(
+        minimized ? DisplayedText() : line_.Text(), {inner.left - scroll_, inner.top, inner.right, inner.bottom},
+        DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT | DT_TOP, Font(), Enabled() ? Font().color : fw::clGrayText);
+    if (minimized || !line_.HasSelection() || (hideSelection_ && !Focused())) return;
     // The selection is drawn again in the highlight colours, clipped to its own columns.
     const std::vector<int> edges = Edges();
     const int left = std::max(inner.left + edges[line_.SelStart()] - scroll_, inner.left);

@@ -13,7 +13,6 @@
 #include "browse/Caret.h"
 #include "browse/EditLine.h"
 #include "browse/EditMenu.h"
-#include "browse/FolderChooser_win.h"
 #include "controls/Bevel.h"
 #include "controls/ButtonState.h"
 #include "framework/Control_win.h"
@@ -22,8 +21,13 @@ namespace ecl {
 class BrowseButton;
 }
 
+class TEclBrowseDlg;
+
 class TEclBrowseEdit : public fw::WinControl {
 public:
+    // Fired before each browse with the dialog about to run, so that a handler can set it up.
+    using ExecuteEvent = std::function<void(fw::Component& sender, TEclBrowseDlg& dialog)>;
+
     explicit TEclBrowseEdit(fw::Component* owner);
     ~TEclBrowseEdit() override;
     static const fw::ClassInfo& StaticClass();
@@ -70,16 +74,24 @@ public:
     // With StartWithLast the chooser opens on the folder in the box.
     bool StartWithLast() const { return startWithLast_; }
     void SetStartWithLast(bool on) { startWithLast_ = on; }
+    // With MinimizeName the box shows, while it is not focused, the path shortened with "...\" to
+    // fit its width; Path stays the full path.
     bool MinimizeName() const { return minimizeName_; }
-    void SetMinimizeName(bool on) { minimizeName_ = on; }
+    void SetMinimizeName(bool on) {
+        minimizeName_ = on;
+        Invalidate();
+    }
+    // The text as the box shows it now.
+    std::string DisplayedText() const;
 
     void SetOnChange(fw::NotifyEvent handler) { onChange_ = std::move(handler); }
     void SetOnDlgChange(fw::NotifyEvent handler) { onDlgChange_ = std::move(handler); }
     void SetOnBrowse(fw::NotifyEvent handler) { onBrowse_ = std::move(handler); }
+    void SetOnBeforeBrowse(fw::NotifyEvent handler) { onBeforeBrowse_ = std::move(handler); }
+    void SetOnExecute(ExecuteEvent handler) { onExecute_ = std::move(handler); }
 
-    // The chooser the browse button runs; the shell's folder browser unless replaced.
-    void SetFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
-    // Runs the chooser and takes a confirmed folder into the text (the browse button's click).
+    // Runs a folder browse dialog of its own and takes a confirmed folder into the text (the
+    // browse button's click).
     virtual void Browse();
 
     // Geometry in client coordinates: the text area and the browse button.
@@ -153,8 +165,9 @@ private:
     int lastClickY_ = 0;
     bool caretCreated_ = false;
     bool caretVisible_ = false;
-    FolderChooser chooser_;
     fw::NotifyEvent onChange_;
     fw::NotifyEvent onDlgChange_;
     fw::NotifyEvent onBrowse_;
+    fw::NotifyEvent onBeforeBrowse_;
+    ExecuteEvent onExecute_;
 };

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "FakeBrowseShell.h"
 #include "TextMeasure.h"
+#include "browse/BrowseDlg_win.h"
 #include "browse/BrowseEdit_win.h"
 #include "framework/Handles_win.h"
 #include "browse/Register_win.h"
@@ -517,68 +519,98 @@ TEST_F(BrowseEditTest, ALongPathScrollsAndShowsItsBeginningAgainWhenTheFocusMove
 
 // --- The browse button ---------------------------------------------------------------------------
 
-struct ChooserCall {
-    FolderRequest request;
+TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    const std::string chosen = "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE";
     bool editHadFocus = false;
-};
-
-TEST_F(BrowseEditTest, TheButtonRunsTheChooserAndTakesTheChosenFolder) {
-    std::vector<ChooserCall> calls;
-    std::optional<std::string> answer = "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE";
-    edit_->SetFolderChooser([&](const FolderRequest& r) {
-        calls.push_back({r, edit_->Focused()});
-        return answer;
-    });
+    shell.user = [&](wintest::FakeBrowseShell& browser) {
+        editHadFocus = edit_->Focused();
+        browser.confirm = browser.NewItem(chosen);
+    };
     std::vector<std::string> events;
+    const auto sender = [&](fw::Component& s) {
+        return &s == edit_ ? "edit" : dynamic_cast<TEclBrowseDlg*>(&s) ? "dialog" : "?";
+    };
     edit_->SetOnChange([&](fw::Component&) { events.push_back("change"); });
-    edit_->SetOnDlgChange([&](fw::Component& s) { events.push_back(&s == edit_ ? "dlgchange" : "?"); });
-    edit_->SetOnBrowse([&](fw::Component& s) { events.push_back(&s == edit_ ? "browse" : "?"); });
+    edit_->SetOnDlgChange([&](fw::Component& s) { events.push_back(std::string("dlgchange ") + sender(s)); });
+    edit_->SetOnBrowse([&](fw::Component& s) { events.push_back(std::string("browse ") + sender(s)); });
+    edit_->SetOnBeforeBrowse([&](fw::Component& s) { events.push_back(std::string("before ") + sender(s)); });
+    edit_->SetOnExecute([&](fw::Component& s, TEclBrowseDlg& dialog) {
+        events.push_back(std::string("execute ") + sender(s));
+        EXPECT_EQ(dialog.SelectedFolder(), edit_->Path());  // StartWithLast
+        EXPECT_EQ(dialog.Options(), edit_->Options());
+        EXPECT_EQ(dialog.Owner(), edit_->Owner());
+    });
     form_.Show();
 
     ClickButton(*edit_);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_TRUE(calls[0].editHadFocus);
-    EXPECT_EQ(calls[0].request.owner, form_.Handle());
-    EXPECT_EQ(calls[0].request.selected, kStoredPath);  // StartWithLast
-    EXPECT_EQ(calls[0].request.options, edit_->Options());
-    EXPECT_EQ(calls[0].request.startFolder, TEclSystemFolders::bfoDesktopExpanded);
-    EXPECT_EQ(edit_->Path(), *answer);
-    EXPECT_EQ(events, (std::vector<std::string>{"change", "dlgchange", "browse"}));
+    EXPECT_TRUE(editHadFocus);
+    EXPECT_EQ(shell.request.hwndOwner, form_.Handle());
+    EXPECT_EQ(shell.request.ulFlags, 0x35u);
+    EXPECT_EQ(shell.lookups, (std::vector<int>{0xFEFE}));
+    EXPECT_EQ(edit_->Path(), chosen);
+    EXPECT_EQ(events, (std::vector<std::string>{"execute edit", "before dialog", "change", "dlgchange edit",
+                                                "browse dialog", "browse edit"}));
 
-    // The same folder again: no change, but the chooser's result is still reported.
+    // The same folder again: no change, but the dialog's result is still reported.
     events.clear();
     ClickButton(*edit_);
-    EXPECT_EQ(events, (std::vector<std::string>{"dlgchange", "browse"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"execute edit", "before dialog", "dlgchange edit", "browse dialog",
+                                                "browse edit"}));
 
-    // Cancelled: the text stays.
-    events.clear();
-    answer.reset();
-    ClickButton(*edit_);
-    EXPECT_EQ(edit_->Path(), "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE");
-    EXPECT_EQ(events, (std::vector<std::string>{"browse"}));
-    EXPECT_EQ(calls.size(), 3u);
+    // Cancelled, or an item without a file-system path confirmed: the text stays, nothing changes.
+    for (const bool printer : {false, true}) {
+        events.clear();
+        shell.user = [&](wintest::FakeBrowseShell& browser) {
+            if (printer) browser.confirm = browser.NewItem("");
+        };
+        ClickButton(*edit_);
+        EXPECT_EQ(edit_->Path(), chosen);
+        EXPECT_EQ(events, (std::vector<std::string>{"execute edit", "before dialog", "browse dialog", "browse edit"}));
+    }
+    EXPECT_EQ(shell.liveItems, 0);
 }
 
 TEST_F(BrowseEditTest, WithoutStartWithLastOrOnAnEmptyBoxNothingIsPreselected) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
     std::vector<std::string> selected;
-    for (TEclBrowseEdit* e : {edit_, other_})
-        e->SetFolderChooser([&](const FolderRequest& r) -> std::optional<std::string> {
-            selected.push_back(r.selected);
-            return std::nullopt;
-        });
+    shell.user = [&](wintest::FakeBrowseShell& browser) {
+        for (const auto& m : browser.sent)
+            if (m.msg == BFFM_SETSELECTIONA) selected.push_back(m.text);
+    };
     edit_->SetStartWithLast(false);
     ClickButton(*edit_);
     other_->SetStartWithLast(true);  // but empty
     ClickButton(*other_);
-    EXPECT_EQ(selected, (std::vector<std::string>{"", ""}));
+    edit_->SetStartWithLast(true);
+    ClickButton(*edit_);
+    EXPECT_EQ(selected, (std::vector<std::string>{kStoredPath}));
+}
+
+TEST_F(BrowseEditTest, MinimizeNameShortensTheShownPathWhileTheFullPathStays) {
+    const std::string path = "C:\\Program Files\\Tillora\\Data\\Brightwell Wholesale\\Counts\\Stock";
+    other_->SetBounds(236, 80, 200, 25);
+    other_->SetPath(path);
+    form_.Show();
+    edit_->SetFocus();
+    EXPECT_EQ(other_->DisplayedText(), path);  // off
+    other_->SetMinimizeName(true);
+    const std::string shown = other_->DisplayedText();
+    EXPECT_TRUE(shown.starts_with("C:\\...\\")) << shown;
+    EXPECT_TRUE(shown.ends_with("\\Stock")) << shown;
+    EXPECT_LE(TextWidth(*other_, shown), other_->TextArea().Width() - 2);
+    EXPECT_EQ(other_->Path(), path);
+    other_->SetFocus();
+    EXPECT_EQ(other_->DisplayedText(), path);  // entering shows it whole
 }
 
 TEST_F(BrowseEditTest, APressReleasedOutsideTheButtonDoesNotBrowse) {
     int runs = 0;
-    edit_->SetFolderChooser([&](const FolderRequest&) -> std::optional<std::string> {
-        ++runs;
-        return "C:\\";
-    });
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    shell.user = [&](wintest::FakeBrowseShell&) { ++runs; };
     const fw::Rect b = edit_->ButtonRect();
     HWND h = edit_->Handle();
     ::SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.left + 3, b.top + 3));
@@ -644,7 +676,8 @@ TEST_F(BrowseEditDrawing, WhiteFieldTextAndARaisedButtonWithTheFolderGlyph) {
 }
 
 TEST_F(BrowseEditDrawing, APressedButtonHasAFlatGreyFrame) {
-    edit_->SetFolderChooser([](const FolderRequest&) -> std::optional<std::string> { return std::nullopt; });
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
     ShowAndPaint();
     const fw::Rect b = edit_->ButtonRect();
     HWND h = edit_->Handle();
