@@ -560,7 +560,8 @@ void TEclBrowseEdit::Browse() {
     TEclBrowseDlg dialog(Owner());
     dialog.SetStartFolder(startFolder_);
     dialog.SetOptions(options_);
-    if (startWithLast_ && !line_.Text().empty()) dialog.SetSelectedFolder(line_.Text());
+    // A typed trailing backslash would keep the browser from finding the folder.
+    if (startWithLast_ && !line_.Text().empty()) dialog.SetSelectedFolder(FolderToSelect(line_.Text()));
     if (onExecute_) onExecute_(*this, dialog);
     if (onBeforeBrowse_) onBeforeBrowse_(dialog);
     // An item without a file-system path (a printer, the control panel) leaves the text alone.

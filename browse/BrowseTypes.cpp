@@ -70,3 +70,9 @@ std::string TrimShellPath(std::string_view buffer) {
     while (!buffer.empty() && blank(buffer.back())) buffer.remove_suffix(1);
     return std::string(buffer);
 }
+
+std::string FolderToSelect(std::string_view path) {
+    const bool root = path == "\\" || (path.size() == 3 && path[1] == ':');
+    if (!root && path.ends_with('\\')) path.remove_suffix(1);
+    return std::string(path);
+}

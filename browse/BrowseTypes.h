@@ -68,3 +68,6 @@ int SpecialFolderId(TEclSystemFolders folder);
 // The text the shell reports for a path: up to its first zero byte, without leading or trailing
 // characters of code 32 or less.
 std::string TrimShellPath(std::string_view buffer);
+// The folder a path names, as the browser can select it: without a trailing backslash, except for
+// a drive's root ("C:\\") or the root of the current drive ("\\").
+std::string FolderToSelect(std::string_view path);

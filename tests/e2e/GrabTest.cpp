@@ -272,6 +272,45 @@ TEST_F(Grab, EndShiftHomeAndTypeReplacesThePath) {
     EXPECT_NE(seen.list.find(missing + "\\Inventory.*\r\n"), std::string::npos) << seen.list;
 }
 
+TEST_F(Grab, TheBrowseButtonTakesTheChosenFolderWithoutItsBackslash) {
+    const std::string folder = R"(C:\users\Public\Stockdraw browse\first long folder\second long folder\Counts)";
+    for (size_t at = folder.find('\\', 3); at != std::string::npos; at = folder.find('\\', at + 1))
+        CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    RECT client{};
+    GetClientRect(edit1_, &client);
+    const POINT button{client.right - 9, client.bottom / 2};
+    // Runs the browser from the edit's button and ends it with one of its buttons.
+    const auto browse = [&](const std::string& press, bool checkStatus) {
+        ASSERT_TRUE(ClickAt(edit1_, button));
+        HWND browser = WaitForDialog(app_.Pid());
+        ASSERT_NE(browser, nullptr) << "no folder browser";
+        EXPECT_EQ(GetWindow(browser, GW_OWNER), app_.MainForm());
+        EXPECT_FALSE(IsWindowEnabled(app_.MainForm())) << "the browser is not modal";
+        if (checkStatus) {
+            const auto statusShown = [&] {
+                const DialogContents contents = ReadDialog(browser);
+                for (const std::string& text : contents.texts)
+                    if (text == R"(C:\...\second long folder\Counts)") return true;
+                return false;
+            };
+            EXPECT_TRUE(WaitUntil(statusShown)) << "the status line does not show the shortened folder";
+        }
+        ASSERT_TRUE(PressDialogButton(browser, press));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(app_.MainForm()) != FALSE; }));
+    };
+
+    TypePath(edit1_, folder + "\\");
+    browse("OK", true);
+    EXPECT_TRUE(WaitUntil([&] { return Text(edit1_) == folder; })) << "the edit holds " << Text(edit1_);
+    TypePath(edit1_, folder + "\\");
+    browse("Cancel", false);
+    EXPECT_EQ(Text(edit1_), folder + "\\");
+    TypePath(edit1_, "C:\\");
+    browse("OK", false);
+    EXPECT_TRUE(WaitUntil([&] { return Text(edit1_) == "C:\\"; })) << "the edit holds " << Text(edit1_);
+}
+
 TEST_F(Grab, AMissingSourceFolderIsReportedAndNothingIsCopied) {
     const std::string missing = std::string(deployment::kCentralPath) + " NOT HERE";
     TypePath(edit1_, missing);

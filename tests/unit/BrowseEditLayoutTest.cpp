@@ -121,4 +121,18 @@ TEST(BrowseDlgFlagsTest, AShellPathIsCutAtItsZeroAndTrimmedButKeepsItsBackslash)
     EXPECT_EQ(TrimShellPath("D:\\Stock\\"), "D:\\Stock\\");
 }
 
+TEST(BrowseDlgFlagsTest, TheFolderToSelectLosesATrailingBackslashButARootKeepsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\Stock\\", "D:\\Stock"},
+        {"D:\\Stock", "D:\\Stock"},
+        {"\\\\srv\\share\\", "\\\\srv\\share"},
+        {"C:\\", "C:\\"},
+        {"\\", "\\"},
+        {"", ""},
+        {"C:", "C:"},
+        {"D:\\Stock\\\\", "D:\\Stock\\"},
+    };
+    for (const auto& [typed, selected] : cases) EXPECT_EQ(FolderToSelect(typed), selected) << typed;
+}
+
 }  // namespace

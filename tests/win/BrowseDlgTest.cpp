@@ -131,8 +131,8 @@ TEST_F(BrowseDlgTest, TheStatusLineFollowsTheSelectionShortened) {
                                               {BFFM_SETSTATUSTEXTA, 0, "C:\\...\\delta\\echo\\foxtrot\\golf.dat"},
                                               {BFFM_SETSTATUSTEXTA, 0, ""},
                                               {BFFM_SETSTATUSTEXTA, 0, "C:\\Data"}}));
-    EXPECT_EQ(seen, (std::vector<std::string>{"C:\\alpha\\bravo\\charlie\\delta\\echo\\foxtrot\\golf.dat", "",
-                                              "C:\\Data"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"C:\\alpha\\bravo\\charlie\\delta\\echo\\foxtrot\\golf.dat", "", "C:\\Data"}));
     EXPECT_EQ(dialog_.StatusText(), "C:\\Data");
     // Live setters reach the open browser; unchanged values send nothing.
     shell_.user = [&](wintest::FakeBrowseShell& browser) {
@@ -143,9 +143,9 @@ TEST_F(BrowseDlgTest, TheStatusLineFollowsTheSelectionShortened) {
         dialog_.SetCaptionTitle("Pick");
     };
     dialog_.Execute();
-    EXPECT_EQ(shell_.sent, (std::vector<Sent>{{BFFM_SETSTATUSTEXTA, 0, "counting"},
-                                              {BFFM_SETSELECTIONA, 1, "D:\\"},
-                                              {WM_SETTEXT, 0, "Pick"}}));
+    EXPECT_EQ(shell_.sent,
+              (std::vector<Sent>{
+                  {BFFM_SETSTATUSTEXTA, 0, "counting"}, {BFFM_SETSELECTIONA, 1, "D:\\"}, {WM_SETTEXT, 0, "Pick"}}));
 }
 
 TEST_F(BrowseDlgTest, AMistypedNameKeepsTheBrowserOpenUnlessAHandlerSaysOtherwise) {

@@ -572,6 +572,28 @@ TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
     EXPECT_EQ(shell.liveItems, 0);
 }
 
+TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    shell.rootFolder = 0x11;
+    edit_->SetStartFolder(TEclSystemFolders::bfoMyComputer);
+    form_.Show();
+    ClickButton(*edit_);  // the first run makes what is kept for the life of the program
+    const long gdi = fw::LiveHandles(fw::HandleKind::Gdi);
+    const long user = fw::LiveHandles(fw::HandleKind::User);
+    for (int i = 0; i < 20; ++i) {
+        shell.user = [i](wintest::FakeBrowseShell& browser) {
+            browser.Select(browser.NewItem("C:\\Counts\\" + std::to_string(i)));
+            if (i % 2 == 0) browser.confirm = browser.NewItem("C:\\Counts\\" + std::to_string(i));
+        };
+        ClickButton(*edit_);
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), gdi) << "browse " << i;
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::User), user) << "browse " << i;
+        ASSERT_EQ(shell.liveItems, 0) << "browse " << i;
+    }
+    EXPECT_EQ(edit_->Path(), "C:\\Counts\\18");
+}
+
 TEST_F(BrowseEditTest, WithoutStartWithLastOrOnAnEmptyBoxNothingIsPreselected) {
     wintest::FakeBrowseShell shell;
     const wintest::BrowseShellScope scope(shell);

@@ -82,8 +82,8 @@ LPITEMIDLIST FakeBrowseShell::BrowseForFolder(BROWSEINFOA& info) {
     closedByProgram = false;
     confirm = nullptr;
     // Small and far from anywhere, so that placement shows.
-    window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Browse for Folder", WS_POPUP, 3, 5, 300, 200,
-                               info.hwndOwner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Browse for Folder", WS_POPUP, 3, 5, 300, 200, info.hwndOwner,
+                               nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (info.hwndOwner) ::EnableWindow(info.hwndOwner, FALSE);
     if (info.lpfn) info.lpfn(window, BFFM_INITIALIZED, 0, info.lParam);

@@ -43,17 +43,17 @@ public:
     void FreeItemList(LPITEMIDLIST items) override;
 
     User user;
-    LPITEMIDLIST confirm = nullptr;      // what the user confirms; null for Cancel
-    std::optional<int> rootFolder;       // a special folder that the lookup resolves
-    std::vector<int> lookups;            // the folder ids looked up
-    BROWSEINFOA request{};               // as the last run received it
-    std::string title;                   // the request's title text
-    HWND window = nullptr;               // the browser while it runs
-    RECT placed{};                       // its bounds when the user script started
-    std::vector<Sent> sent;              // what the program sent the browser
-    bool closedByProgram = false;        // the program pressed Cancel for the user
+    LPITEMIDLIST confirm = nullptr;  // what the user confirms; null for Cancel
+    std::optional<int> rootFolder;   // a special folder that the lookup resolves
+    std::vector<int> lookups;        // the folder ids looked up
+    BROWSEINFOA request{};           // as the last run received it
+    std::string title;               // the request's title text
+    HWND window = nullptr;           // the browser while it runs
+    RECT placed{};                   // its bounds when the user script started
+    std::vector<Sent> sent;          // what the program sent the browser
+    bool closedByProgram = false;    // the program pressed Cancel for the user
     bool ownerEnabledDuringRun = true;
-    int liveItems = 0;                   // item lists handed to the program and not yet freed
+    int liveItems = 0;  // item lists handed to the program and not yet freed
 
 private:
     LPITEMIDLIST HandOut(LPITEMIDLIST item);
