@@ -34,7 +34,9 @@ std::string ShortenPath(std::string_view path, int max, const TextMeasure& measu
         } else {
             dir = CutFirstDirectory(dir);
         }
-        result = drive + dir + name;
+        result = drive;
+        result += dir;
+        result += name;
     }
     return result;
 }

@@ -204,6 +204,11 @@ TEST_F(BrowseDlgTest, AnExceptionFromAHandlerClosesTheBrowserAndReachesTheCaller
     EXPECT_FALSE(dialog_.Execute());
 }
 
+void CALLBACK PressOk(HWND browser, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(browser, timer);
+    ::PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
 // Wine's own browser: caption, status line, and OK returning the preselected folder.
 TEST_F(BrowseDlgTest, TheRealBrowserShowsCaptionAndStatusAndConfirms) {
     const wintest::BrowseShellScope system(ecl::CurrentBrowseShell());  // keeps the fake out
@@ -217,10 +222,7 @@ TEST_F(BrowseDlgTest, TheRealBrowserShowsCaptionAndStatusAndConfirms) {
     bool ownerEnabled = true;
     dialog_.SetOnInit([&](fw::Component&) {
         // Read once the browser has settled on the preselection, then press OK.
-        ::SetTimer(dialog_.DialogHandle(), 1, 300, [](HWND browser, UINT, UINT_PTR timer, DWORD) {
-            ::KillTimer(browser, timer);
-            ::PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        });
+        ::SetTimer(dialog_.DialogHandle(), 1, 300, &PressOk);
     });
     dialog_.SetOnSelectionChanged([&](fw::Component&, HWND browser, const std::string&, LPCITEMIDLIST) {
         char text[256] = {};
