@@ -7,6 +7,7 @@
 
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
+#include "framework/Form_win.h"
 #include "framework/Handles_win.h"
 
 namespace {
@@ -52,9 +53,23 @@ TEclRadioGroup::TEclRadioGroup(fw::Component* owner) : fw::WinControl(owner) {
     bevel_.SetMode(TEclBevelMode::bmWindows);
     // The group draws its own frame, so the Windows bevel keeps its room.
     bevel_.SetThemeSupport(false);
-    bevel_.SetOnChange([this] { Invalidate(); });
-    btnAlignment_.SetOnChange([this] { Invalidate(); });
-    captionFont3D_.SetOnChange([this] { Invalidate(); });
+    bevel_.SetOnChange([this] {
+        Invalidate();
+        LayOutItems();
+    });
+    btnAlignment_.SetOnChange([this] {
+        for (auto& b : buttons_) b->Layout().Assign(btnAlignment_);
+        LayOutItems();
+    });
+    captionFont3D_.SetOnChange([this] {
+        Invalidate();
+        LayOutItems();
+    });
+}
+
+// The items go first, while the group is still whole.
+TEclRadioGroup::~TEclRadioGroup() {
+    while (!buttons_.empty()) buttons_.pop_back();
 }
 
 const fw::ClassInfo& TEclRadioGroup::StaticClass() {
@@ -84,6 +99,9 @@ const fw::ClassInfo& TEclRadioGroup::StaticClass() {
             .Property<bool>("Transparent", &C::Transparent, &C::SetTransparent)
             .Property<bool>("CtlXP", &C::CtlXP, &C::SetCtlXP)
             .Property<bool>("CtlXPCaptionColor", &C::CtlXPCaptionColor, &C::SetCtlXPCaptionColor);
+        fw::ClassBuilder<C>(ci)
+            .Event<ChangeEvent>("OnChange", [](C& c, ChangeEvent e) { c.SetOnChange(std::move(e)); })
+            .Event("OnDblClick", [](C& c, fw::NotifyEvent e) { c.SetOnDblClick(std::move(e)); });
         ecl::PublishBevel(ecl::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
         ecl::PublishGlyphTextLayout(ecl::PublishPart<C>(
@@ -99,23 +117,117 @@ const fw::ClassInfo& TEclRadioGroup::StaticClass() {
 void TEclRadioGroup::SetItems(const std::vector<std::string>& items) {
     if (items == items_) return;
     items_ = items;
+    if (IsLoading()) return;
     const int last = static_cast<int>(items_.size()) - 1;
-    if (!IsLoading() && itemIndex_ > last) itemIndex_ = last;
+    if (itemIndex_ > last) itemIndex_ = last;
+    CreateItems();
     Invalidate();
 }
 
 void TEclRadioGroup::SetItemIndex(int index) {
-    if (!IsLoading()) index = ecl::ClampItemIndex(index, static_cast<int>(items_.size()));
-    Store(itemIndex_, index);
+    if (IsLoading()) {
+        itemIndex_ = index;
+        return;
+    }
+    index = ecl::ClampItemIndex(index, static_cast<int>(items_.size()));
+    if (index == itemIndex_) return;
+    if (itemIndex_ >= 0 && itemIndex_ < ItemCount()) Item(itemIndex_).SetChecked(false);
+    itemIndex_ = index;
+    if (index >= 0 && index < ItemCount()) Item(index).SetChecked(true);
 }
 
 void TEclRadioGroup::Loaded() {
     fw::WinControl::Loaded();
     itemIndex_ = ecl::ClampItemIndex(itemIndex_, static_cast<int>(items_.size()));
+    CreateItems();
     Invalidate();
 }
 
-void TEclRadioGroup::SetAlignment(TEclGroupCaptionAlign alignment) { Store(alignment_, alignment); }
+void TEclRadioGroup::CreateItems() {
+    while (ItemCount() < static_cast<int>(items_.size()))
+        buttons_.push_back(std::make_unique<TEclRadioGroupButton>(*this, ItemCount()));
+    while (ItemCount() > static_cast<int>(items_.size())) DropLastItem();
+    rebuilding_ = true;
+    for (int i = 0; i < ItemCount(); ++i) {
+        TEclRadioGroupButton& b = Item(i);
+        b.SetCaption(items_[static_cast<size_t>(i)]);
+        b.Layout().Assign(btnAlignment_);
+        b.SetParentColor(true);
+        b.SetChecked(i == itemIndex_);
+    }
+    rebuilding_ = false;
+    LayOutItems();
+}
+
+void TEclRadioGroup::DropLastItem() {
+    TEclRadioGroupButton& last = *buttons_.back();
+    if (last.Focused()) {
+        rebuilding_ = true;  // the group keeps the focus it is given here
+        if (CanFocus())
+            SetFocus();
+        else if (Parent())
+            Parent()->SetFocus();
+        rebuilding_ = false;
+    }
+    buttons_.pop_back();
+}
+
+void TEclRadioGroup::LayOutItems() {
+    if (IsLoading() || buttons_.empty()) return;
+    const std::vector<fw::Rect> rects = ItemRects();
+    for (size_t i = 0; i < rects.size() && i < buttons_.size(); ++i) {
+        const fw::Rect& r = rects[i];
+        buttons_[i]->SetBounds(r.left, r.top, r.Width(), r.Height());
+        buttons_[i]->SetVisible(true);
+    }
+}
+
+void TEclRadioGroup::ItemClicked(int index) {
+    if (rebuilding_) return;
+    const int old = itemIndex_;
+    SetItemIndex(index);
+    if (itemIndex_ == old) return;
+    Click();
+    if (onChange_) onChange_(*this, itemIndex_);
+}
+
+void TEclRadioGroup::FocusNeighbour(int from, bool forward) {
+    const int next = ecl::NextItem(from, ItemCount(), forward);
+    if (next >= 0 && next != from && Item(next).Enabled()) Item(next).FocusAndChoose();
+}
+
+bool TEclRadioGroup::Accelerate(char letter) {
+    if (!showAccelChar_ || !CanFocus() || letter == 0) return false;
+    if (ecl::AccelChar(Caption()) == letter) {
+        if (itemIndex_ >= 0 && itemIndex_ < ItemCount() && Item(itemIndex_).CanFocus()) Item(itemIndex_).SetFocus();
+        return true;
+    }
+    for (auto& b : buttons_) {
+        if (ecl::AccelChar(b->Caption()) != letter || !b->CanFocus()) continue;
+        b->FocusAndChoose();
+        return true;
+    }
+    return false;
+}
+
+void TEclRadioGroup::DblClick() {
+    if (onDblClick_) onDblClick_(*this);
+}
+
+void TEclRadioGroup::ReceiveFocus() {
+    if (rebuilding_) return;
+    // The form's Tab passes the group and its items as one stop, so the focus never comes back
+    // from the selected item on its way elsewhere: it always goes on to that item.
+    if (itemIndex_ >= 0 && itemIndex_ < ItemCount() && Item(itemIndex_).CanFocus()) {
+        Item(itemIndex_).SetFocus();
+        return;
+    }
+    // Nothing to hand the focus to: on to the next control (the previous one with Shift).
+    auto* form = dynamic_cast<fw::Form*>(FromHandle(::GetAncestor(Handle(), GA_ROOT)));
+    if (form) form->SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+}
+
+void TEclRadioGroup::SetAlignment(TEclGroupCaptionAlign alignment) { StoreAndLayOut(alignment_, alignment); }
 
 const fw::FontSpec& TEclRadioGroup::CaptionFont() const {
     return captionParentFont_ && Parent() ? Parent()->Font() : captionFont_;
@@ -126,6 +238,7 @@ void TEclRadioGroup::SetCaptionFont(const fw::FontSpec& font) {
     captionFont_ = font;
     captionParentFont_ = false;
     Invalidate();
+    LayOutItems();
 }
 
 void TEclRadioGroup::SetCaptionParentFont(bool on) {
@@ -133,12 +246,16 @@ void TEclRadioGroup::SetCaptionParentFont(bool on) {
     if (!on) captionFont_ = CaptionFont();
     captionParentFont_ = on;
     Invalidate();
+    LayOutItems();
 }
 
-void TEclRadioGroup::SetCaptionOffset(int offset) { Store(captionOffset_, offset); }
-void TEclRadioGroup::SetColumns(int columns) { Store(columns_, ecl::ClampColumns(columns)); }
-void TEclRadioGroup::SetItemHeight(int height) { Store(itemHeight_, height); }
-void TEclRadioGroup::SetItemOffset(int offset) { Store(itemOffset_, offset); }
+void TEclRadioGroup::SetCaptionOffset(int offset) { StoreAndLayOut(captionOffset_, offset); }
+void TEclRadioGroup::SetColumns(int columns) { StoreAndLayOut(columns_, ecl::ClampColumns(columns)); }
+void TEclRadioGroup::SetItemHeight(int height) { StoreAndLayOut(itemHeight_, height); }
+void TEclRadioGroup::SetItemOffset(int offset) { StoreAndLayOut(itemOffset_, offset); }
+void TEclRadioGroup::SetShowAccelChar(bool on) { StoreAndLayOut(showAccelChar_, on); }
+
+// The items paint with these: they repaint with the group.
 void TEclRadioGroup::SetGlyphSize(int size) { Store(glyphSize_, size & 0xFF); }
 void TEclRadioGroup::SetGlyphTransparent(bool on) { Store(glyphTransparent_, on); }
 void TEclRadioGroup::SetGlyphTransparentColor(fw::Color color) { Store(glyphTransparentColor_, color); }
@@ -146,10 +263,36 @@ void TEclRadioGroup::SetGlyphFlat(bool on) { Store(glyphFlat_, on); }
 void TEclRadioGroup::SetFocusStyle(TEclFocusStyle style) { Store(focusStyle_, style); }
 void TEclRadioGroup::SetFocusColor(fw::Color color) { Store(focusColor_, color); }
 void TEclRadioGroup::SetUseFocusColor(bool on) { Store(useFocusColor_, on); }
-void TEclRadioGroup::SetShowAccelChar(bool on) { Store(showAccelChar_, on); }
 void TEclRadioGroup::SetTransparent(bool on) { Store(transparent_, on); }
 void TEclRadioGroup::SetCtlXP(bool on) { Store(ctlXP_, on); }
 void TEclRadioGroup::SetCtlXPCaptionColor(bool on) { Store(ctlXPCaptionColor_, on); }
+
+void TEclRadioGroup::Invalidate() {
+    fw::WinControl::Invalidate();
+    for (auto& b : buttons_) b->Invalidate();
+}
+
+void TEclRadioGroup::TextChanged() {
+    fw::WinControl::TextChanged();
+    LayOutItems();
+}
+
+void TEclRadioGroup::FontChanged() {
+    fw::WinControl::FontChanged();
+    LayOutItems();
+}
+
+void TEclRadioGroup::EnabledChanged() {
+    fw::WinControl::EnabledChanged();
+    for (auto& b : buttons_) b->SetEnabled(Enabled());
+}
+
+void TEclRadioGroup::BoundsChanged() { LayOutItems(); }
+
+void TEclRadioGroup::ThemeChanged() {
+    theme_.Reset();
+    fw::WinControl::ThemeChanged();
+}
 
 int TEclRadioGroup::CaptionHeight() const {
     int room = 0;
@@ -172,6 +315,7 @@ std::vector<fw::Rect> TEclRadioGroup::ItemRects() const {
     g.height = Height();
     g.bevelExtent = bevel_.Extent();
     g.captionHeight = ecl::CaptionShows(Caption()) ? CaptionHeight() : 0;
+    g.side = ecl::SideOf(alignment_);
     g.columns = columns_;
     g.itemHeight = itemHeight_;
     g.itemOffset = itemOffset_;
@@ -179,142 +323,73 @@ std::vector<fw::Rect> TEclRadioGroup::ItemRects() const {
     return ecl::LayOutRadioItems(g);
 }
 
-void TEclRadioGroup::SelectByUser(int index) {
-    Invalidate();
-    if (index == itemIndex_ || index < 0 || index >= static_cast<int>(items_.size())) return;
-    itemIndex_ = index;
-    Click();
-    if (onChange_) onChange_(*this, index);
-}
-
 LRESULT TEclRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_LBUTTONDOWN: {
-            // Posted input reaches a disabled window too; a disabled group ignores it.
-            if (!Enabled()) return 0;
-            if (CanFocus() && !Focused()) SetFocus();
-            const int item = ecl::RadioItemAt(ItemRects(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            if (item >= 0 && !readOnly_) {
-                pressedItem_ = item;
-                ::SetCapture(Handle());
-                Invalidate();
-            }
+        case WM_LBUTTONDOWN:
+            // A press on the frame or caption brings the focus into the group (to its selected item).
+            if (Enabled() && CanFocus() && !Focused() && !::IsChild(Handle(), ::GetFocus())) SetFocus();
             return 0;
-        }
-        case WM_LBUTTONUP:
-            // The pressed item is taken wherever the button is released.
-            if (pressedItem_ >= 0) {
-                const int item = std::exchange(pressedItem_, -1);
-                if (::GetCapture() == Handle()) ::ReleaseCapture();
-                SelectByUser(item);
-            }
-            return 0;
-        case WM_CAPTURECHANGED:
-            if (pressedItem_ >= 0 && reinterpret_cast<HWND>(lParam) != Handle())
-                SelectByUser(std::exchange(pressedItem_, -1));
-            return 0;
-        case WM_KEYDOWN: {
-            const bool forward = wParam == VK_DOWN || wParam == VK_RIGHT;
-            const bool backward = wParam == VK_UP || wParam == VK_LEFT;
-            if (!forward && !backward) break;
-            if (Enabled() && !readOnly_)
-                SelectByUser(ecl::NextItem(itemIndex_, static_cast<int>(items_.size()), forward));
-            return 0;
-        }
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: Invalidate(); break;
+            ReceiveFocus();
+            return 0;
         default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
+}
+
+void TEclRadioGroup::PaintBackground(fw::Canvas& canvas, const fw::Rect& area) {
+    fw::SaveDcScope save(canvas.Dc());
+    ::OffsetViewportOrgEx(canvas.Dc(), -area.left, -area.top, nullptr);
+    Paint(canvas);
 }
 
 void TEclRadioGroup::Paint(fw::Canvas& canvas) {
     if (IsLoading()) return;
     const fw::Color background = transparent_ && Parent() ? Parent()->GetColor() : GetColor();
     canvas.FillRect(ClientRect(), background);
+    const bool themed = ecl::VisualStyleInForce(ctlXP_);
     const bool hasCaption = ecl::CaptionShows(Caption());
-    const fw::Rect frame = ecl::RadioFrameRect(Width(), Height(), hasCaption ? CaptionHeight() : 0);
-    if (bevel_.Mode() == TEclBevelMode::bmWindows) {
-        RECT r{frame.left, frame.top, frame.right, frame.bottom};
-        ::DrawEdge(canvas.Dc(), &r, EDGE_ETCHED, BF_RECT);
-    } else {
-        ecl::DrawBevel(canvas, bevel_, frame, true);
-    }
-    if (hasCaption) PaintCaption(canvas, background);
-    const std::vector<fw::Rect> items = ItemRects();
-    for (size_t i = 0; i < items.size(); ++i) PaintItem(canvas, static_cast<int>(i), items[i]);
+    PaintFrame(canvas,
+               ecl::RadioFrameRect(Width(), Height(), hasCaption ? CaptionHeight() : 0, ecl::SideOf(alignment_)),
+               themed);
+    if (!hasCaption) return;
+    // The caption box is cleared in the parent's colour under a visual style, whose frame stands
+    // on the parent's background.
+    const fw::Color clear = themed && Parent() && bevel_.Mode() == TEclBevelMode::bmWindows ? Parent()->GetColor()
+                                                                                             : background;
+    PaintCaption(canvas, clear, themed);
 }
 
-void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background) {
-    const fw::FontSpec& font = CaptionFont();
-    const int height = CaptionHeight();
-    fw::Rect box = ecl::RadioCaptionBox(Width(), height, captionOffset_);
-    TEclAlignment place = TEclAlignment::agTopLeft;
-    if (alignment_ == TEclGroupCaptionAlign::gcaTopCenter) {
-        box = {0, 0, Width(), height};
-        place = TEclAlignment::agTopCenter;
-    } else if (alignment_ == TEclGroupCaptionAlign::gcaTopRight) {
-        box = {0, 0, Width() - captionOffset_, height};
-        place = TEclAlignment::agTopRight;
+void TEclRadioGroup::PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool themed) {
+    if (bevel_.Mode() != TEclBevelMode::bmWindows) {
+        ecl::DrawBevel(canvas, bevel_, frame, true);
+        return;
     }
+    const RECT r{frame.left, frame.top, frame.right, frame.bottom};
+    if (themed && theme_.DrawBackground(Handle(), canvas.Dc(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, r,
+                                        nullptr))
+        return;
+    RECT edge = r;
+    ::DrawEdge(canvas.Dc(), &edge, EDGE_ETCHED, BF_RECT);
+}
+
+void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background, bool themed) {
+    const fw::FontSpec& font = CaptionFont();
+    const ecl::CaptionPlace place =
+        ecl::RadioCaptionPlace(Width(), Height(), CaptionHeight(), captionOffset_, alignment_);
+    const ecl::CaptionSide side = ecl::SideOf(alignment_);
     const UINT format = DT_SINGLELINE | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
     const SIZE size = canvas.MeasureText(Caption(), font, format);
-    const fw::Rect text = ecl::AlignBlock(box, size.cx + 2, size.cy + 2, place);
+    const bool upright = side == ecl::CaptionSide::Top || side == ecl::CaptionSide::Bottom;
+    const fw::Rect text = upright ? ecl::AlignBlock(place.box, size.cx + 2, size.cy + 2, place.align)
+                                  : ecl::AlignBlock(place.box, size.cy + 2, size.cx + 2, place.align);
     // Keep the frame line out of the caption.
-    canvas.FillRect({text.left - 2, text.top, text.right, text.bottom}, background);
-    ecl::DrawFxText(canvas, captionFont3D_, Caption(), text, format, font, font.color, background,
+    canvas.FillRect(ecl::CaptionClearRect(text, side), background);
+    fw::Color color = font.color;
+    COLORREF themeColor = 0;
+    if (themed && ctlXPCaptionColor_ &&
+        theme_.Color(Handle(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, TMT_TEXTCOLOR, themeColor))
+        color = fw::Color{static_cast<std::int32_t>(themeColor)};
+    ecl::DrawFxText(canvas, captionFont3D_, Caption(), text, format, font, color, background,
                     {Enabled(), false, false});
-}
-
-void TEclRadioGroup::PaintRadioMark(fw::Canvas& canvas, const fw::Rect& glyph, bool checked, bool pressed) {
-    const int size = glyph.Width();
-    fw::UniqueMemoryDc dc = fw::NewMemoryDc(canvas.Dc());
-    fw::UniqueBitmap bitmap = fw::NewCompatibleBitmap(canvas.Dc(), size, size);
-    fw::SelectScope select(dc.Get(), bitmap.Get());
-    const COLORREF key = fw::ToColorRef(glyphTransparentColor_);
-    fw::Canvas(dc.Get()).FillRect({0, 0, size, size}, glyphTransparentColor_);
-    RECT r{0, 0, size, size};
-    UINT state = DFCS_BUTTONRADIO;
-    if (checked) state |= DFCS_CHECKED;
-    if (!Enabled()) state |= DFCS_INACTIVE;
-    if (pressed && Enabled()) state |= DFCS_PUSHED;
-    if (glyphFlat_) state |= DFCS_FLAT;
-    ::DrawFrameControl(dc.Get(), &r, DFC_BUTTON, state);
-    if (glyphTransparent_)
-        ::TransparentBlt(canvas.Dc(), glyph.left, glyph.top, size, size, dc.Get(), 0, 0, size, size, key);
-    else
-        ::BitBlt(canvas.Dc(), glyph.left, glyph.top, size, size, dc.Get(), 0, 0, SRCCOPY);
-}
-
-void TEclRadioGroup::PaintItem(fw::Canvas& canvas, int index, const fw::Rect& item) {
-    const std::string& text = items_[static_cast<size_t>(index)];
-    const UINT format = DT_SINGLELINE | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
-    const fw::Rect box{item.left + 1, item.top, item.right - 1, item.bottom};
-    const int room = box.Width() - glyphSize_ - btnAlignment_.Spacing();
-    const SIZE measured = canvas.MeasureText(text, Font(), format, room);
-    const ecl::GlyphTextPlacement place =
-        ecl::PlaceGlyphText(box, {glyphSize_, glyphSize_}, {measured.cx + 2, measured.cy + 2}, btnAlignment_);
-
-    const bool pressed = index == pressedItem_;
-    const bool checked = pressedItem_ >= 0 ? pressed : index == itemIndex_;
-    PaintRadioMark(canvas, place.glyph, checked, pressed);
-    ecl::DrawFxText(canvas, TEcl3DCaption{}, text, place.text, format, Font(), Font().color, GetColor(),
-                    {Enabled(), true, false});
-
-    const int focusItem = itemIndex_ >= 0 ? itemIndex_ : 0;
-    if (!Focused() || index != focusItem || focusStyle_ == TEclFocusStyle::fcNone) return;
-    fw::Rect focus = item;
-    if (focusStyle_ == TEclFocusStyle::fcText)
-        focus = {place.text.left - 2, std::max(place.text.top - 1, item.top), place.text.right, place.text.bottom};
-    else if (focusStyle_ == TEclFocusStyle::fcGlyph)
-        focus = place.glyph;
-    else if (focusStyle_ == TEclFocusStyle::fcGlyphText)
-        focus = {std::min(place.glyph.left, place.text.left), std::min(place.glyph.top, place.text.top),
-                 std::max(place.glyph.right, place.text.right), std::max(place.glyph.bottom, place.text.bottom)};
-    if (useFocusColor_) {
-        canvas.FrameRect(focus, focusColor_);
-    } else {
-        RECT r{focus.left, focus.top, focus.right, focus.bottom};
-        ::DrawFocusRect(canvas.Dc(), &r);
-    }
 }

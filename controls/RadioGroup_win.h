@@ -1,15 +1,19 @@
 #pragma once
-// The radio group: a frame with a caption on its top line and one radio item per string of Items,
-// of which one (or none) is selected. A user's change of the selection, by mouse or arrow key,
-// raises OnClick after ItemIndex took the new value; a change made by code raises nothing.
+// The radio group: a frame with a caption on one of its lines and one item window per string of
+// Items, of which one (or none) is selected. A user's change of the selection, by mouse, arrow key
+// or accelerator, raises OnClick after ItemIndex took the new value, then OnChange; a change made
+// by code raises nothing. The group is a tab stop that hands the focus to its selected item.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/Bevel.h"
 #include "controls/FxCaption.h"
 #include "controls/GlyphTextLayout.h"
+#include "controls/RadioGroupButton_win.h"
 #include "controls/RadioLayout.h"
+#include "controls/Theme_win.h"
 #include "framework/Control_win.h"
 
 class TEclRadioGroup : public fw::WinControl {
@@ -17,6 +21,7 @@ public:
     using ChangeEvent = std::function<void(fw::Component& sender, int index)>;
 
     explicit TEclRadioGroup(fw::Component* owner);
+    ~TEclRadioGroup() override;
     static const fw::ClassInfo& StaticClass();
     const fw::ClassInfo& Class() const override { return StaticClass(); }
 
@@ -25,6 +30,9 @@ public:
     int ItemIndex() const { return itemIndex_; }
     // Clamped to -1 .. count - 1; moves the mark without raising OnClick.
     void SetItemIndex(int index);
+    // The item windows, one per string.
+    int ItemCount() const { return static_cast<int>(buttons_.size()); }
+    TEclRadioGroupButton& Item(int index) { return *buttons_.at(static_cast<size_t>(index)); }
 
     TEclGroupCaptionAlign Alignment() const { return alignment_; }
     void SetAlignment(TEclGroupCaptionAlign alignment);
@@ -74,33 +82,64 @@ public:
     bool CtlXPCaptionColor() const { return ctlXPCaptionColor_; }
     void SetCtlXPCaptionColor(bool on);
     void SetOnChange(ChangeEvent handler) { onChange_ = std::move(handler); }
+    void SetOnDblClick(fw::NotifyEvent handler) { onDblClick_ = std::move(handler); }
+    void DblClick();
 
     // Height of the caption line: a "W" in the caption font plus the caption effect's room.
     int CaptionHeight() const;
     // Item rectangles in client coordinates.
     std::vector<fw::Rect> ItemRects() const;
 
+    // What an item reports of a user's choice: the item becomes the selected one and, when that
+    // changed the selection, OnClick and OnChange fire. Ignored while the items are re-created.
+    void ItemClicked(int index);
+    // An arrow key on item `from`: the focus goes to the next or previous item, wrapping.
+    void FocusNeighbour(int from, bool forward);
+    // The group's accelerator focuses the selected item; an item's focuses and chooses that item.
+    bool Accelerate(char letter) override;
+    // The group's face (background, frame and caption) under `area` of the group, drawn at the
+    // canvas's origin: the background of the transparent items.
+    void PaintBackground(fw::Canvas& canvas, const fw::Rect& area);
+
+    // Repaints the group and its items.
+    void Invalidate() override;
     void Paint(fw::Canvas& canvas) override;
     void Loaded() override;
+    void ThemeChanged() override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void TextChanged() override;
+    void FontChanged() override;
+    void EnabledChanged() override;
+    void BoundsChanged() override;
 
 private:
-    void SelectByUser(int index);
-    void PaintCaption(fw::Canvas& canvas, fw::Color background);
-    void PaintItem(fw::Canvas& canvas, int index, const fw::Rect& item);
-    void PaintRadioMark(fw::Canvas& canvas, const fw::Rect& glyph, bool checked, bool pressed);
+    void CreateItems();
+    void DropLastItem();
+    void LayOutItems();
+    void ReceiveFocus();
+    void PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool themed);
+    void PaintCaption(fw::Canvas& canvas, fw::Color background, bool themed);
     template <class T>
     void Store(T& field, const T& value) {
         if (field == value) return;
         field = value;
         Invalidate();
     }
+    // A change that moves the caption or the items: repaint and lay the items out again.
+    template <class T>
+    void StoreAndLayOut(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Invalidate();
+        LayOutItems();
+    }
 
     std::vector<std::string> items_;
+    std::vector<std::unique_ptr<TEclRadioGroupButton>> buttons_;
+    bool rebuilding_ = false;
     int itemIndex_ = -1;
-    int pressedItem_ = -1;  // the item the left mouse button went down on
     TEclGroupCaptionAlign alignment_ = TEclGroupCaptionAlign::gcaTopLeft;
     TEclBevel bevel_;
     TEclGlyphTextLayout btnAlignment_{TEclAlignment::agCenterLeft};
@@ -125,4 +164,6 @@ private:
     bool ctlXP_ = true;
     bool ctlXPCaptionColor_ = true;
     ChangeEvent onChange_;
+    fw::NotifyEvent onDblClick_;
+    ecl::ThemeData theme_{L"BUTTON"};
 };

@@ -31,9 +31,48 @@ bool CaptionShows(const std::string& caption) {
     return std::any_of(caption.begin(), caption.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
 }
 
+char AccelChar(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(caption[i + 1]);
+        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return 0;
+}
+
+CaptionSide SideOf(TEclGroupCaptionAlign align) {
+    switch (align) {
+        case TEclGroupCaptionAlign::gcaLeftBottom:
+        case TEclGroupCaptionAlign::gcaLeftCenter:
+        case TEclGroupCaptionAlign::gcaLeftTop: return CaptionSide::Left;
+        case TEclGroupCaptionAlign::gcaBottomLeft:
+        case TEclGroupCaptionAlign::gcaBottomCenter:
+        case TEclGroupCaptionAlign::gcaBottomRight: return CaptionSide::Bottom;
+        case TEclGroupCaptionAlign::gcaRightTop:
+        case TEclGroupCaptionAlign::gcaRightCenter:
+        case TEclGroupCaptionAlign::gcaRightBottom: return CaptionSide::Right;
+        default: return CaptionSide::Top;
+    }
+}
+
+int CaptionAngle(TEclGroupCaptionAlign align) {
+    switch (SideOf(align)) {
+        case CaptionSide::Left: return 90;
+        case CaptionSide::Right: return 270;
+        default: return 0;
+    }
+}
+
 fw::Rect RadioInnerRect(const RadioGroupGeometry& g) {
     const int e = g.bevelExtent;
-    const fw::Rect r{e, std::max(e, g.captionHeight), g.width - e, g.height - e};
+    const int c = std::max(e, g.captionHeight);
+    const fw::Rect r{g.side == CaptionSide::Left ? c : e, g.side == CaptionSide::Top ? c : e,
+                     g.width - (g.side == CaptionSide::Right ? c : e),
+                     g.height - (g.side == CaptionSide::Bottom ? c : e)};
     return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
 }
 
@@ -54,13 +93,46 @@ std::vector<fw::Rect> LayOutRadioItems(const RadioGroupGeometry& g) {
     return items;
 }
 
-fw::Rect RadioFrameRect(int width, int height, int captionHeight) {
+fw::Rect RadioFrameRect(int width, int height, int captionHeight, CaptionSide side) {
     if (captionHeight <= 0) return {0, 0, width, height};
-    return {0, captionHeight / 2 - 1, width, height};
+    const int line = captionHeight / 2 - 1;
+    switch (side) {
+        case CaptionSide::Left: return {line, 0, width, height};
+        case CaptionSide::Bottom: return {0, 0, width, height - line};
+        case CaptionSide::Right: return {0, 0, width - line, height};
+        default: return {0, line, width, height};
+    }
 }
 
-fw::Rect RadioCaptionBox(int width, int captionHeight, int captionOffset) {
-    return {captionOffset, 0, width, captionHeight};
+CaptionPlace RadioCaptionPlace(int width, int height, int captionHeight, int captionOffset,
+                               TEclGroupCaptionAlign align) {
+    using A = TEclGroupCaptionAlign;
+    const int h = captionHeight, o = captionOffset;
+    switch (align) {
+        case A::gcaTopLeft: return {{o, 0, width, h}, TEclAlignment::agTopLeft};
+        case A::gcaTopCenter: return {{0, 0, width, h}, TEclAlignment::agTopCenter};
+        case A::gcaTopRight: return {{0, 0, width - o, h}, TEclAlignment::agTopRight};
+        case A::gcaBottomLeft: return {{o, height - h, width, height}, TEclAlignment::agBottomLeft};
+        case A::gcaBottomCenter: return {{0, height - h, width, height}, TEclAlignment::agBottomCenter};
+        case A::gcaBottomRight: return {{0, height - h, width - o, height}, TEclAlignment::agBottomRight};
+        case A::gcaLeftTop: return {{0, o, h, height}, TEclAlignment::agTopLeft};
+        case A::gcaLeftCenter: return {{0, 0, h, height}, TEclAlignment::agCenterLeft};
+        case A::gcaLeftBottom: return {{0, 0, h, height - o}, TEclAlignment::agBottomLeft};
+        case A::gcaRightTop: return {{width - h, o, width, height}, TEclAlignment::agTopRight};
+        case A::gcaRightCenter: return {{width - h, 0, width, height}, TEclAlignment::agCenterRight};
+        case A::gcaRightBottom: return {{width - h, 0, width, height - o}, TEclAlignment::agBottomRight};
+    }
+    return {{o, 0, width, h}, TEclAlignment::agTopLeft};
+}
+
+fw::Rect CaptionClearRect(const fw::Rect& measured, CaptionSide side) {
+    fw::Rect r = measured;
+    switch (side) {
+        case CaptionSide::Left: r.bottom += 2; break;
+        case CaptionSide::Right: r.top -= 2; break;
+        default: r.left -= 2; break;
+    }
+    return r;
 }
 
 int RadioItemAt(const std::vector<fw::Rect>& items, int x, int y) {

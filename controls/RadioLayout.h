@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/Alignment.h"
 #include "framework/Graphics.h"
 
 enum class TEclGroupCaptionAlign {
@@ -40,28 +41,47 @@ int NextItem(int current, int count, bool forward);
 
 // A caption made only of blanks and control characters shows nothing and takes no room.
 bool CaptionShows(const std::string& caption);
+// The letter a single "&" in the caption marks, upper-cased ("&&" is a plain "&"); 0 when none.
+char AccelChar(std::string_view caption);
+
+// The side of the group the caption sits on, and the angle its text is turned by (degrees).
+enum class CaptionSide { Top, Left, Bottom, Right };
+CaptionSide SideOf(TEclGroupCaptionAlign align);
+int CaptionAngle(TEclGroupCaptionAlign align);
 
 struct RadioGroupGeometry {
     int width = 0;
     int height = 0;
     int bevelExtent = 0;
     int captionHeight = 0;  // 0 without a caption
+    CaptionSide side = CaptionSide::Top;
     int columns = 1;
     int itemHeight = -1;  // below 0: shared out
     int itemOffset = 4;
     int count = 0;
 };
 
-// The rectangle the items share: inside the bevel and below the caption, one pixel in.
+// The rectangle the items share: inside the bevel and clear of the caption's side, one pixel in.
 fw::Rect RadioInnerRect(const RadioGroupGeometry& g);
 // Item rectangles in item order, filling the first column top to bottom, then the next.
 std::vector<fw::Rect> LayOutRadioItems(const RadioGroupGeometry& g);
 
-// The frame around the items: the whole group without a caption; with a caption on the top its
-// line runs through the caption's middle.
-fw::Rect RadioFrameRect(int width, int height, int captionHeight);
-// The box the caption is placed in (caption on the top, at the left).
-fw::Rect RadioCaptionBox(int width, int captionHeight, int captionOffset);
+// The frame around the items: the whole group without a caption; otherwise the frame line on the
+// caption's side runs through the caption's middle.
+fw::Rect RadioFrameRect(int width, int height, int captionHeight, CaptionSide side = CaptionSide::Top);
+
+// The strip along the caption's side that the caption is placed in (CaptionOffset kept from the
+// end it is aligned to), and where in it the caption's measured box goes.
+struct CaptionPlace {
+    fw::Rect box;
+    TEclAlignment align = TEclAlignment::agTopLeft;
+};
+CaptionPlace RadioCaptionPlace(int width, int height, int captionHeight, int captionOffset,
+                               TEclGroupCaptionAlign align);
+// The caption's measured box widened by 2 pixels toward the start of its text (left for a level
+// caption, down for one reading upwards, up for one reading downwards): the part of the frame line
+// that is cleared under it.
+fw::Rect CaptionClearRect(const fw::Rect& measured, CaptionSide side);
 
 // The item under a point, or -1.
 int RadioItemAt(const std::vector<fw::Rect>& items, int x, int y);

@@ -140,6 +140,13 @@ public:
     // Repaints at once whatever is waiting to be painted, children included.
     void Repaint();
 
+    // A keyboard mnemonic (Alt+letter, the letter upper-cased) offered to the control; true when
+    // the control took it.
+    virtual bool Accelerate(char letter) {
+        (void)letter;
+        return false;
+    }
+
     // The pointer at a client point: that of the enabled windowless child there when it names
     // one, else the control's own.
     MouseCursor CursorAt(int x, int y) const;
@@ -149,6 +156,7 @@ protected:
         std::string caption;
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
         DWORD exStyle = 0;
+        UINT classStyle = 0;  // of the window class, the same for every window of the class
         Rect bounds;
         HWND parent = nullptr;
     };

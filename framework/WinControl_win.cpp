@@ -11,11 +11,12 @@ namespace fw {
 namespace {
 
 // Window classes are named after the component class, so that tools can find our windows.
-void RegisterWindowClass(const std::string& name, WNDPROC proc) {
+void RegisterWindowClass(const std::string& name, UINT style, WNDPROC proc) {
     static std::set<std::string> registered;
     if (registered.count(name)) return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
+    wc.style = style;
     wc.lpfnWndProc = proc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -98,7 +99,7 @@ void WinControl::CreateWindowHandle() {
     CreateParams params;
     GetCreateParams(params);
     const std::string& className = Class().Name();
-    RegisterWindowClass(className, &WinControl::StaticWndProc);
+    RegisterWindowClass(className, params.classStyle, &WinControl::StaticWndProc);
     const Rect& b = params.bounds;
     HWND hwnd =
         ::CreateWindowExA(params.exStyle, className.c_str(), params.caption.c_str(), params.style, b.left, b.top,

@@ -115,8 +115,86 @@ TEST(RadioLayout, FrameLineRunsThroughTheCaptionsMiddle) {
 }
 
 TEST(RadioLayout, CaptionBoxStartsAtTheCaptionOffset) {
-    EXPECT_EQ(ecl::RadioCaptionBox(205, 16, 10), (fw::Rect{10, 0, 205, 16}));
-    EXPECT_EQ(ecl::RadioCaptionBox(185, 13, 8), (fw::Rect{8, 0, 185, 13}));
+    using A = TEclGroupCaptionAlign;
+    EXPECT_EQ(ecl::RadioCaptionPlace(205, 81, 16, 10, A::gcaTopLeft).box, (fw::Rect{10, 0, 205, 16}));
+    EXPECT_EQ(ecl::RadioCaptionPlace(185, 105, 13, 8, A::gcaTopLeft).box, (fw::Rect{8, 0, 185, 13}));
+}
+
+TEST(RadioLayout, CaptionStripLiesAlongItsSideWithTheOffsetAtItsAlignedEnd) {
+    using A = TEclGroupCaptionAlign;
+    using P = TEclAlignment;
+    struct Case {
+        A align;
+        fw::Rect box;
+        P place;
+    } cases[] = {
+        {A::gcaTopLeft, {10, 0, 205, 16}, P::agTopLeft},
+        {A::gcaTopCenter, {0, 0, 205, 16}, P::agTopCenter},
+        {A::gcaTopRight, {0, 0, 195, 16}, P::agTopRight},
+        {A::gcaBottomLeft, {10, 65, 205, 81}, P::agBottomLeft},
+        {A::gcaBottomCenter, {0, 65, 205, 81}, P::agBottomCenter},
+        {A::gcaBottomRight, {0, 65, 195, 81}, P::agBottomRight},
+        {A::gcaLeftTop, {0, 10, 16, 81}, P::agTopLeft},
+        {A::gcaLeftCenter, {0, 0, 16, 81}, P::agCenterLeft},
+        {A::gcaLeftBottom, {0, 0, 16, 71}, P::agBottomLeft},
+        {A::gcaRightTop, {189, 10, 205, 81}, P::agTopRight},
+        {A::gcaRightCenter, {189, 0, 205, 81}, P::agCenterRight},
+        {A::gcaRightBottom, {189, 0, 205, 71}, P::agBottomRight},
+    };
+    for (const Case& c : cases) {
+        const ecl::CaptionPlace place = ecl::RadioCaptionPlace(205, 81, 16, 10, c.align);
+        EXPECT_EQ(place.box, c.box) << static_cast<int>(c.align);
+        EXPECT_EQ(place.align, c.place) << static_cast<int>(c.align);
+    }
+}
+
+TEST(RadioLayout, CaptionSideDecidesFrameLineInsetAndTextAngle) {
+    using A = TEclGroupCaptionAlign;
+    using S = ecl::CaptionSide;
+    struct Case {
+        A align;
+        S side;
+        int angle;
+        fw::Rect frame;
+        fw::Rect cleared;  // of a measured box (50, 50) - (60, 70)
+    } cases[] = {
+        {A::gcaTopRight, S::Top, 0, {0, 7, 205, 81}, {48, 50, 60, 70}},
+        {A::gcaLeftCenter, S::Left, 90, {7, 0, 205, 81}, {50, 50, 60, 72}},
+        {A::gcaBottomLeft, S::Bottom, 0, {0, 0, 205, 74}, {48, 50, 60, 70}},
+        {A::gcaRightBottom, S::Right, 270, {0, 0, 198, 81}, {50, 48, 60, 70}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.align));
+        EXPECT_EQ(ecl::SideOf(c.align), c.side);
+        EXPECT_EQ(ecl::CaptionAngle(c.align), c.angle);
+        EXPECT_EQ(ecl::RadioFrameRect(205, 81, 16, c.side), c.frame);
+        EXPECT_EQ(ecl::RadioFrameRect(205, 81, 0, c.side), (fw::Rect{0, 0, 205, 81})) << "no caption";
+        EXPECT_EQ(ecl::CaptionClearRect({50, 50, 60, 70}, c.side), c.cleared);
+    }
+}
+
+TEST(RadioLayout, LeftCaptionTakesItsRoomFromTheLeftOfTwoColumns) {
+    RadioGroupGeometry g = MainWindowGroup(16);
+    g.side = ecl::CaptionSide::Left;
+    g.columns = 2;
+    g.count = 3;
+    // Inner (17, 3) - (202, 78): column width (185 - 4) div 2 - 1 = 89; two rows (75 - 2) div 2 = 36.
+    EXPECT_EQ(ecl::RadioInnerRect(g), (fw::Rect{17, 3, 202, 78}));
+    EXPECT_EQ(LayOutRadioItems(g), (std::vector<fw::Rect>{At(21, 4, 89, 36), At(21, 40, 89, 36), At(110, 4, 89, 36)}));
+}
+
+TEST(RadioLayout, BottomAndRightCaptionsTakeTheirRoomFromTheirSide) {
+    RadioGroupGeometry g = MainWindowGroup(16);
+    g.side = ecl::CaptionSide::Bottom;
+    g.columns = 2;
+    g.count = 4;
+    // Inner (3, 3) - (202, 64): column width (199 - 4) div 2 - 1 = 96; rows (61 - 2) div 2 = 29,
+    // the first 1 + (29 mod 2) div 2 below the inner top.
+    EXPECT_EQ(ecl::RadioInnerRect(g), (fw::Rect{3, 3, 202, 64}));
+    EXPECT_EQ(LayOutRadioItems(g), (std::vector<fw::Rect>{At(7, 4, 96, 29), At(7, 33, 96, 29), At(103, 4, 96, 29),
+                                                          At(103, 33, 96, 29)}));
+    g.side = ecl::CaptionSide::Right;
+    EXPECT_EQ(ecl::RadioInnerRect(g), (fw::Rect{3, 3, 188, 78}));
 }
 
 TEST(RadioLayout, HitTestFindsTheItemUnderThePoint) {
@@ -154,6 +232,17 @@ TEST(RadioSelection, ArrowKeysWrapAroundAtTheEnds) {
     EXPECT_EQ(ecl::NextItem(2, 3, false), 1);
     EXPECT_EQ(ecl::NextItem(0, 1, true), 0) << "a single item stays";
     EXPECT_EQ(ecl::NextItem(0, 0, true), -1);
+}
+
+TEST(RadioSelection, AcceleratorIsTheLetterAfterASingleAmpersand) {
+    struct Case {
+        const char* caption;
+        char letter;
+    } cases[] = {
+        {"&32 Bit", '3'}, {"SELECT &OS TYPE", 'O'}, {"s&elect", 'E'}, {"R&&D", 0},   {"R&&&D", 'D'},
+        {"trailing&", 0}, {"", 0},                  {"no mark", 0},   {"&&&&", 0}, {"a&b&c", 'B'},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ecl::AccelChar(c.caption), c.letter) << c.caption;
 }
 
 TEST(RadioSelection, CaptionOfBlanksAndControlCharactersShowsNothing) {

@@ -362,14 +362,23 @@ protected:
         Show();
     }
     TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
-    // The middle of item i, in the group's client coordinates.
+    HWND ItemWindow(int i) { return Group().Item(i).Handle(); }
+    // The middle of item i, in the item window's coordinates.
     POINT ItemCentre(int i) {
         const fw::Rect r = Group().ItemRects().at(static_cast<size_t>(i));
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return {r.Width() / 2, r.Height() / 2};
     }
     void ClickItem(int i) {
         const POINT p = ItemCentre(i);
-        Click(Group().Handle(), p.x, p.y);
+        Click(ItemWindow(i), p.x, p.y);
+    }
+    // A key pressed on whatever has the focus.
+    static void KeyOnFocus(WPARAM key) { Key(::GetFocus(), WM_KEYDOWN, key); }
+    // The index of the item window holding the focus, -1 for none.
+    int FocusedItem() {
+        for (int i = 0; i < Group().ItemCount(); ++i)
+            if (Group().Item(i).Focused()) return i;
+        return -1;
     }
 };
 
@@ -399,7 +408,7 @@ TEST_F(EclRadioGroupTest, ClickingTheSelectedItemAgainChangesNothing) {
 
 TEST_F(EclRadioGroupTest, PressingAnItemAndDraggingOffStillSelectsIt) {
     const POINT p = ItemCentre(1);
-    Click(Group().Handle(), p.x, p.y, p.x + 300, p.y + 200);
+    Click(ItemWindow(1), p.x, p.y, p.x + 300, p.y + 200);
     EXPECT_EQ(Group().ItemIndex(), 1);
     EXPECT_EQ(form_.indexSeen, (std::vector<int>{1}));
 }
@@ -413,16 +422,17 @@ TEST_F(EclRadioGroupTest, ClickOnTheCaptionOrFrameSelectsNothing) {
 
 TEST_F(EclRadioGroupTest, ArrowKeysMoveTheSelectionAndClickOncePerMove) {
     Group().SetFocus();
-    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    KeyOnFocus(VK_DOWN);
     EXPECT_EQ(Group().ItemIndex(), 1);
-    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    KeyOnFocus(VK_DOWN);
     EXPECT_EQ(Group().ItemIndex(), 0) << "wraps around at the end";
-    Key(Group().Handle(), WM_KEYDOWN, VK_UP);
+    KeyOnFocus(VK_UP);
     EXPECT_EQ(Group().ItemIndex(), 1);
-    Key(Group().Handle(), WM_KEYDOWN, VK_LEFT);
+    KeyOnFocus(VK_LEFT);
     EXPECT_EQ(Group().ItemIndex(), 0);
-    Key(Group().Handle(), WM_KEYDOWN, VK_RIGHT);
+    KeyOnFocus(VK_RIGHT);
     EXPECT_EQ(Group().ItemIndex(), 1);
+    EXPECT_EQ(FocusedItem(), 1) << "the focus went with the selection";
     EXPECT_EQ(form_.indexSeen, (std::vector<int>{1, 0, 1, 0, 1}));
 }
 
@@ -465,7 +475,9 @@ TEST_F(EclRadioGroupTest, ShorterItemListPullsTheIndexDown) {
 TEST_F(EclRadioGroupTest, DisabledGroupIgnoresClicksAndKeys) {
     Group().SetEnabled(false);
     ClickItem(1);
-    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    Key(ItemWindow(0), WM_KEYDOWN, VK_DOWN);
+    EXPECT_FALSE(::IsWindowEnabled(ItemWindow(0)));
+    EXPECT_FALSE(::IsWindowEnabled(ItemWindow(1)));
     EXPECT_EQ(Group().ItemIndex(), 0);
     EXPECT_TRUE(form_.clicks.empty());
 }
@@ -473,9 +485,19 @@ TEST_F(EclRadioGroupTest, DisabledGroupIgnoresClicksAndKeys) {
 TEST_F(EclRadioGroupTest, ReadOnlyGroupCannotBeChangedByTheUser) {
     Group().SetReadOnly(true);
     ClickItem(1);
+    EXPECT_EQ(FocusedItem(), 1) << "the press gives the focus all the same";
     Group().SetFocus();
-    Key(Group().Handle(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(FocusedItem(), 0) << "the group hands the focus to its selected item";
+    KeyOnFocus(VK_DOWN);
+    EXPECT_EQ(FocusedItem(), 1) << "arrows move the focus";
+    KeyOnFocus(VK_DOWN);
+    EXPECT_EQ(FocusedItem(), 0) << "and wrap";
+    KeyOnFocus(VK_UP);
+    EXPECT_EQ(FocusedItem(), 1);
+    for (WPARAM typed : {WPARAM(' '), WPARAM('\b')}) Key(ItemWindow(1), WM_CHAR, typed);
     EXPECT_EQ(Group().ItemIndex(), 0);
+    EXPECT_TRUE(Group().Item(0).Checked());
+    EXPECT_FALSE(Group().Item(1).Checked());
     EXPECT_TRUE(form_.clicks.empty());
 }
 

@@ -49,11 +49,12 @@ protected:
         form_ = std::make_unique<TMainForm>(nullptr, dialogs_);
     }
 
-    // Sends an arrow key to the radio group as the user's key press would arrive.
+    // Sends an arrow key to the selected radio item as the user's key press would arrive.
     void PressArrow(WPARAM key) {
-        HWND group = form_->EclRadioGroup1->Handle();
-        ::SendMessageA(group, WM_KEYDOWN, key, 1);
-        ::SendMessageA(group, WM_KEYUP, key, 0xC0000001);
+        TEclRadioGroup& group = *form_->EclRadioGroup1;
+        HWND item = group.Item(group.ItemIndex()).Handle();
+        ::SendMessageA(item, WM_KEYDOWN, key, 1);
+        ::SendMessageA(item, WM_KEYUP, key, 0xC0000001);
     }
 
     fw::Application app_;

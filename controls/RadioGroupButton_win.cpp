@@ -1,0 +1,207 @@
+#include "controls/RadioGroupButton_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "controls/FxText_win.h"
+#include "controls/RadioGroup_win.h"
+#include "framework/Handles_win.h"
+
+namespace {
+
+// The theme's radio mark state: checked or not, then pressed (the button held down on an enabled
+// item), disabled or normal.
+int RadioPartState(bool checked, bool enabled, bool pressed) {
+    if (!enabled) return checked ? RBS_CHECKEDDISABLED : RBS_UNCHECKEDDISABLED;
+    if (pressed) return checked ? RBS_CHECKEDPRESSED : RBS_UNCHECKEDPRESSED;
+    return checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL;
+}
+
+// A frame of every other pixel in the colour, the way a focus rectangle is dotted.
+void DottedFrame(fw::Canvas& canvas, const fw::Rect& r, fw::Color color) {
+    const COLORREF c = fw::ToColorRef(color);
+    HDC dc = canvas.Dc();
+    for (int x = r.left; x < r.right; x += 2) {
+        ::SetPixelV(dc, x, r.top, c);
+        ::SetPixelV(dc, x, r.bottom - 1, c);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        ::SetPixelV(dc, r.left, y, c);
+        ::SetPixelV(dc, r.right - 1, y, c);
+    }
+}
+
+}  // namespace
+
+TEclRadioGroupButton::TEclRadioGroupButton(TEclRadioGroup& group, int index)
+    : fw::WinControl(&group), group_(group), index_(index) {
+    SetVisible(false);
+    SetEnabled(group.Enabled());
+    SetParent(&group);
+}
+
+const fw::ClassInfo& TEclRadioGroupButton::StaticClass() {
+    static const fw::ClassInfo info("TEclRadioGroupButton", &fw::WinControl::StaticClass());
+    return info;
+}
+
+void TEclRadioGroupButton::GetCreateParams(CreateParams& params) {
+    fw::WinControl::GetCreateParams(params);
+    params.classStyle |= CS_DBLCLKS;
+}
+
+void TEclRadioGroupButton::SetChecked(bool on) {
+    if (on == checked_) return;
+    checked_ = on;
+    Invalidate();
+    if (!on) return;
+    for (fw::Control* c : Parent()->Controls())
+        if (auto* other = dynamic_cast<TEclRadioGroupButton*>(c); other && other != this) other->SetChecked(false);
+    if (!mouseFocusing_) group_.ItemClicked(index_);
+}
+
+void TEclRadioGroupButton::FocusAndChoose() {
+    SetFocus();
+    if (group_.ReadOnly()) return;
+    SetChecked(true);
+    group_.ItemClicked(index_);
+}
+
+void TEclRadioGroupButton::ThemeChanged() {
+    theme_.Reset();
+    fw::WinControl::ThemeChanged();
+}
+
+void TEclRadioGroupButton::Press() {
+    if (!Focused()) {
+        mouseFocusing_ = true;
+        SetFocus();
+        if (!group_.ReadOnly()) SetChecked(true);
+        mouseFocusing_ = false;
+    }
+    pressed_ = true;
+    ::SetCapture(Handle());
+    Invalidate();
+}
+
+void TEclRadioGroupButton::Release(bool over) {
+    pressed_ = false;
+    if (::GetCapture() == Handle()) ::ReleaseCapture();
+    Invalidate();
+    if (over) {
+        if (!group_.ReadOnly()) SetChecked(true);
+        Click();
+    }
+    if (checked_ && group_.ItemIndex() != index_) group_.ItemClicked(index_);
+}
+
+LRESULT TEclRadioGroupButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // Posted input reaches a disabled window too; a disabled item ignores it.
+            if (!Enabled()) return 0;
+            Press();
+            if (msg == WM_LBUTTONDBLCLK) {
+                if (onDblClick_) onDblClick_(*this);
+                group_.DblClick();
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (pressed_) Release(ClientRect().Contains(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) Release(false);
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_DOWN || wParam == VK_RIGHT || wParam == VK_UP || wParam == VK_LEFT) {
+                if (Enabled()) group_.FocusNeighbour(index_, wParam == VK_DOWN || wParam == VK_RIGHT);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == ' ' || wParam == '\b') {
+                if (Enabled() && wParam == ' ' && !group_.ReadOnly()) SetChecked(true);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: Invalidate(); break;
+        default: break;
+    }
+    return fw::WinControl::WndProc(msg, wParam, lParam);
+}
+
+SIZE TEclRadioGroupButton::GlyphExtent(fw::Canvas& canvas, bool themed) {
+    const int side = group_.GlyphSize();
+    SIZE size{side, side};
+    if (themed && !theme_.PartSize(Handle(), canvas.Dc(), BP_RADIOBUTTON, RBS_UNCHECKEDNORMAL, size))
+        size = {side, side};
+    return size;
+}
+
+void TEclRadioGroupButton::Paint(fw::Canvas& canvas) {
+    group_.PaintBackground(canvas, BoundsRect());
+    const bool themed = ecl::VisualStyleInForce(group_.CtlXP());
+    const UINT format = DT_SINGLELINE | DT_EXPANDTABS | (group_.ShowAccelChar() ? 0 : DT_NOPREFIX);
+    const fw::Rect box{1, 0, Width() - 1, Height()};
+    const SIZE glyph = GlyphExtent(canvas, themed);
+    const int room = box.Width() - glyph.cx - layout_.Spacing();
+    const SIZE measured = canvas.MeasureText(Caption(), Font(), format, room);
+    const ecl::GlyphTextPlacement place =
+        ecl::PlaceGlyphText(box, {glyph.cx, glyph.cy}, {measured.cx + 2, measured.cy + 2}, layout_);
+
+    PaintMark(canvas, place.glyph, themed);
+    ecl::DrawFxText(canvas, TEcl3DCaption{}, Caption(), place.text, format, Font(), Font().color, GetColor(),
+                    {Enabled(), true, false});
+
+    if (!Focused()) return;
+    switch (group_.FocusStyle()) {
+        case TEclFocusStyle::fcNone: return;
+        case TEclFocusStyle::fcControl: PaintFocus(canvas, ClientRect()); return;
+        case TEclFocusStyle::fcText:
+            PaintFocus(canvas, {place.text.left - 2, std::max(place.text.top - 1, 0), place.text.right,
+                                place.text.bottom});
+            return;
+        case TEclFocusStyle::fcGlyph: PaintFocus(canvas, place.glyph); return;
+        case TEclFocusStyle::fcGlyphText:
+            PaintFocus(canvas, {std::min(place.glyph.left, place.text.left), std::min(place.glyph.top, place.text.top),
+                                std::max(place.glyph.right, place.text.right),
+                                std::max(place.glyph.bottom, place.text.bottom)});
+            return;
+    }
+}
+
+void TEclRadioGroupButton::PaintFocus(fw::Canvas& canvas, const fw::Rect& focus) {
+    if (group_.UseFocusColor()) {
+        DottedFrame(canvas, focus, group_.FocusColor());
+        return;
+    }
+    const RECT r{focus.left, focus.top, focus.right, focus.bottom};
+    ::DrawFocusRect(canvas.Dc(), &r);
+}
+
+void TEclRadioGroupButton::PaintMark(fw::Canvas& canvas, const fw::Rect& glyph, bool themed) {
+    const RECT area{glyph.left, glyph.top, glyph.right, glyph.bottom};
+    if (themed && theme_.DrawBackground(Handle(), canvas.Dc(), BP_RADIOBUTTON,
+                                        RadioPartState(checked_, Enabled(), pressed_), area, nullptr))
+        return;
+    // The classic mark: one cell of the glyph strip, drawn in the key colour and copied without it.
+    const int w = glyph.Width(), h = glyph.Height();
+    fw::UniqueMemoryDc dc = fw::NewMemoryDc(canvas.Dc());
+    fw::UniqueBitmap bitmap = fw::NewCompatibleBitmap(canvas.Dc(), w, h);
+    fw::SelectScope select(dc.Get(), bitmap.Get());
+    fw::Canvas(dc.Get()).FillRect({0, 0, w, h}, group_.GlyphTransparentColor());
+    RECT cell{0, 0, w, h};
+    UINT state = DFCS_BUTTONRADIO;
+    if (checked_) state |= DFCS_CHECKED;
+    if (!Enabled()) state |= DFCS_INACTIVE;
+    if (group_.GlyphFlat()) state |= DFCS_FLAT;
+    ::DrawFrameControl(dc.Get(), &cell, DFC_BUTTON, state);
+    if (group_.GlyphTransparent())
+        ::TransparentBlt(canvas.Dc(), glyph.left, glyph.top, w, h, dc.Get(), 0, 0, w, h,
+                         fw::ToColorRef(group_.GlyphTransparentColor()));
+    else
+        ::BitBlt(canvas.Dc(), glyph.left, glyph.top, w, h, dc.Get(), 0, 0, SRCCOPY);
+}
