@@ -20,6 +20,8 @@ namespace {
 
 const std::string kDataFolder32 = R"(C:\Program Files\Tillora\Data\Brightwell Wholesale)";
 const std::string kDataFolder64 = R"(C:\Program Files (x86)\Tillora\Data\Brightwell Wholesale)";
+constexpr const char* k32Bit = "32 Bit Operating System";
+constexpr const char* k64Bit = "64 Bit Operating System";
 const std::string kConfirmation =
     "THIS WILL REPLACE YOUR TILLORA POS INVENTORY FILES ON THIS COMPUTER. ARE YOU SURE YOU WANT TO CONTINUE? ";
 
@@ -166,11 +168,23 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return Text(edit) == path; })) << "the edit holds " << Text(edit);
     }
 
-    // Selects an item of the OS type group with the arrow keys.
+    // The item window of the OS type group that shows that text.
+    HWND OsTypeItem(const char* text) {
+        return app_.Control({.className = "TEclRadioGroupButton", .text = std::string(text)});
+    }
+
+    // Selects an item of the OS type group with an arrow key on the item selected now.
     void ChooseOsType(int index) {
-        HWND group = app_.Control({.className = "TEclRadioGroup"});
-        ASSERT_NE(group, nullptr);
-        ASSERT_TRUE(PressKey(group, index == 0 ? VK_UP : VK_DOWN));
+        HWND selected = OsTypeItem(index == 0 ? k64Bit : k32Bit);
+        ASSERT_NE(selected, nullptr);
+        ASSERT_TRUE(PressKey(selected, index == 0 ? VK_UP : VK_DOWN));
+    }
+
+    // Selects an item of the OS type group by clicking its window.
+    void ClickOsType(const char* text) {
+        HWND item = OsTypeItem(text);
+        ASSERT_NE(item, nullptr) << "no item window shows " << text;
+        ASSERT_TRUE(ClickCenter(item));
     }
 
     void ExpectExactlyTheGrabbedFiles(const std::string& folder) {
@@ -227,6 +241,21 @@ TEST_F(Grab, TheOsTypeChoiceSwitchesTheDataFolderBothWays) {
 
     RemoveFolder(kDataFolder64);
     ChooseOsType(0);
+    seen = RunGrab(button1_);
+    EXPECT_EQ(seen.closing, "Grab Complete");
+    ExpectExactlyTheGrabbedFiles(kDataFolder32);
+    EXPECT_TRUE(FolderEntries(kDataFolder64).empty());
+}
+
+TEST_F(Grab, ClickingAnOsTypeItemWindowSwitchesTheDataFolderBothWays) {
+    ClickOsType(k64Bit);
+    GrabSeen seen = RunGrab(button1_);
+    EXPECT_EQ(seen.closing, "Grab Complete");
+    ExpectExactlyTheGrabbedFiles(kDataFolder64);
+    EXPECT_TRUE(FolderEntries(kDataFolder32).empty());
+
+    RemoveFolder(kDataFolder64);
+    ClickOsType(k32Bit);
     seen = RunGrab(button1_);
     EXPECT_EQ(seen.closing, "Grab Complete");
     ExpectExactlyTheGrabbedFiles(kDataFolder32);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace e2e;
@@ -115,7 +116,7 @@ TEST(MainWindow, FocusStartsOnTheFirstGrabButtonAndTabFollowsTheStoredOrder) {
         {"EclBrowseEdit3", {.className = "TEclBrowseEdit", .text = deployment::kHarrowayPath}},
         {"EclBrowseEdit1", {.className = "TEclBrowseEdit", .text = deployment::kCentralPath}},
         {"EclBrowseEdit2", {.className = "TEclBrowseEdit", .text = deployment::kVeldaPath}},
-        // Focus may land on the group's selected item, a child window of the group.
+        // The group hands the focus on to its selected item, a child window of the group.
         {"EclRadioGroup1", {.className = "TEclRadioGroup", .text = "SELECT OS TYPE"}},
         {"EclButton4", {.className = "TEclButton", .text = "GRAB WAREHOUSE INVENTORY"}},
         {"EclBrowseEdit4", {.className = "TEclBrowseEdit", .text = deployment::kWarehousePath}},
@@ -137,6 +138,10 @@ TEST(MainWindow, FocusStartsOnTheFirstGrabButtonAndTabFollowsTheStoredOrder) {
         ASSERT_TRUE(PressKeyOnFocus(thread, VK_TAB)) << "no focused window before Tab " << step;
         ASSERT_TRUE(WaitUntil([&] { return HasFocusWithin(controls[next], focus = FocusedWindow(thread)); }))
             << "Tab " << step << " should reach " << order[next].name << ", focus is on " << Describe(focus);
+        if (std::string_view(order[next].name) == "EclRadioGroup1") {
+            EXPECT_TRUE(Matches(focus, {.className = "TEclRadioGroupButton", .text = "32 Bit Operating System"}))
+                << "the selected item holds the focus, not " << Describe(focus);
+        }
     }
 }
 

@@ -513,6 +513,168 @@ TEST_F(EclRadioGroupTest, ItemsSitInTheFrameBelowTheCaption) {
     EXPECT_EQ(items[1].top, items[0].bottom);
 }
 
+TEST_F(EclRadioGroupTest, EachItemIsAWindowOfTheGroupWithItsTextAndPlace) {
+    HWND group = Group().Handle();
+    ASSERT_EQ(Group().ItemCount(), 2);
+    const char* texts[] = {"32 Bit Operating System", "64 Bit Operating System"};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        HWND item = ItemWindow(i);
+        char text[64]{}, className[64]{};
+        ::GetWindowTextA(item, text, sizeof text);
+        ::GetClassNameA(item, className, sizeof className);
+        EXPECT_STREQ(text, texts[i]);
+        EXPECT_STREQ(className, "TEclRadioGroupButton");
+        EXPECT_EQ(::GetParent(item), group);
+        EXPECT_TRUE(::IsWindowVisible(item));
+        RECT r{};
+        ::GetWindowRect(item, &r);
+        ::MapWindowPoints(HWND_DESKTOP, group, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, 7) << "7 pixels from the group's left edge";
+        EXPECT_EQ(r.right - r.left, 194);
+        EXPECT_EQ(fw::Rect::FromBounds(r.left, r.top, r.right - r.left, r.bottom - r.top),
+                  Group().ItemRects()[static_cast<size_t>(i)]);
+        EXPECT_EQ(Group().Item(i).Checked(), i == 0);
+    }
+}
+
+TEST_F(EclRadioGroupTest, EditingTheItemsRecreatesTheWindowsKeepsTheIndexInRangeAndFiresNothing) {
+    int changes = 0;
+    Group().SetOnChange([&](fw::Component&, int) { ++changes; });
+    Group().SetItemIndex(1);
+    Group().Item(1).SetFocus();
+    struct Case {
+        std::vector<std::string> items;
+        int index;  // expected after the edit
+    } cases[] = {
+        {{"a", "b", "c"}, 1}, {{"only"}, 0}, {{}, -1}, {{"x", "y"}, -1}, {{"x", "y", "z"}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.items.size());
+        Group().SetItems(c.items);
+        Pump();
+        EXPECT_EQ(Group().ItemIndex(), c.index);
+        ASSERT_EQ(Group().ItemCount(), static_cast<int>(c.items.size()));
+        for (int i = 0; i < Group().ItemCount(); ++i) {
+            char text[16]{};
+            ::GetWindowTextA(ItemWindow(i), text, sizeof text);
+            EXPECT_EQ(text, c.items[static_cast<size_t>(i)]);
+            EXPECT_EQ(Group().Item(i).Checked(), i == c.index);
+        }
+    }
+    EXPECT_TRUE(Group().Focused()) << "the focused item went: the focus is the group's";
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_EQ(changes, 0);
+    Group().SetItemIndex(2);
+    EXPECT_TRUE(Group().Item(2).Checked());
+    EXPECT_TRUE(form_.clicks.empty()) << "nor does a change from code";
+}
+
+TEST_F(EclRadioGroupTest, AcceleratorsFocusTheSelectedItemOrChooseTheirItem) {
+    Group().SetCaption("SELECT &OS TYPE");
+    Group().SetItems({"&32 Bit Operating System", "&64 Bit Operating System"});
+    EXPECT_TRUE(Group().Accelerate('O'));
+    EXPECT_TRUE(Group().Item(0).Focused()) << "the group's letter: the selected item";
+    EXPECT_TRUE(form_.clicks.empty());
+    EXPECT_TRUE(Group().Accelerate('6'));
+    EXPECT_TRUE(Group().Item(1).Focused());
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1})) << "an item's letter chooses it, once";
+    EXPECT_FALSE(Group().Accelerate('X'));
+    EXPECT_FALSE(Group().Accelerate(0));
+
+    Group().SetReadOnly(true);
+    EXPECT_TRUE(Group().Accelerate('3'));
+    EXPECT_TRUE(Group().Item(0).Focused());
+    EXPECT_EQ(Group().ItemIndex(), 1) << "read-only: the focus moves, the selection stays";
+    Group().SetReadOnly(false);
+
+    Group().SetShowAccelChar(false);
+    EXPECT_FALSE(Group().Accelerate('6')) << "without accelerator characters";
+    Group().SetShowAccelChar(true);
+    Group().SetEnabled(false);
+    EXPECT_FALSE(Group().Accelerate('3'));
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1}));
+}
+
+TEST_F(EclRadioGroupTest, DoubleClickFiresTheItemsThenTheGroupsOnDblClick) {
+    std::vector<std::string> order;
+    Group().Item(1).SetOnDblClick([&](fw::Component&) { order.push_back("item"); });
+    Group().SetOnDblClick([&](fw::Component&) { order.push_back("group"); });
+    const POINT p = ItemCentre(1);
+    Click(ItemWindow(1), p.x, p.y);
+    Post(ItemWindow(1), WM_LBUTTONDBLCLK, MK_LBUTTON, p.x, p.y);
+    Post(ItemWindow(1), WM_LBUTTONUP, 0, p.x, p.y);
+    EXPECT_EQ(order, (std::vector<std::string>{"item", "group"}));
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1})) << "the second click changes nothing";
+}
+
+TEST_F(EclRadioGroupTest, OnChangeIsPublishedWithTheItemIndex) {
+    const fw::PropertyInfo* event = Group().Class().FindProperty("OnChange");
+    ASSERT_NE(event, nullptr);
+    ASSERT_TRUE(event->bind);
+    std::vector<int> seen;
+    event->bind(Group(), std::any(TEclRadioGroup::ChangeEvent([&](fw::Component&, int i) { seen.push_back(i); })));
+    ClickItem(1);
+    ClickItem(0);
+    EXPECT_EQ(seen, (std::vector<int>{1, 0}));
+    EXPECT_THROW(event->bind(Group(), std::any(fw::NotifyEvent{})), std::exception) << "a plain handler does not fit";
+}
+
+// The group between two push buttons in tab order.
+class EclRadioGroupTabTest : public EclControls {
+protected:
+    void SetUp() override {
+        EclControls::SetUp();
+        Load(Button("Before", 0, 20) + wintest::StoredRadioGroup(nullptr) + Button("After", 7, 220));
+        Show();
+    }
+    static std::string Button(const char* name, int tabOrder, int top) {
+        return std::string("  object ") + name + ": TEclButton\n    Left = 240\n    Top = " + std::to_string(top) +
+               "\n    Width = 100\n    Height = 30\n    Caption = '" + name +
+               "'\n    TabOrder = " + std::to_string(tabOrder) + "\n  end\n";
+    }
+    TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
+    // Tab (Shift+Tab when backwards) on whatever has the focus, through the message loop.
+    static void Tab(bool backwards) {
+        BYTE keys[256]{};
+        ::GetKeyboardState(keys);
+        const BYTE saved = keys[VK_SHIFT];
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        Key(::GetFocus(), WM_KEYDOWN, VK_TAB);
+        keys[VK_SHIFT] = saved;
+        ::SetKeyboardState(keys);
+    }
+    HWND Focus(const char* name) { return Get<fw::WinControl>(name).Handle(); }
+};
+
+TEST_F(EclRadioGroupTabTest, TabEntersAtTheSelectedItemAndTheNextTabLeavesTheGroup) {
+    struct Case {
+        int selected;
+        bool backwards;
+        const char* from;
+        const char* to;  // after leaving the group
+    } cases[] = {{0, false, "Before", "After"}, {1, false, "Before", "After"}, {1, true, "After", "Before"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + (c.backwards ? " backwards" : " forwards"));
+        Group().SetItemIndex(c.selected);
+        Get<fw::WinControl>(c.from).SetFocus();
+        Tab(c.backwards);
+        EXPECT_EQ(::GetFocus(), Group().Item(c.selected).Handle()) << "the selected item takes the focus";
+        Tab(c.backwards);
+        EXPECT_EQ(::GetFocus(), Focus(c.to)) << "one Tab leaves the group";
+    }
+}
+
+TEST_F(EclRadioGroupTabTest, WithoutASelectedItemTabPassesTheGroupBy) {
+    Group().SetItemIndex(-1);
+    Get<fw::WinControl>("Before").SetFocus();
+    Tab(false);
+    EXPECT_EQ(::GetFocus(), Focus("After"));
+    Tab(true);
+    EXPECT_EQ(::GetFocus(), Focus("Before"));
+}
+
 // --- TEclLabel -------------------------------------------------------------------------------
 
 using EclLabelTest = EclControls;
