@@ -161,8 +161,8 @@ void TEclRadioGroupButton::Paint(fw::Canvas& canvas) {
         case TEclFocusStyle::fcNone: return;
         case TEclFocusStyle::fcControl: PaintFocus(canvas, ClientRect()); return;
         case TEclFocusStyle::fcText:
-            PaintFocus(canvas, {place.text.left - 2, std::max(place.text.top - 1, 0), place.text.right,
-                                place.text.bottom});
+            PaintFocus(canvas,
+                       {place.text.left - 2, std::max(place.text.top - 1, 0), place.text.right, place.text.bottom});
             return;
         case TEclFocusStyle::fcGlyph: PaintFocus(canvas, place.glyph); return;
         case TEclFocusStyle::fcGlyphText:

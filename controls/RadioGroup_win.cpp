@@ -329,9 +329,7 @@ LRESULT TEclRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             // A press on the frame or caption brings the focus into the group (to its selected item).
             if (Enabled() && CanFocus() && !Focused() && !::IsChild(Handle(), ::GetFocus())) SetFocus();
             return 0;
-        case WM_SETFOCUS:
-            ReceiveFocus();
-            return 0;
+        case WM_SETFOCUS: ReceiveFocus(); return 0;
         default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
@@ -355,8 +353,8 @@ void TEclRadioGroup::Paint(fw::Canvas& canvas) {
     if (!hasCaption) return;
     // The caption box is cleared in the parent's colour under a visual style, whose frame stands
     // on the parent's background.
-    const fw::Color clear = themed && Parent() && bevel_.Mode() == TEclBevelMode::bmWindows ? Parent()->GetColor()
-                                                                                             : background;
+    const fw::Color clear =
+        themed && Parent() && bevel_.Mode() == TEclBevelMode::bmWindows ? Parent()->GetColor() : background;
     PaintCaption(canvas, clear, themed);
 }
 
@@ -366,8 +364,8 @@ void TEclRadioGroup::PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool 
         return;
     }
     const RECT r{frame.left, frame.top, frame.right, frame.bottom};
-    if (themed && theme_.DrawBackground(Handle(), canvas.Dc(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, r,
-                                        nullptr))
+    if (themed &&
+        theme_.DrawBackground(Handle(), canvas.Dc(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, r, nullptr))
         return;
     RECT edge = r;
     ::DrawEdge(canvas.Dc(), &edge, EDGE_ETCHED, BF_RECT);

@@ -191,8 +191,8 @@ TEST(RadioLayout, BottomAndRightCaptionsTakeTheirRoomFromTheirSide) {
     // Inner (3, 3) - (202, 64): column width (199 - 4) div 2 - 1 = 96; rows (61 - 2) div 2 = 29,
     // the first 1 + (29 mod 2) div 2 below the inner top.
     EXPECT_EQ(ecl::RadioInnerRect(g), (fw::Rect{3, 3, 202, 64}));
-    EXPECT_EQ(LayOutRadioItems(g), (std::vector<fw::Rect>{At(7, 4, 96, 29), At(7, 33, 96, 29), At(103, 4, 96, 29),
-                                                          At(103, 33, 96, 29)}));
+    EXPECT_EQ(LayOutRadioItems(g),
+              (std::vector<fw::Rect>{At(7, 4, 96, 29), At(7, 33, 96, 29), At(103, 4, 96, 29), At(103, 33, 96, 29)}));
     g.side = ecl::CaptionSide::Right;
     EXPECT_EQ(ecl::RadioInnerRect(g), (fw::Rect{3, 3, 188, 78}));
 }
@@ -239,8 +239,8 @@ TEST(RadioSelection, AcceleratorIsTheLetterAfterASingleAmpersand) {
         const char* caption;
         char letter;
     } cases[] = {
-        {"&32 Bit", '3'}, {"SELECT &OS TYPE", 'O'}, {"s&elect", 'E'}, {"R&&D", 0},   {"R&&&D", 'D'},
-        {"trailing&", 0}, {"", 0},                  {"no mark", 0},   {"&&&&", 0}, {"a&b&c", 'B'},
+        {"&32 Bit", '3'}, {"SELECT &OS TYPE", 'O'}, {"s&elect", 'E'}, {"R&&D", 0},    {"R&&&D", 'D'}, {"trailing&", 0},
+        {"", 0},          {"no mark", 0},           {"&&&&", 0},      {"a&b&c", 'B'},
     };
     for (const Case& c : cases) EXPECT_EQ(ecl::AccelChar(c.caption), c.letter) << c.caption;
 }
