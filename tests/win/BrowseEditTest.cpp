@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -592,6 +594,59 @@ TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
         ASSERT_EQ(shell.liveItems, 0) << "browse " << i;
     }
     EXPECT_EQ(edit_->Path(), "C:\\Counts\\18");
+}
+
+TEST_F(BrowseEditTest, AFailingHandlerReachesTheCallerOfBrowseWithTheDialogGone) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    shell.rootFolder = 0x11;
+    edit_->SetStartFolder(TEclSystemFolders::bfoMyComputer);
+    const auto fail = [](fw::Component&) { throw std::runtime_error("handler failed"); };
+    struct Failure {
+        const char* where;
+        std::function<void()> arm;
+        bool browserRan;   // the shell was asked to run the browser
+        bool textChanged;  // the chosen folder reached the text before the failure
+    };
+    const std::vector<Failure> failures = {
+        {"OnExecute", [&] { edit_->SetOnExecute([&](fw::Component& s, TEclBrowseDlg&) { fail(s); }); }, false, false},
+        {"OnBeforeBrowse", [&] { edit_->SetOnBeforeBrowse(fail); }, false, false},
+        {"the dialog's OnInit",
+         [&] { edit_->SetOnExecute([&](fw::Component&, TEclBrowseDlg& dialog) { dialog.SetOnInit(fail); }); }, true,
+         false},
+        {"OnDlgChange", [&] { edit_->SetOnDlgChange(fail); }, true, true},
+    };
+    for (const Failure& f : failures) {
+        edit_->SetPath(kStoredPath);
+        edit_->SetOnExecute({});
+        edit_->SetOnBeforeBrowse({});
+        edit_->SetOnDlgChange({});
+        std::vector<std::string> browsed;
+        edit_->SetOnBrowse([&](fw::Component&) { browsed.push_back("browse"); });
+        f.arm();
+        bool ran = false;
+        shell.user = [&](wintest::FakeBrowseShell& browser) {
+            ran = true;
+            browser.confirm = browser.NewItem("C:\\Counts");
+        };
+        const std::size_t runsBefore = shell.lookups.size();
+        try {
+            edit_->Browse();
+            ADD_FAILURE() << f.where << ": nothing was thrown";
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "handler failed") << f.where;
+        }
+        EXPECT_EQ(shell.lookups.size() > runsBefore, f.browserRan) << f.where;
+        // A failure inside the open browser closes it before the user acts.
+        const bool insideBrowser = std::string(f.where) == "the dialog's OnInit";
+        EXPECT_EQ(ran, f.browserRan && !insideBrowser) << f.where;
+        if (f.browserRan) {
+            EXPECT_EQ(shell.closedByProgram, insideBrowser) << f.where;
+        }
+        EXPECT_EQ(edit_->Path(), f.textChanged ? "C:\\Counts" : kStoredPath) << f.where;
+        EXPECT_TRUE(browsed.empty()) << f.where;
+        EXPECT_EQ(shell.liveItems, 0) << f.where;
+    }
 }
 
 TEST_F(BrowseEditTest, WithoutStartWithLastOrOnAnEmptyBoxNothingIsPreselected) {
