@@ -1,5 +1,6 @@
 #include "browse/BrowseDlg_win.h"
 
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -94,7 +95,7 @@ bool TEclBrowseDlg::Execute(fw::WinControl* parent) {
     if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
     if (!chosen.Get()) return false;
     selectedFolder_ = PathFromItemList(chosen.Get());
-    displayName_ = TrimShellPath(std::string_view(displayName, sizeof displayName));
+    displayName_.assign(displayName, ::strnlen(displayName, sizeof displayName));
     return true;
 }
 
