@@ -29,6 +29,7 @@ void DrawButtonContent(fw::Canvas& canvas, const fw::Rect& content, const Button
     if (c.caption.empty()) return;
     UINT format = CaptionFormat(c);
     if (c.multiLine) format |= AlignmentFlags(layout.Alignment());
+    if (c.accelHidden) format |= DT_HIDEPREFIX;
     const bool enabled = c.state != ButtonState::Disabled && c.state != ButtonState::DisabledDown;
     DrawFxText(canvas, fx, c.caption, place.text, format, c.font, c.textColor, c.brushColor, {enabled, true, false});
 }

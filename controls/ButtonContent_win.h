@@ -17,6 +17,7 @@ struct ButtonContent {
     fw::Color textColor = fw::clBtnText;
     fw::Color brushColor = fw::clBtnFace;
     ButtonState state = ButtonState::Up;
+    bool accelHidden = false;  // the keyboard cues are off: the accelerator is not underlined
 };
 
 // Where the glyph and the caption box go in the content rectangle.

@@ -4,6 +4,7 @@
 
 #include "controls/ButtonContent_win.h"
 #include "controls/ButtonFacePaint_win.h"
+#include "framework/Mnemonic.h"
 
 TEclButton::TEclButton(fw::Component* owner) : fw::WinControl(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 75, 25);
@@ -131,6 +132,12 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return fw::WinControl::WndProc(msg, wParam, lParam);
 }
 
+bool TEclButton::Accelerate(char letter) {
+    if (!face_.UseCaption() || !CanFocus() || !fw::IsAccel(letter, Caption())) return false;
+    Click();
+    return true;
+}
+
 void TEclButton::Paint(fw::Canvas& canvas) {
     const ecl::ButtonState state = State();
     const bool pushed = state == ecl::ButtonState::Pushed;
@@ -165,6 +172,7 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     c.textColor = Font().color;
     c.brushColor = GetColor();
     c.state = state;
+    c.accelHidden = AcceleratorsHidden();
     ecl::DrawButtonContent(canvas, content, c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());
     if (focused) ecl::DrawBlackFocusRect(canvas.Dc(), focus);
 }

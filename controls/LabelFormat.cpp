@@ -29,6 +29,7 @@ unsigned LabelMeasureFormat(TEclLabelOptions options, bool multiLine, bool showA
 unsigned LabelPaintFormat(const LabelPaintSettings& s) {
     unsigned format = kDtWordBreak | kDtExpandTabs | AlignmentFlags(s.alignment) | LabelOptionFlags(s.options);
     if (!s.showAccelChar) format |= kDtNoPrefix;
+    if (s.showAccelChar && s.accelHidden) format |= kDtHidePrefix;
     if (!s.autoSize && (s.angle != 0 || !s.multiLine)) format |= kDtSingleLine;
     return format;
 }

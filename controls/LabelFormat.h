@@ -26,6 +26,7 @@ struct LabelPaintSettings {
     bool showAccelChar = true;
     bool autoSize = true;
     int angle = 0;
+    bool accelHidden = false;  // the keyboard cues are off: accelerators not underlined
 };
 unsigned LabelPaintFormat(const LabelPaintSettings& settings);
 

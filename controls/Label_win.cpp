@@ -3,6 +3,7 @@
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
 #include "controls/TextFormat.h"
+#include "framework/Mnemonic.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ int PhaseLength(int ms) { return ms & 0xFFFF; }
 TEclLabel::TEclLabel(fw::Component* owner) : fw::Control(owner) {
     SetBounds(0, 0, 30, 30);
     bevel_.SetOnChange([this] { Changed(); });
-    fontFX_.SetOnChange([this] { Changed(); });
+    fontFX_.SetOnChange([this] { FontFXChanged(); });
 }
 
 const fw::ClassInfo& TEclLabel::StaticClass() {
@@ -89,6 +90,25 @@ void TEclLabel::SetTransparent(bool on) {
     Invalidate();
 }
 
+void TEclLabel::SetFocusControl(fw::WinControl* control) {
+    if (control == focusControl_) return;
+    if (focusControl_) focusControl_->RemoveFreeNotification(*this);
+    focusControl_ = control;
+    if (focusControl_) focusControl_->AddFreeNotification(*this);
+}
+
+void TEclLabel::ComponentDestroyed(fw::Component& gone) {
+    if (&gone == focusControl_) focusControl_ = nullptr;
+}
+
+// The caption's accelerator hands the focus on; the key counts as taken even when the focus
+// control cannot take the focus now.
+bool TEclLabel::Accelerate(char letter) {
+    if (!showAccelChar_ || !focusControl_ || !Enabled() || !fw::IsAccel(letter, Caption())) return false;
+    if (focusControl_->CanFocus()) focusControl_->SetFocus();
+    return true;
+}
+
 // Turning the twinkle on starts a timer for the shown phase, running only when the label is
 // enabled at this moment; the phase itself is left as it is. Turning it off shows the text again.
 void TEclLabel::SetTwinkle(bool on) {
@@ -118,9 +138,25 @@ void TEclLabel::Loaded() {
 
 void TEclLabel::TextChanged() { Changed(); }
 
+// A font that cannot be turned takes the angle away.
 void TEclLabel::FontChanged() {
+    if (fontFX_.Angle() != 0 && !ecl::IsTrueTypeFont(Font())) {
+        fontFX_.BeginUpdate();
+        fontFX_.SetAngle(0);
+        fontFX_.EndUpdate(false);
+    }
     AdjustSize();
     fw::Control::FontChanged();
+}
+
+// An angle given to a font that cannot be turned brings in a TrueType face.
+void TEclLabel::FontFXChanged() {
+    if (fontFX_.Angle() != 0 && !ecl::IsTrueTypeFont(Font())) {
+        fw::FontSpec font = Font();
+        font.name = ecl::kTrueTypeFace;
+        SetFont(font);
+    }
+    Changed();
 }
 
 void TEclLabel::Changed() {
@@ -128,18 +164,28 @@ void TEclLabel::Changed() {
     Invalidate();
 }
 
+ecl::RotatedBox TEclLabel::TextBox(int width) const {
+    const std::string text = ecl::LabelMeasuredText(Caption(), showAccelChar_);
+    if (fontFX_.Angle() == 0) {
+        const SIZE size = ecl::MeasureScreenText(
+            text, Font(), ecl::LabelMeasureFormat(options_, multiLine_, showAccelChar_), width, fontFX_.Tracing());
+        return {size.cx, size.cy, 0, 0};
+    }
+    const SIZE line =
+        ecl::ScreenTextExtent(showAccelChar_ ? fw::StripAccelMarks(text) : text, Font(), fontFX_.Tracing());
+    return ecl::RotatedTextBox(line.cx, line.cy, fontFX_.Angle());
+}
+
+// The box fits the text (turned, when it has an angle) and the text is placed in it: level text
+// at the top-left, turned text with its centre on the box's centre.
 void TEclLabel::AdjustSize() {
     if (!autoSize_ || IsLoading()) return;
-    if (fontFX_.Angle() == 0) {
-        fontFX_.BeginUpdate();  // resetting the position must not measure again
-        fontFX_.SetPosX(0);
-        fontFX_.SetPosY(0);
-        fontFX_.EndUpdate(false);
-    }
-    const std::string text = ecl::LabelMeasuredText(Caption(), showAccelChar_);
-    const SIZE text_size =
-        ecl::MeasureScreenText(text, Font(), ecl::LabelMeasureFormat(options_, multiLine_, showAccelChar_), Width());
-    const ecl::LabelSize size = ecl::LabelAutoSize(text_size.cx, text_size.cy, fontFX_.TextRoom(), bevel_.Extent());
+    const ecl::RotatedBox box = TextBox(Width());
+    fontFX_.BeginUpdate();  // placing the text must not measure again
+    fontFX_.SetPosX(box.originX);
+    fontFX_.SetPosY(box.originY);
+    fontFX_.EndUpdate(false);
+    const ecl::LabelSize size = ecl::LabelAutoSize(box.width, box.height, fontFX_.TextRoom(), bevel_.Extent());
     SetBounds(Left(), Top(), size.width, size.height);
 }
 
@@ -157,21 +203,31 @@ void TEclLabel::Paint(fw::Canvas& canvas) {
         options.clip = true;
     }
 
-    ecl::LabelPaintSettings settings{alignment_, options_, multiLine_, showAccelChar_, autoSize_, fontFX_.Angle()};
+    ecl::LabelPaintSettings settings{alignment_, options_,        multiLine_,          showAccelChar_,
+                                     autoSize_,  fontFX_.Angle(), AcceleratorsHidden()};
     const unsigned format = ecl::LabelPaintFormat(settings);
-    // Several lines cannot be centred or bottom-aligned by the drawing call itself: place the
-    // measured text in the rectangle first.
+    // Several lines, and turned text, cannot be placed by the drawing call itself: place the
+    // measured text (as a self-sizing label would measure it) in the rectangle first.
+    const bool rotated = fontFX_.Angle() != 0;
     const bool verticallyPlaced = static_cast<int>(alignment_) >= static_cast<int>(TEclAlignment::agCenterLeft);
-    if (!autoSize_ && multiLine_ && verticallyPlaced) {
-        const SIZE size =
-            ecl::MeasureScreenText(ecl::LabelMeasuredText(Caption(), showAccelChar_), Font(),
-                                   ecl::LabelMeasureFormat(options_, multiLine_, showAccelChar_), textRect.Width() - 1);
-        textRect = ecl::AlignBlock(textRect, size.cx + fontFX_.TextRoom(), size.cy + fontFX_.TextRoom(), alignment_);
+    const bool placed = rotated ? alignment_ != TEclAlignment::agTopLeft : multiLine_ && verticallyPlaced;
+    TEcl3DCaption placedFx;
+    const TEcl3DCaption* fx = &fontFX_;
+    if (!autoSize_ && placed) {
+        const ecl::RotatedBox box = TextBox(textRect.Width() - 1);
+        const ecl::LabelSize size = ecl::LabelAutoSize(box.width, box.height, fontFX_.TextRoom(), 0);
+        textRect = ecl::AlignBlock(textRect, size.width, size.height, alignment_);
+        if (rotated) {
+            placedFx.Assign(fontFX_);
+            placedFx.SetPosX(box.originX);
+            placedFx.SetPosY(box.originY);
+            fx = &placedFx;
+        }
     }
 
     if (shown_) {
-        ecl::DrawFxText(canvas, fontFX_, Caption(), textRect, format, Font(), Font().color, GetColor(), options);
+        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), Font().color, GetColor(), options);
     } else if (twinkleColor_ != fw::clNone) {
-        ecl::DrawFxText(canvas, fontFX_, Caption(), textRect, format, Font(), twinkleColor_, GetColor(), options);
+        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), twinkleColor_, GetColor(), options);
     }
 }

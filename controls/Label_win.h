@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "controls/LabelFormat.h"
+#include "controls/RotatedText.h"
 #include "controls/Timer_win.h"
 #include "framework/Control_win.h"
 
@@ -31,6 +32,9 @@ public:
     void SetShowAccelChar(bool on);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool on);
+    // The control the label's accelerator gives the focus to; forgotten when it is destroyed.
+    fw::WinControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(fw::WinControl* control);
 
     // The twinkle shows and hides the text in turn; the phase lengths are in milliseconds (their
     // low 16 bits). A running twinkle takes a new length up at its next phase change, and keeps
@@ -48,14 +52,19 @@ public:
 
     void Paint(fw::Canvas& canvas) override;
     void Loaded() override;
+    bool Accelerate(char letter) override;
 
 protected:
+    void ComponentDestroyed(fw::Component& gone) override;
     void TextChanged() override;
     void FontChanged() override;
 
 private:
+    // The text's measured box (turned by the angle) and where its drawing point lies in it.
+    ecl::RotatedBox TextBox(int width) const;
     void AdjustSize();
     void Changed();
+    void FontFXChanged();
     void TwinkleTick();
 
     TEclAlignment alignment_ = TEclAlignment::agTopLeft;
@@ -66,6 +75,7 @@ private:
     TEclLabelOptions options_;
     bool showAccelChar_ = true;
     bool transparent_ = true;
+    fw::WinControl* focusControl_ = nullptr;
     bool twinkle_ = false;
     int twinkleVisible_ = 700;
     int twinkleInVisible_ = 700;

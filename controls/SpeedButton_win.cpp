@@ -3,6 +3,7 @@
 #include "controls/ButtonContent_win.h"
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
+#include "framework/Mnemonic.h"
 
 using ecl::ButtonState;
 
@@ -161,6 +162,13 @@ void TEclSpeedButton::MouseUp(int x, int y) {
     Click();
 }
 
+bool TEclSpeedButton::Accelerate(char letter) {
+    if (!Enabled() || !face_.UseCaption() || !fw::IsAccel(letter, Caption())) return false;
+    if (groupIndex_ != 0) ChangeGroup(&ecl::ClickInGroup, allowAllUp_);
+    Click();
+    return true;
+}
+
 void TEclSpeedButton::MouseEnter() {
     const ButtonState before = tracker_.State();
     tracker_.Enter();
@@ -201,5 +209,6 @@ void TEclSpeedButton::Paint(fw::Canvas& canvas) {
     c.textColor = enterColorChange_ && entered ? enterColor_ : Font().color;
     c.brushColor = GetColor();
     c.state = s;
+    c.accelHidden = AcceleratorsHidden();
     ecl::DrawButtonContent(canvas, ecl::SpeedContent(r, down), c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());
 }

@@ -42,6 +42,8 @@ public:
     void MouseMove(int x, int y) override;
     void MouseUp(int x, int y) override;
     void MouseEnter() override;
+    // A caption accelerator clicks the button as a mouse click would.
+    bool Accelerate(char letter) override;
     void MouseLeave() override;
     void ThemeChanged() override;
 

@@ -17,5 +17,6 @@ inline constexpr unsigned kDtEditControl = 0x2000;
 inline constexpr unsigned kDtPathEllipsis = 0x4000;
 inline constexpr unsigned kDtEndEllipsis = 0x8000;
 inline constexpr unsigned kDtRtlReading = 0x20000;
+inline constexpr unsigned kDtHidePrefix = 0x100000;
 
 }  // namespace ecl

@@ -5,6 +5,7 @@
 #include "framework/ExceptionText.h"
 #include "framework/Form_win.h"
 #include "framework/MessageDialog_win.h"
+#include "framework/Mnemonic_win.h"
 
 namespace fw {
 
@@ -97,7 +98,8 @@ void Application::SetMainForm(Form& form) {
 }
 
 void Application::DispatchOne(const MSG& msg) {
-    if (HandleTabKey(msg)) return;
+    ShowKeyboardCues(msg);
+    if (HandleTabKey(msg) || HandleMnemonic(msg)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
 }

@@ -15,11 +15,13 @@ COLORREF ToColorRef(Color c) {
 HFONT FontHandle(const FontSpec& font) {
     using Key = std::tuple<std::string, int, int, int, std::uint32_t>;
     static std::map<Key, UniqueFont> cache;
-    Key key{font.name, font.height, font.charset, 0, font.style.Bits()};
+    Key key{font.name, font.height, font.charset, font.escapement, font.style.Bits()};
     auto it = cache.find(key);
     if (it == cache.end()) {
         LOGFONTA lf{};
         lf.lfHeight = font.height;
+        lf.lfEscapement = font.escapement;
+        lf.lfOrientation = font.escapement;
         lf.lfWeight = font.style.Has(FontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
         lf.lfItalic = font.style.Has(FontStyle::fsItalic);
         lf.lfUnderline = font.style.Has(FontStyle::fsUnderline);
@@ -62,10 +64,23 @@ void Canvas::DrawText(const std::string& text, Rect r, UINT format, const FontSp
     ::SetBkMode(dc_, oldMode);
 }
 
-SIZE Canvas::MeasureText(const std::string& text, const FontSpec& font, UINT format, int maxWidth) {
+void Canvas::TextOut(const std::string& text, int x, int y, const FontSpec& font, Color color) {
     SelectScope selectFont(dc_, FontHandle(font));
+    const int oldMode = ::SetBkMode(dc_, TRANSPARENT);
+    const COLORREF oldColor = ::SetTextColor(dc_, ToColorRef(color));
+    const UINT oldAlign = ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    ::SetTextAlign(dc_, oldAlign);
+    ::SetTextColor(dc_, oldColor);
+    ::SetBkMode(dc_, oldMode);
+}
+
+SIZE Canvas::MeasureText(const std::string& text, const FontSpec& font, UINT format, int maxWidth, int charExtra) {
+    SelectScope selectFont(dc_, FontHandle(font));
+    const int oldExtra = ::SetTextCharacterExtra(dc_, charExtra);
     RECT rc{0, 0, maxWidth, 0};
     ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc, format | DT_CALCRECT);
+    ::SetTextCharacterExtra(dc_, oldExtra);
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 

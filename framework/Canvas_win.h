@@ -24,8 +24,13 @@ public:
     // Draws text with DrawTextA in the font's colour (or `color` when given); transparent background.
     void DrawText(const std::string& text, Rect r, UINT format, const FontSpec& font);
     void DrawText(const std::string& text, Rect r, UINT format, const FontSpec& font, Color color);
-    // The extent of the text in the font (DT_CALCRECT with `format`, within `maxWidth` when wrapping).
-    SIZE MeasureText(const std::string& text, const FontSpec& font, UINT format = DT_SINGLELINE, int maxWidth = 0);
+    // Draws one line of text with its top-left at the point (a rotated font turns it about that
+    // point), in `color` on a transparent background; no prefix processing.
+    void TextOut(const std::string& text, int x, int y, const FontSpec& font, Color color);
+    // The extent of the text in the font (DT_CALCRECT with `format`, within `maxWidth` when wrapping),
+    // with `charExtra` pixels added after each character.
+    SIZE MeasureText(const std::string& text, const FontSpec& font, UINT format = DT_SINGLELINE, int maxWidth = 0,
+                     int charExtra = 0);
 
 private:
     HDC dc_;

@@ -1,5 +1,6 @@
 #include "framework/Component.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "framework/ClassInfo.h"
@@ -8,8 +9,33 @@ namespace fw {
 
 Component::Component(Component* owner) : owner_(owner) {}
 
+namespace {
+
+void Erase(std::vector<Component*>& list, const Component* item) { std::erase(list, item); }
+
+}  // namespace
+
 Component::~Component() {
+    for (Component* watched : watched_) Erase(watched->watchers_, this);
+    watched_.clear();
+    const std::vector<Component*> watchers = std::move(watchers_);
+    watchers_.clear();
+    for (Component* watcher : watchers) {
+        Erase(watcher->watched_, this);
+        watcher->ComponentDestroyed(*this);
+    }
     while (!components_.empty()) components_.pop_back();
+}
+
+void Component::AddFreeNotification(Component& watcher) {
+    if (&watcher == this || std::ranges::find(watchers_, &watcher) != watchers_.end()) return;
+    watchers_.push_back(&watcher);
+    watcher.watched_.push_back(this);
+}
+
+void Component::RemoveFreeNotification(Component& watcher) {
+    Erase(watchers_, &watcher);
+    Erase(watcher.watched_, this);
 }
 
 Component& Component::Adopt(std::unique_ptr<Component> child) {

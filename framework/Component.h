@@ -69,6 +69,15 @@ public:
     void SetLoading(bool loading) { loading_ = loading; }
     virtual void Loaded() { loading_ = false; }
 
+    // Asks for ComponentDestroyed(*this) on `watcher` when this component is destroyed; the request
+    // ends by itself when the watcher goes first.
+    void AddFreeNotification(Component& watcher);
+    void RemoveFreeNotification(Component& watcher);
+
+protected:
+    // A component this one asked to watch is being destroyed.
+    virtual void ComponentDestroyed(Component& /*gone*/) {}
+
 private:
     [[noreturn]] static void ThrowMissing(std::string_view name);
 
@@ -76,6 +85,8 @@ private:
     std::string name_;
     std::vector<std::unique_ptr<Component>> components_;
     bool loading_ = false;
+    std::vector<Component*> watchers_;  // told when this one is destroyed
+    std::vector<Component*> watched_;   // this one is told when they are destroyed
 };
 
 }  // namespace fw

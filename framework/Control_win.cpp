@@ -182,6 +182,14 @@ void Control::Invalidate() {
 
 void Control::Paint(Canvas&) {}
 
+bool Control::AcceleratorsHidden() const {
+    const auto* self = dynamic_cast<const WinControl*>(this);
+    const WinControl* window = self ? self : parent_;
+    if (!window || !window->HandleAllocated()) return false;
+    const LRESULT state = ::SendMessageA(window->ExistingHandle(), WM_QUERYUISTATE, 0, 0);
+    return (state & UISF_HIDEACCEL) != 0;
+}
+
 void Control::MouseDown(int, int) {}
 void Control::MouseMove(int, int) {}
 void Control::MouseUp(int x, int y) {

@@ -75,6 +75,13 @@ public:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
 
+    // A keyboard mnemonic (Alt+letter, `letter` upper-cased) offered to the control; true when the
+    // control took it. Controls whose caption marks the letter act on it (a button clicks).
+    virtual bool Accelerate(char /*letter*/) { return false; }
+    // True while the window holding the control hides the accelerator underlines (the keyboard
+    // cues are off until the keyboard is used).
+    bool AcceleratorsHidden() const;
+
     // The platform's visual style changed: theme data held by the control must be opened anew.
     // A windowed control passes it on to every control it contains.
     virtual void ThemeChanged() { Invalidate(); }
@@ -115,6 +122,8 @@ public:
 
     HWND Handle() override;
     bool HandleAllocated() const { return handle_ != nullptr; }
+    // The window when it exists, else null (never creates it).
+    HWND ExistingHandle() const { return handle_; }
     void DestroyHandle();
 
     bool IsWindowed() const override { return true; }
@@ -187,6 +196,7 @@ private:
     Control* captured_ = nullptr;
     Control* hovered_ = nullptr;
     bool trackingLeave_ = false;
+    WORD uiState_ = 0;  // the keyboard cues hidden (UISF_HIDEACCEL, UISF_HIDEFOCUS)
 };
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "framework/Application_win.h"
+#include "framework/Mnemonic_win.h"
 #include "framework/TabOrder.h"
 
 namespace fw {
@@ -121,6 +122,8 @@ void Form::GetCreateParams(CreateParams& params) {
                                          work.top + (work.bottom - work.top - Height()) / 2, Width(), Height());
     }
 }
+
+void Form::HandleCreated() { InitKeyboardCues(ExistingHandle()); }
 
 void Form::Show() {
     SetVisible(true);

@@ -59,6 +59,7 @@ protected:
     }
     void GetCreateParams(CreateParams& params) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void HandleCreated() override;
 
 private:
     void FrameChanged();

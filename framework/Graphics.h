@@ -60,6 +60,7 @@ struct FontSpec {
     int charset = 1;  // DEFAULT_CHARSET
     Color color = clWindowText;
     Set<FontStyle> style;
+    int escapement = 0;  // angle of the text line in tenths of a degree, counter-clockwise
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 

@@ -105,6 +105,7 @@ void WinControl::CreateWindowHandle() {
         ::CreateWindowExA(params.exStyle, className.c_str(), params.caption.c_str(), params.style, b.left, b.top,
                           b.Width(), b.Height(), params.parent, nullptr, ::GetModuleHandleA(nullptr), this);
     if (!hwnd) throw std::runtime_error("Cannot create window " + Name());
+    if (Parent()) uiState_ = Parent()->uiState_;  // a new window shows the cues its parent shows
     for (Control* c : controls_)
         if (auto* child = dynamic_cast<WinControl*>(c); child && !child->handle_) child->CreateWindowHandle();
     HandleCreated();
@@ -251,6 +252,27 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             RouteMouse(msg, -1, -1);
             return 0;
         case WM_THEMECHANGED: ThemeChanged(); break;
+        // The keyboard cues are kept here rather than left to the platform, which may not keep
+        // them: a change goes up to the top-level window, whose new state comes down to every
+        // window in it.
+        case WM_CHANGEUISTATE:
+            if ((::GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD) != 0)
+                ::SendMessageA(::GetParent(handle_), msg, wParam, lParam);
+            else
+                ::SendMessageA(handle_, WM_UPDATEUISTATE, wParam, lParam);
+            return 0;
+        case WM_UPDATEUISTATE: {
+            const WORD before = uiState_;
+            const WORD flags = HIWORD(wParam) & (UISF_HIDEACCEL | UISF_HIDEFOCUS);
+            if (LOWORD(wParam) == UIS_CLEAR) uiState_ &= static_cast<WORD>(~flags);
+            if (LOWORD(wParam) == UIS_SET || LOWORD(wParam) == UIS_INITIALIZE) uiState_ |= flags;
+            for (Control* c : controls_)
+                if (auto* child = dynamic_cast<WinControl*>(c); child && child->handle_)
+                    ::SendMessageA(child->handle_, msg, wParam, lParam);
+            if (before != uiState_) Invalidate();  // captions show or hide their underlines
+            return 0;
+        }
+        case WM_QUERYUISTATE: return uiState_;
         case WM_SETCURSOR:
             // Only for this window's own client area; a child window's pointer is the child's.
             if (reinterpret_cast<HWND>(wParam) == handle_ && LOWORD(lParam) == HTCLIENT) {
