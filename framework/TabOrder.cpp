@@ -16,6 +16,7 @@ std::vector<int> TabSequence(const std::vector<int>& tabOrders) {
 
 int NextTabStop(const std::vector<TabEntry>& controls, int current, bool backwards) {
     std::vector<int> tabOrders;
+    tabOrders.reserve(controls.size());
     for (const TabEntry& c : controls) tabOrders.push_back(c.tabOrder);
     const std::vector<int> order = TabSequence(tabOrders);
     const int n = static_cast<int>(order.size());
