@@ -18,17 +18,21 @@ int RadioPartState(bool checked, bool enabled, bool pressed) {
     return checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL;
 }
 
-// A frame of every other pixel in the colour, the way a focus rectangle is dotted.
+// A frame of every other pixel in the colour, the way a focus rectangle is dotted: the pixels an
+// even number of steps away from the top-left corner.
 void DottedFrame(fw::Canvas& canvas, const fw::Rect& r, fw::Color color) {
     const COLORREF c = fw::ToColorRef(color);
     HDC dc = canvas.Dc();
-    for (int x = r.left; x < r.right; x += 2) {
-        ::SetPixelV(dc, x, r.top, c);
-        ::SetPixelV(dc, x, r.bottom - 1, c);
+    const auto dot = [&](int x, int y) {
+        if ((x - r.left + y - r.top) % 2 == 0) ::SetPixelV(dc, x, y, c);
+    };
+    for (int x = r.left; x < r.right; ++x) {
+        dot(x, r.top);
+        dot(x, r.bottom - 1);
     }
-    for (int y = r.top; y < r.bottom; y += 2) {
-        ::SetPixelV(dc, r.left, y, c);
-        ::SetPixelV(dc, r.right - 1, y, c);
+    for (int y = r.top; y < r.bottom; ++y) {
+        dot(r.left, y);
+        dot(r.right - 1, y);
     }
 }
 

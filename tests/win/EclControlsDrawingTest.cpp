@@ -663,4 +663,212 @@ TEST_F(RadioGroupDrawing, CaptionIsSetIntoTheFrameLine) {
     EXPECT_GE(px->Bounds({0, 0, 205, captionHeight + 2}, Sys(COLOR_WINDOWTEXT)).left, 10);
 }
 
+// Each item window painted alone, over the group's face beneath it.
+std::unique_ptr<Pixels> RenderItem(TEclRadioGroupButton& item) {
+    auto px = std::make_unique<Pixels>(item.Width(), item.Height(), RGB(1, 2, 3));
+    fw::Canvas canvas(px->Dc());
+    item.Paint(canvas);
+    return px;
+}
+
+// The pixels of r that differ between two pictures of the same size.
+int Differences(const Pixels& a, const Pixels& b, const RECT& r) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (a.At(x, y) != b.At(x, y)) ++n;
+    return n;
+}
+
+// The bounds of the pixels of r that differ between two pictures (empty when none).
+fw::Rect DifferenceBounds(const Pixels& a, const Pixels& b, const RECT& r) {
+    RECT d{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (a.At(x, y) != b.At(x, y)) {
+                d = {std::min(d.left, LONG(x)), std::min(d.top, LONG(y)), std::max(d.right, LONG(x + 1)),
+                     std::max(d.bottom, LONG(y + 1))};
+            }
+    if (d.left == LONG_MAX) return {};
+    return {int(d.left), int(d.top), int(d.right), int(d.bottom)};
+}
+
+TEST_F(RadioGroupDrawing, ItemWindowShowsTheGroupsFaceAndItsMark) {
+    const auto group = Render(Group());
+    TEclRadioGroupButton& item = Group().Item(1);
+    const auto px = RenderItem(item);
+    // Left of the mark the item is transparent: the group's background shows through.
+    for (int y = 0; y < item.Height(); ++y) EXPECT_EQ(px->At(0, y), group->At(item.Left(), item.Top() + y)) << y;
+    const RECT mark = Mark(1);
+    const RECT inItem{mark.left - item.Left(), mark.top - item.Top(), mark.right - item.Left(),
+                      mark.bottom - item.Top()};
+    EXPECT_GT(px->Count(inItem, [](COLORREF c) { return c != kWindowColour; }), 20);
+}
+
+TEST_F(RadioGroupDrawing, ClassicMarkShowsNoPressedLook) {
+    const wintest::ThemeSwitch classic(false);
+    Show();
+    TEclRadioGroupButton& item = Group().Item(0);
+    const auto before = RenderItem(item);
+    Press(item.Handle(), 20, item.Height() / 2);
+    ASSERT_TRUE(item.Pressed());
+    const auto pressed = RenderItem(item);
+    Release(item.Handle(), 20, item.Height() / 2);
+    const RECT mark = Mark(0);
+    const RECT inItem{mark.left - item.Left(), mark.top - item.Top(), mark.right - item.Left(),
+                      mark.bottom - item.Top()};
+    EXPECT_GT(before->Count(inItem, [](COLORREF c) { return c != kWindowColour; }), 20) << "a mark is drawn";
+    EXPECT_EQ(Differences(*before, *pressed, inItem), 0) << "the held button changes nothing of the mark";
+}
+
+TEST_F(RadioGroupDrawing, FocusRectangleFollowsFocusStyleAndIsDottedInFocusColor) {
+    const wintest::ThemeSwitch classic(false);
+    Show();
+    TEclRadioGroupButton& item = Group().Item(0);
+    ::SetFocus(nullptr);
+    ASSERT_FALSE(item.Focused());
+    const auto unfocused = RenderItem(item);
+    item.SetFocus();
+    ASSERT_TRUE(item.Focused());
+    const RECT all{0, 0, item.Width(), item.Height()};
+    const RECT mark = Mark(0);
+    const RECT glyph{mark.left - item.Left(), mark.top - item.Top(), mark.right - item.Left(),
+                     mark.bottom - item.Top()};
+
+    Group().SetFocusStyle(TEclFocusStyle::fcNone);
+    EXPECT_EQ(Differences(*unfocused, *RenderItem(item), all), 0) << "fcNone";
+    Group().SetFocusStyle(TEclFocusStyle::fcControl);
+    EXPECT_EQ(DifferenceBounds(*unfocused, *RenderItem(item), all), (fw::Rect{0, 0, item.Width(), item.Height()}))
+        << "fcControl: the whole item";
+    Group().SetFocusStyle(TEclFocusStyle::fcGlyph);
+    EXPECT_EQ(DifferenceBounds(*unfocused, *RenderItem(item), all),
+              (fw::Rect{int(glyph.left), int(glyph.top), int(glyph.right), int(glyph.bottom)}))
+        << "fcGlyph";
+    Group().SetFocusStyle(TEclFocusStyle::fcText);
+    const fw::Rect text = DifferenceBounds(*unfocused, *RenderItem(item), all);
+    EXPECT_GE(text.left, glyph.right) << "fcText: right of the mark";
+    EXPECT_GT(text.right - text.left, 50) << "around the text";
+    Group().SetFocusStyle(TEclFocusStyle::fcGlyphText);
+    const fw::Rect both = DifferenceBounds(*unfocused, *RenderItem(item), all);
+    EXPECT_EQ(both.left, glyph.left) << "fcGlyphText";
+    EXPECT_EQ(both.right, text.right);
+
+    // A dotted frame in FocusColor: every other pixel of the item's edge.
+    Group().SetFocusStyle(TEclFocusStyle::fcControl);
+    Group().SetFocusColor(fw::clRed);
+    Group().SetUseFocusColor(true);
+    const auto dotted = RenderItem(item);
+    const COLORREF red = RGB(255, 0, 0);
+    EXPECT_EQ(dotted->Count({0, 0, item.Width(), 1}, red), (item.Width() + 1) / 2);
+    EXPECT_EQ(dotted->Count({0, 0, 1, item.Height()}, red), (item.Height() + 1) / 2);
+    EXPECT_EQ(dotted->At(1, 0), unfocused->At(1, 0)) << "the gaps show what lies beneath";
+    EXPECT_EQ(Differences(*unfocused, *dotted, {1, 1, item.Width() - 1, item.Height() - 1}), 0)
+        << "nothing drawn inside the frame";
+}
+
+TEST_F(RadioGroupDrawing, BottomCaptionSitsOnTheBottomLineAndTheItemsMoveUp) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the frame and colours the caption";
+    Group().SetAlignment(TEclGroupCaptionAlign::gcaBottomLeft);
+    const int h = TextSize("W", "MS Sans Serif", -16, true).cy;
+    const auto px = Render(Group());
+    const int line = 81 - (h / 2 - 1) - 1;  // the frame's bottom edge: highlight outside, shadow inside
+    EXPECT_EQ(px->At(0, 0), Sys(COLOR_BTNSHADOW)) << "the frame's top is the group's";
+    EXPECT_EQ(px->At(100, 0), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(px->At(200, line), Sys(COLOR_BTNHIGHLIGHT)) << "right of the caption";
+    EXPECT_EQ(px->At(200, line - 1), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(px->At(8, line - 1), kWindowColour) << "cleared from 2 pixels left of the caption";
+    EXPECT_EQ(px->Count({0, 0, 205, 81 - h - 2}, Sys(COLOR_WINDOWTEXT)), 0) << "no caption above its strip";
+    EXPECT_GT(px->Count({10, 81 - h - 2, 205, 81}, Sys(COLOR_WINDOWTEXT)), 0) << "the caption in the bottom strip";
+    EXPECT_EQ(Group().Item(0).Top(), 4) << "below the frame, not below a caption";
+    EXPECT_LE(Group().Item(1).Top() + Group().Item(1).Height(), 81 - h);
+}
+
+// The group's frame and an item's mark as the platform's visual style draws that part and state.
+class RadioGroupThemedDrawing : public RadioGroupDrawing {
+protected:
+    void SetUp() override {
+        RadioGroupDrawing::SetUp();
+        if (Classic()) GTEST_SKIP() << "no visual style active";
+    }
+    // A picture over the window's colour with one part of the "Button" theme class drawn into r.
+    static std::unique_ptr<Pixels> Reference(int width, int height, int part, int state, const RECT& r) {
+        auto px = std::make_unique<Pixels>(width, height, kWindowColour);
+        ecl::ThemeData theme(L"BUTTON");
+        EXPECT_TRUE(theme.DrawBackground(nullptr, px->Dc(), part, state, r, nullptr));
+        return px;
+    }
+};
+
+TEST_F(RadioGroupThemedDrawing, FrameIsTheThemesGroupBoxNormalOrDisabled) {
+    const int h = TextSize("W", "MS Sans Serif", -16, true).cy;
+    const fw::Rect f = ecl::RadioFrameRect(205, 81, h);
+    const RECT belowCaption{0, h + 2, 205, 81};
+    for (bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        Group().SetEnabled(enabled);
+        const auto px = Render(Group());
+        const auto ref =
+            Reference(205, 81, BP_GROUPBOX, enabled ? GBS_NORMAL : GBS_DISABLED, {f.left, f.top, f.right, f.bottom});
+        EXPECT_GT(ref->Count(belowCaption, [](COLORREF c) { return c != kWindowColour; }), 100) << "a frame";
+        EXPECT_EQ(Differences(*px, *ref, belowCaption), 0);
+    }
+}
+
+TEST_F(RadioGroupThemedDrawing, CaptionTakesTheThemesTextColourWhenAllowed) {
+    Group().SetCaptionFont([&] {
+        fw::FontSpec f = Group().CaptionFont();
+        f.color = fw::clRed;
+        return f;
+    }());
+    ecl::ThemeData theme(L"BUTTON");
+    COLORREF themed = 0;
+    ASSERT_TRUE(theme.Color(nullptr, BP_GROUPBOX, GBS_NORMAL, TMT_TEXTCOLOR, themed));
+    ASSERT_NE(themed, RGB(255, 0, 0));
+    const int h = TextSize("W", "MS Sans Serif", -16, true).cy;
+    const RECT caption{10, 0, 205, h + 2};
+    EXPECT_GT(Render(Group())->Count(caption, themed), 0);
+    EXPECT_EQ(Render(Group())->Count(caption, RGB(255, 0, 0)), 0);
+    Group().SetCtlXPCaptionColor(false);
+    EXPECT_GT(Render(Group())->Count(caption, RGB(255, 0, 0)), 0) << "the caption font's own colour";
+}
+
+TEST_F(RadioGroupThemedDrawing, MarksAreTheThemesRadioPartInEachState) {
+    Show();
+    ecl::ThemeData theme(L"BUTTON");
+    SIZE glyph{13, 13};
+    {
+        const fw::WindowDc dc(nullptr);
+        ASSERT_TRUE(theme.PartSize(nullptr, dc.Get(), BP_RADIOBUTTON, RBS_UNCHECKEDNORMAL, glyph));
+    }
+    const int textH = TextSize("32 Bit Operating System", "MS Sans Serif", -11, false).cy + 2;
+    struct Case {
+        const char* what;
+        int item;
+        bool enabled, readOnly, press;
+        int state;
+    } cases[] = {
+        {"checked", 0, true, false, false, RBS_CHECKEDNORMAL},
+        {"unchecked", 1, true, false, false, RBS_UNCHECKEDNORMAL},
+        {"checked, disabled", 0, false, false, false, RBS_CHECKEDDISABLED},
+        {"unchecked, disabled", 1, false, false, false, RBS_UNCHECKEDDISABLED},
+        {"held down, so checked", 1, true, false, true, RBS_CHECKEDPRESSED},
+        {"held down on a read-only group", 1, true, true, true, RBS_UNCHECKEDPRESSED},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Group().SetItemIndex(0);
+        Group().SetEnabled(c.enabled);
+        Group().SetReadOnly(c.readOnly);
+        TEclRadioGroupButton& item = Group().Item(c.item);
+        if (c.press) Press(item.Handle(), item.Width() - 2, item.Height() / 2);
+        const auto px = RenderItem(item);
+        if (c.press) Release(item.Handle(), item.Width() - 2, item.Height() / 2);
+        const int block = std::max(int(glyph.cy), textH);
+        const int top = (item.Height() - block) / 2 + (block - glyph.cy) / 2;
+        const RECT r{1, top, 1 + glyph.cx, top + glyph.cy};
+        const auto ref = Reference(item.Width(), item.Height(), BP_RADIOBUTTON, c.state, r);
+        EXPECT_EQ(Differences(*px, *ref, r), 0);
+    }
+}
+
 }  // namespace
