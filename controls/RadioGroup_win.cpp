@@ -8,6 +8,7 @@
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
 #include "framework/Form_win.h"
+#include "framework/Mnemonic.h"
 #include "framework/Handles_win.h"
 
 namespace {
@@ -198,12 +199,12 @@ void TEclRadioGroup::FocusNeighbour(int from, bool forward) {
 
 bool TEclRadioGroup::Accelerate(char letter) {
     if (!showAccelChar_ || !CanFocus() || letter == 0) return false;
-    if (ecl::AccelChar(Caption()) == letter) {
+    if (fw::AccelChar(Caption()) == letter) {
         if (itemIndex_ >= 0 && itemIndex_ < ItemCount() && Item(itemIndex_).CanFocus()) Item(itemIndex_).SetFocus();
         return true;
     }
     for (auto& b : buttons_) {
-        if (ecl::AccelChar(b->Caption()) != letter || !b->CanFocus()) continue;
+        if (fw::AccelChar(b->Caption()) != letter || !b->CanFocus()) continue;
         b->FocusAndChoose();
         return true;
     }

@@ -31,19 +31,6 @@ bool CaptionShows(const std::string& caption) {
     return std::any_of(caption.begin(), caption.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
 }
 
-char AccelChar(std::string_view caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(caption[i + 1]);
-        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
-    return 0;
-}
-
 CaptionSide SideOf(TEclGroupCaptionAlign align) {
     switch (align) {
         case TEclGroupCaptionAlign::gcaLeftBottom:

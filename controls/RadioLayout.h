@@ -41,8 +41,6 @@ int NextItem(int current, int count, bool forward);
 
 // A caption made only of blanks and control characters shows nothing and takes no room.
 bool CaptionShows(const std::string& caption);
-// The letter a single "&" in the caption marks, upper-cased ("&&" is a plain "&"); 0 when none.
-char AccelChar(std::string_view caption);
 
 // The side of the group the caption sits on, and the angle its text is turned by (degrees).
 enum class CaptionSide { Top, Left, Bottom, Right };

@@ -149,13 +149,6 @@ public:
     // Repaints at once whatever is waiting to be painted, children included.
     void Repaint();
 
-    // A keyboard mnemonic (Alt+letter, the letter upper-cased) offered to the control; true when
-    // the control took it.
-    virtual bool Accelerate(char letter) {
-        (void)letter;
-        return false;
-    }
-
     // The pointer at a client point: that of the enabled windowless child there when it names
     // one, else the control's own.
     MouseCursor CursorAt(int x, int y) const;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/RadioLayout.h"
+#include "framework/Mnemonic.h"
 
 namespace {
 
@@ -242,7 +243,7 @@ TEST(RadioSelection, AcceleratorIsTheLetterAfterASingleAmpersand) {
         {"&32 Bit", '3'}, {"SELECT &OS TYPE", 'O'}, {"s&elect", 'E'}, {"R&&D", 0},    {"R&&&D", 'D'}, {"trailing&", 0},
         {"", 0},          {"no mark", 0},           {"&&&&", 0},      {"a&b&c", 'B'},
     };
-    for (const Case& c : cases) EXPECT_EQ(ecl::AccelChar(c.caption), c.letter) << c.caption;
+    for (const Case& c : cases) EXPECT_EQ(fw::AccelChar(c.caption), c.letter) << c.caption;
 }
 
 TEST(RadioSelection, CaptionOfBlanksAndControlCharactersShowsNothing) {
