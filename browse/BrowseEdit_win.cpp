@@ -580,7 +580,7 @@ void TEclBrowseEdit::ButtonClicked() {
 // --- Painting and messages -----------------------------------------------------------------------
 
 void TEclBrowseEdit::Paint(fw::Canvas& canvas) {
-    if (bevel_.Extent() > 0) ecl::DrawBevel(canvas, bevel_, Client(), false);
+    if (bevel_.Extent() > 0) ecl::DrawBevel(canvas, bevel_, Client(), false, GetColor());
     const fw::Rect area = TextArea();
     const fw::Rect inner{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
     if (inner.Width() <= 0 || inner.Height() <= 0 || line_.Text().empty()) return;

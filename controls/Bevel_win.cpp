@@ -47,6 +47,14 @@ fw::Rect CustomStyle(fw::Canvas& canvas, const TEclBevel& b, fw::Rect r, TEclBev
     return r;
 }
 
+// Fills the frame between the outer and the inner rectangle.
+void FillBand(fw::Canvas& canvas, const fw::Rect& outer, const fw::Rect& inner, fw::Color color) {
+    canvas.FillRect({outer.left, outer.top, outer.right, inner.top}, color);
+    canvas.FillRect({outer.left, inner.bottom, outer.right, outer.bottom}, color);
+    canvas.FillRect({outer.left, inner.top, inner.left, inner.bottom}, color);
+    canvas.FillRect({inner.right, inner.top, outer.right, inner.bottom}, color);
+}
+
 UINT StandardEdge(TEclBorderStyle style) {
     switch (style) {
         case TEclBorderStyle::lsSingleRaised: return BDR_RAISEDINNER;
@@ -77,7 +85,8 @@ UINT EdgeKind(TEclEdgeStyle style) {
 
 }  // namespace
 
-fw::Rect DrawBevel(fw::Canvas& canvas, const TEclBevel& bevel, const fw::Rect& rect, bool mayLeaveUnpainted) {
+fw::Rect DrawBevel(fw::Canvas& canvas, const TEclBevel& bevel, const fw::Rect& rect, bool mayLeaveUnpainted,
+                   fw::Color background) {
     if (bevel.Extent() == 0) return rect;
     fw::Rect r = rect;
     switch (bevel.Mode()) {
@@ -104,13 +113,17 @@ fw::Rect DrawBevel(fw::Canvas& canvas, const TEclBevel& bevel, const fw::Rect& r
             if (sides.Has(TEclBorderSide::fsRight)) flags |= BF_RIGHT;
             if (sides.Has(TEclBorderSide::fsBottom)) flags |= BF_BOTTOM;
             if (flags == 0) break;
+            // Every drawn side takes two pixels, whatever the edge's own width; what the edge
+            // leaves of that band is the owner's background unless it may stay unpainted.
+            fw::Rect inner = r;
+            if (flags & BF_LEFT) inner.left += 2;
+            if (flags & BF_TOP) inner.top += 2;
+            if (flags & BF_RIGHT) inner.right -= 2;
+            if (flags & BF_BOTTOM) inner.bottom -= 2;
+            if (!mayLeaveUnpainted) FillBand(canvas, r, inner, background);
             RECT rc = ToRect(r);
             ::DrawEdge(canvas.Dc(), &rc, EdgeKind(bevel.EdgeStyle()), flags);
-            // Every drawn side takes two pixels, whatever the edge's own width.
-            if (flags & BF_LEFT) r.left += 2;
-            if (flags & BF_TOP) r.top += 2;
-            if (flags & BF_RIGHT) r.right -= 2;
-            if (flags & BF_BOTTOM) r.bottom -= 2;
+            r = inner;
             break;
         }
         case TEclBevelMode::bmCustom:

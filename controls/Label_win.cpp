@@ -199,7 +199,8 @@ void TEclLabel::Paint(fw::Canvas& canvas) {
     fw::Rect textRect = client;
     ecl::FxTextOptions options{Enabled(), false, false};
     if (bevel_.Extent() != 0) {
-        textRect = ecl::DrawBevel(canvas, bevel_, client, bevel_.BorderColor() == GetColor() || transparent_);
+        textRect =
+            ecl::DrawBevel(canvas, bevel_, client, bevel_.BorderColor() == GetColor() || transparent_, GetColor());
         options.clip = true;
     }
 

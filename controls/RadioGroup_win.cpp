@@ -361,7 +361,7 @@ void TEclRadioGroup::Paint(fw::Canvas& canvas) {
 
 void TEclRadioGroup::PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool themed) {
     if (bevel_.Mode() != TEclBevelMode::bmWindows) {
-        ecl::DrawBevel(canvas, bevel_, frame, true);
+        ecl::DrawBevel(canvas, bevel_, frame, true, GetColor());
         return;
     }
     const RECT r{frame.left, frame.top, frame.right, frame.bottom};
