@@ -123,4 +123,11 @@ bool IsTrueTypeFont(const fw::FontSpec& font) {
     return ::GetTextMetricsA(screen.Get(), &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
 }
 
+fw::FontSpec TurnableFont(const fw::FontSpec& font) {
+    if (IsTrueTypeFont(font)) return font;
+    fw::FontSpec turnable = font;
+    turnable.name = kTrueTypeFace;
+    return turnable;
+}
+
 }  // namespace ecl

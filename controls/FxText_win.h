@@ -33,6 +33,8 @@ SIZE ScreenTextExtent(const std::string& text, const fw::FontSpec& font, int cha
 // Only TrueType faces can be turned: rotated text needs one.
 bool IsTrueTypeFont(const fw::FontSpec& font);
 inline constexpr char kTrueTypeFace[] = "Arial";
+// The font itself when it can be turned, else the same font in the TrueType face.
+fw::FontSpec TurnableFont(const fw::FontSpec& font);
 
 // A system colour value of the framework (clBtnFace ...) for a COLOR_* index.
 inline fw::Color SystemColor(int index) { return fw::Color{static_cast<std::int32_t>(0x80000000u | unsigned(index))}; }

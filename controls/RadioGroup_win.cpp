@@ -7,6 +7,7 @@
 
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
+#include "controls/RotatedText.h"
 #include "framework/Form_win.h"
 #include "framework/Mnemonic.h"
 #include "framework/Handles_win.h"
@@ -307,7 +308,7 @@ int TEclRadioGroup::CaptionHeight() const {
         case TEclThreeDStyle::tdShadow: room = captionFont3D_.ShadowDepth(); break;
         default: break;
     }
-    return ecl::ScreenTextExtent("W", CaptionFont()).cy + room;
+    return ecl::ScreenTextExtent("W", CaptionDrawFont()).cy + room;
 }
 
 std::vector<fw::Rect> TEclRadioGroup::ItemRects() const {
@@ -373,15 +374,21 @@ void TEclRadioGroup::PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool 
 }
 
 void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background, bool themed) {
-    const fw::FontSpec& font = CaptionFont();
+    const fw::FontSpec font = CaptionDrawFont();
     const ecl::CaptionPlace place =
         ecl::RadioCaptionPlace(Width(), Height(), CaptionHeight(), captionOffset_, alignment_);
     const ecl::CaptionSide side = ecl::SideOf(alignment_);
     const UINT format = DT_SINGLELINE | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
-    const SIZE size = canvas.MeasureText(Caption(), font, format);
-    const bool upright = side == ecl::CaptionSide::Top || side == ecl::CaptionSide::Bottom;
-    const fw::Rect text = upright ? ecl::AlignBlock(place.box, size.cx + 2, size.cy + 2, place.align)
-                                  : ecl::AlignBlock(place.box, size.cy + 2, size.cx + 2, place.align);
+    const SIZE size = canvas.MeasureText(Caption(), font, format, 0, captionFont3D_.Tracing());
+    // The measured box turns with the text; a turned text is drawn from the corner of the box
+    // where its reading starts.
+    TEcl3DCaption fx;
+    fx.Assign(captionFont3D_);
+    fx.SetAngle(ecl::CaptionAngle(alignment_));
+    const ecl::RotatedBox box = ecl::RotatedTextBox(size.cx + 2, size.cy + 2, fx.Angle());
+    const fw::Rect text = ecl::AlignBlock(place.box, box.width, box.height, place.align);
+    fx.SetPosX(fx.PosX() + box.originX);
+    fx.SetPosY(fx.PosY() + box.originY);
     // Keep the frame line out of the caption.
     canvas.FillRect(ecl::CaptionClearRect(text, side), background);
     fw::Color color = font.color;
@@ -389,6 +396,9 @@ void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background, bool
     if (themed && ctlXPCaptionColor_ &&
         theme_.Color(Handle(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, TMT_TEXTCOLOR, themeColor))
         color = fw::Color{static_cast<std::int32_t>(themeColor)};
-    ecl::DrawFxText(canvas, captionFont3D_, Caption(), text, format, font, color, background,
-                    {Enabled(), false, false});
+    ecl::DrawFxText(canvas, fx, Caption(), text, format, font, color, background, {Enabled(), false, false});
+}
+
+fw::FontSpec TEclRadioGroup::CaptionDrawFont() const {
+    return ecl::CaptionAngle(alignment_) != 0 ? ecl::TurnableFont(CaptionFont()) : CaptionFont();
 }

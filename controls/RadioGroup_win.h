@@ -85,6 +85,8 @@ public:
     void SetOnDblClick(fw::NotifyEvent handler) { onDblClick_ = std::move(handler); }
     void DblClick();
 
+    // The caption font as drawn: a caption turned onto a side needs a TrueType face.
+    fw::FontSpec CaptionDrawFont() const;
     // Height of the caption line: a "W" in the caption font plus the caption effect's room.
     int CaptionHeight() const;
     // Item rectangles in client coordinates.

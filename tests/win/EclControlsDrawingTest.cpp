@@ -18,6 +18,7 @@
 #include "TextMeasure.h"
 #include "ThemeSwitch.h"
 #include "controls/Button_win.h"
+#include "controls/FxText_win.h"
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
 #include "controls/SpeedButton_win.h"
@@ -728,6 +729,49 @@ TEST_F(RadioGroupDrawing, BottomCaptionSitsOnTheBottomLineAndTheItemsMoveUp) {
     EXPECT_GT(px->Count({10, 81 - h - 2, 205, 81}, Sys(COLOR_WINDOWTEXT)), 0) << "the caption in the bottom strip";
     EXPECT_EQ(Group().Item(0).Top(), 4) << "below the frame, not below a caption";
     EXPECT_LE(Group().Item(1).Top() + Group().Item(1).Height(), 81 - h);
+}
+
+// A caption on the left reads upwards, one on the right downwards, each set into its frame line.
+TEST_F(RadioGroupDrawing, SideCaptionsAreTurnedIntoTheirFrameLine) {
+    if (!Classic()) GTEST_SKIP() << "the theme draws the frame and colours the caption";
+    const COLORREF ink = Sys(COLOR_WINDOWTEXT);
+    constexpr int kWidth = 205, kHeight = 180;  // tall enough for the turned caption
+    Group().SetBounds(20, 20, kWidth, kHeight);
+    for (const bool left : {true, false}) {
+        SCOPED_TRACE(left ? "left" : "right");
+        Group().SetAlignment(left ? TEclGroupCaptionAlign::gcaLeftTop : TEclGroupCaptionAlign::gcaRightTop);
+        const fw::FontSpec font = Group().CaptionDrawFont();
+        const bool turnable = ecl::IsTrueTypeFont(Group().CaptionFont());
+        EXPECT_EQ(font.name, turnable ? Group().CaptionFont().name : std::string(ecl::kTrueTypeFace));
+        EXPECT_TRUE(ecl::IsTrueTypeFont(font));
+        const int h = Group().CaptionHeight();
+        const auto px = Render(Group());
+
+        const RECT strip = left ? RECT{0, 0, h + 2, kHeight} : RECT{kWidth - h - 2, 0, kWidth, kHeight};
+        const RECT text = px->Bounds({0, 0, kWidth, kHeight}, ink);
+        EXPECT_GE(text.left, strip.left);
+        EXPECT_LE(text.right, strip.right);
+        EXPECT_GE(text.top, 10) << "CaptionOffset from the top";
+        EXPECT_GT(text.bottom - text.top, 3 * (text.right - text.left)) << "turned, not level";
+
+        // The blank between "SELECT" and "OS" lies a word's length from where the reading starts:
+        // the bottom for upward text, the top for downward text.
+        const SIZE word = TextSize("SELECT", font.name.c_str(), font.height, true);
+        const int blank = left ? text.bottom - word.cx - 2 : text.top + word.cx + 2;
+        const auto anyInk = [](COLORREF c) { return c != kWindowColour; };
+        EXPECT_EQ(px->Count({strip.left, blank - 1, strip.right, blank + 1}, anyInk), 0) << blank;
+
+        // The frame line runs below the caption and is cleared beside it.
+        const int line = h / 2 - 1;
+        const int x = left ? line : kWidth - line - 1;
+        EXPECT_EQ(px->At(x, kHeight - 3), Sys(left ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
+        const RECT beside{x, text.top, x + 1, text.bottom};
+        EXPECT_EQ(px->Count(beside, Sys(COLOR_BTNSHADOW)) + px->Count(beside, Sys(COLOR_BTNHIGHLIGHT)), 0);
+
+        // The items keep clear of the caption's side.
+        const fw::Rect item = Group().ItemRects().front();
+        EXPECT_EQ(left ? item.left : kWidth - item.right, left ? h + 1 + 4 : h + 2);
+    }
 }
 
 // The group's frame and an item's mark as the platform's visual style draws that part and state.
