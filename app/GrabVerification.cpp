@@ -49,7 +49,10 @@ ArrivalCheck CheckArrivals(const std::vector<GrabFile>& before, const std::optio
     for (const GrabFile& file : before) {
         const std::optional<GrabFile> copy = lookup(file.name);
         const GrabFile* now = listedAfter(file.name);
-        if (copy && (same(*copy, file) || (now && same(*copy, *now)))) continue;
+        // The copy takes the source's time as it was when the copy opened it, whatever was written while it
+        // read: once the source has changed, only a copy of its newer version can be trusted to be whole.
+        const GrabFile* judge = after ? now : &file;
+        if (copy && judge && same(*copy, *judge)) continue;
         const bool sourceChanged = after && (!now || !same(*now, file));
         (sourceChanged ? check.changed : check.notCopied).push_back(file.name);
     }

@@ -25,11 +25,11 @@ using DestinationLookup = std::function<std::optional<GrabFile>(const std::strin
 // How the grabbed files stand in the data folder after the copy, by name in the order of the listing.
 struct ArrivalCheck {
     std::vector<std::string> notCopied;  // missing or different, though the source file stayed as it was
-    std::vector<std::string> changed;    // changed or gone in the source during the grab; the copy matches neither
+    std::vector<std::string> changed;    // changed or gone in the source during the grab; no copy of the newer version
 };
 
-// A file arrived when its copy matches it as listed before the copy or, when the source folder could be
-// listed again afterwards, as listed then (a file written during the grab arrives in its newer version).
+// A file arrived when its copy matches it as listed again after the copy (a file written during the grab
+// arrives in its newer version) or, when the source folder could not be listed again, as listed before.
 ArrivalCheck CheckArrivals(const std::vector<GrabFile>& before, const std::optional<std::vector<GrabFile>>& after,
                            const DestinationLookup& lookup);
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempFolder.h"
@@ -321,5 +324,160 @@ TEST(GrabWithTheShell, BadInputsGiveAClearMessageAndLoseNothing) {
                 << message;
         }
         EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
+    }
+}
+
+// --- A source file written while the shell copies it ----------------------------------------------
+
+namespace {
+
+// Large enough that the copy takes a while; kPart is more than the shell copies at one time.
+constexpr std::size_t kLarge = std::size_t{32} << 20;
+constexpr std::size_t kPart = std::size_t{1} << 20;
+const std::string kOldInventory = "old inventory";
+
+// Each change rewrites the start of the file, as a data file's header is rewritten, and then grows the file,
+// rewrites its end or cuts it in half. Before it, the file is kLarge bytes of 'a'.
+enum class Change { Grows, KeepsItsSize, Shrinks };
+
+bool WriteAt(HANDLE file, std::size_t offset, const std::string& data) {
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    DWORD written = 0;
+    return ::SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+           ::WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) && written == data.size();
+}
+
+bool MakeChange(HANDLE file, Change change) {
+    if (!WriteAt(file, 0, std::string(kPart, 'b'))) return false;
+    switch (change) {
+        case Change::Grows: return WriteAt(file, kLarge, std::string(4 * kPart, 'b'));
+        case Change::KeepsItsSize: return WriteAt(file, kLarge - kPart, std::string(kPart, 'b'));
+        case Change::Shrinks: return WriteAt(file, kLarge / 2, "") && ::SetEndOfFile(file);
+    }
+    return false;
+}
+
+// The file after the change.
+std::string ChangedVersion(Change change) {
+    const std::string head(kPart, 'b');
+    switch (change) {
+        case Change::Grows: return head + std::string(kLarge - kPart, 'a') + std::string(4 * kPart, 'b');
+        case Change::KeepsItsSize: return head + std::string(kLarge - 2 * kPart, 'a') + std::string(kPart, 'b');
+        case Change::Shrinks: return head + std::string(kLarge / 2 - kPart, 'a');
+    }
+    return {};
+}
+
+// A copy that had read the start of the file before the change, and had not read this far when the change
+// was done, holds neither version: the end of the file as it was, or the rewritten end.
+std::uint64_t TearingPoint(Change change) { return change == Change::KeepsItsSize ? kLarge - kPart : kLarge; }
+
+std::uint64_t SizeOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+// Holds the source file open for writing, as the point-of-sale program does, and changes it on its own
+// thread as soon as the copy has written part of the destination file. Every wait has a time-out.
+class WriterDuringCopy {
+public:
+    WriterDuringCopy(const std::string& source, std::string copy, Change change)
+        : file_(::CreateFileA(source.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr)),
+          copy_(std::move(copy)),
+          change_(change),
+          thread_([this] { Watch(); }) {}
+    ~WriterDuringCopy() {
+        Finish();
+        if (file_ != INVALID_HANDLE_VALUE) ::CloseHandle(file_);
+    }
+    WriterDuringCopy(const WriterDuringCopy&) = delete;
+    WriterDuringCopy& operator=(const WriterDuringCopy&) = delete;
+
+    bool Opened() const { return file_ != INVALID_HANDLE_VALUE; }
+    // Stops waiting for the copy; after this the writer has changed the file or never will.
+    void Finish() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    // True when the change was made after the copy had read the start of the file and before it reached the
+    // tearing point: the copy cannot then hold either version of the file.
+    bool ChangedMidCopy() const { return midCopy_; }
+    bool WriteFailed() const { return writeFailed_; }
+
+private:
+    void Watch() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        std::uint64_t copied = 0;
+        while (!stop_ && std::chrono::steady_clock::now() < deadline) {
+            copied = SizeOf(copy_);
+            if (copied > kOldInventory.size()) break;
+            std::this_thread::yield();
+        }
+        if (copied <= kOldInventory.size() || !Opened()) return;
+        writeFailed_ = !MakeChange(file_, change_);
+        midCopy_ = SizeOf(copy_) + kPart <= TearingPoint(change_);
+    }
+
+    HANDLE file_;
+    std::string copy_;
+    Change change_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> midCopy_{false};
+    std::atomic<bool> writeFailed_{false};
+    std::thread thread_;
+};
+
+}  // namespace
+
+TEST(GrabWithTheShell, SourceFileChangedDuringTheCopyIsNeverReportedCompleteWhenTorn) {
+    const std::string changed = "The grab did not complete. 1 of 2 files changed during the grab:\r\nInventory.dat";
+    const std::string original(kLarge, 'a');
+    const struct {
+        const char* name;
+        Change change;
+    } cases[]{{"grows", Change::Grows}, {"keeps its size", Change::KeepsItsSize}, {"shrinks", Change::Shrinks}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string newer = ChangedVersion(c.change);
+        bool hitMidCopy = false;
+        // The writer may lose the race on a busy machine; a few rounds make a change in the middle of the
+        // copy all but certain.
+        for (int round = 0; round < 10 && !hitMidCopy; ++round) {
+            SCOPED_TRACE(round);
+            TempFolder temp;
+            const std::string site = JoinPath(temp.Path().string(), "site");
+            const std::string dest = JoinPath(temp.Path().string(), "data");
+            WriteAnsiFile(site, "Inventory.dat", original);
+            WriteAnsiFile(site, "User.dat", "new user");
+            WriteAnsiFile(dest, "Inventory.dat", kOldInventory);
+            WriteAnsiFile(dest, "Keep.txt", "not covered by the grab");
+
+            RealGrab grab(dest);
+            std::string message;
+            {
+                WriterDuringCopy writer(JoinPath(site, "Inventory.dat"), JoinPath(dest, "Inventory.dat"), c.change);
+                ASSERT_TRUE(writer.Opened());
+                message = grab.Run(site);
+                writer.Finish();
+                hitMidCopy = writer.ChangedMidCopy();
+                EXPECT_FALSE(writer.WriteFailed());
+            }
+            const std::string copy = ReadAll(JoinPath(dest, "Inventory.dat"));
+            if (hitMidCopy) {
+                EXPECT_TRUE(copy != original && copy != newer) << "the copy should be torn";
+            }
+            // Either the grab says so, or the data folder holds one whole version of the file.
+            if (message == "Grab Complete") {
+                EXPECT_TRUE(copy == original || copy == newer) << "torn copy of " << copy.size() << " bytes";
+            } else {
+                EXPECT_EQ(message, changed);
+            }
+            EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
+            EXPECT_EQ(ReadAll(JoinPath(dest, "Keep.txt")), "not covered by the grab");
+        }
+        EXPECT_TRUE(hitMidCopy) << "the source never changed in the middle of the copy";
     }
 }
