@@ -201,6 +201,9 @@ int Grab(char** args) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
+    // A pointer resting over a button keeps its hot-tracking timer running; the figures are of a
+    // program nobody touches, so the pointer waits in the screen's corner, off every window.
+    SetCursorPos(0, 0);
     try {
         if (mode == "start" && argc >= 6 && (argc - 3) % 3 == 0) return Start(argc - 2, argv + 2);
         if (mode == "hold" && argc == 5) return Hold(argv + 2);
