@@ -19,8 +19,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 #ifdef LOAD_PROGRAM_DLLS
     // The DLLs the release program imports; the controls' uxtheme is loaded when a theme is drawn.
-    for (const char* dll : {"shell32.dll", "ole32.dll", "version.dll", "msimg32.dll", "uxtheme.dll"})
-        LoadLibraryA(dll);
+    for (const char* dll : {"shell32.dll", "ole32.dll", "version.dll", "msimg32.dll", "uxtheme.dll"}) LoadLibraryA(dll);
 #endif
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
