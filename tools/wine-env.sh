@@ -1,22 +1,54 @@
 # Wine and Xvfb helpers shared by tools/run, tools/test and tools/wine-run.
 # Source it:  . "$(dirname "$0")/wine-env.sh"
 #
-# Wine only ever runs in the private prefix build/wineprefix (never ~/.wine). Every Xvfb these
+# Wine only ever runs in the private prefixes build/wineprefix (64-bit) and build/wineprefix32
+# (32-bit), never in ~/.wine. Every Xvfb these
 # helpers start is stopped again by its PID; the Wine server of our prefix with `wineserver -k`.
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export ROOT
-export WINEPREFIX="${STOCKDRAW_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEARCH=win64
-# Wine's 32-bit Windows DLLs for running 32-bit programs in WoW64 mode (tools/install-wow64).
-# A prefix made while they are present has a filled syswow64 folder.
-WOW64_DLLS="$ROOT/build/wine-i386"
-export WINEDLLPATH="$WOW64_DLLS"
-WINE=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
-export WINE WINESERVER
+unset WINEDLLPATH
+
+# use_wine 64|32: the Wine and the prefix that run programs of that build. 64-bit programs run
+# with wine64 in build/wineprefix; 32-bit ones with Debian's 32-bit Wine from its private folder
+# (tools/install-wine32, run through tools/wine32) in the win32 prefix build/wineprefix32. One
+# wineserver binary serves both prefixes, each with its own server process.
+use_wine() {
+    case "$1" in
+    64)
+        WINE=/usr/lib/wine/wine64
+        WINEARCH=win64
+        WINEPREFIX="${STOCKDRAW_WINEPREFIX:-$ROOT/build/wineprefix}"
+        ;;
+    32)
+        WINE="$ROOT/tools/wine32"
+        WINEARCH=win32
+        WINEPREFIX="${STOCKDRAW_WINEPREFIX32:-$ROOT/build/wineprefix32}"
+        ;;
+    *)
+        _wine_env_log "use_wine 64|32"
+        return 2
+        ;;
+    esac
+    STOCKDRAW_WINE_BITS="$1"
+    WINESERVER=/usr/lib/wine/wineserver64
+    export WINE WINEARCH WINEPREFIX WINESERVER
+}
+
+# 32 or 64: the bitness of a Windows program file (its PE header's machine field).
+pe_bits() {
+    local offset machine
+    offset=$(od -An -t u4 -j 60 -N 4 "$1" 2>/dev/null | tr -d ' ')
+    [ -n "$offset" ] || return 1
+    machine=$(od -An -t x2 -j $((offset + 4)) -N 2 "$1" 2>/dev/null | tr -d ' ')
+    case "$machine" in
+    014c) echo 32 ;;
+    8664) echo 64 ;;
+    *) return 1 ;;
+    esac
+}
 
 # Bumped whenever the prefix set-up below changes, so old prefixes are brought up to date.
 STOCKDRAW_PREFIX_VERSION=3
@@ -68,30 +100,17 @@ wine_path() {
     printf 'Z:%s' "${p//\//\\}"
 }
 
-# True when Wine's 32-bit DLLs are at hand but the prefix was made without them.
-_wine_env_prefix_lacks_wow64() {
-    [ -f "$WOW64_DLLS/i386-windows/kernel32.dll" ] && [ -d "$WINEPREFIX/drive_c" ] &&
-        [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]
-}
-
 # Creates the private prefix once (wineboot -i) and sets it up; quick when already done.
 # Safe to call from several processes at once.
 ensure_prefix() {
     local marker="$WINEPREFIX/.stockdraw-prefix-v$STOCKDRAW_PREFIX_VERSION"
-    [ -f "$marker" ] && ! _wine_env_prefix_lacks_wow64 && return 0
+    [ -f "$marker" ] && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock -w 300 9 || {
             _wine_env_log "timed out waiting for the prefix lock"
             exit 1
         }
-        if _wine_env_prefix_lacks_wow64; then
-            # wineboot fills syswow64 only when it makes a prefix: start again.
-            _wine_env_log "remaking Wine prefix $WINEPREFIX with the 32-bit DLLs"
-            _wine_timed 30 "$WINESERVER" -k >/dev/null 2>&1 || true
-            _wine_timed 30 "$WINESERVER" -w >/dev/null 2>&1 || true
-            rm -rf "$WINEPREFIX"
-        fi
         [ -f "$marker" ] && exit 0
         _wine_env_log "creating Wine prefix $WINEPREFIX (once)"
         _wine_timed 300 "$WINE" wineboot -i >/dev/null 2>&1 || {
@@ -109,14 +128,14 @@ ensure_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
-# Keeps a Wine server alive for the prefix so each program start is quick. Remembers whether
-# it started one, so stop_wineserver only stops what this script started.
-STOCKDRAW_STARTED_WINESERVER=0
+# Keeps a Wine server alive for the selected prefix so each program start is quick. Remembers
+# the prefixes it started one for, so stop_wineserver only stops what this script started.
+STOCKDRAW_STARTED_WINESERVERS=""
 start_wineserver() {
     if wineserver_running; then
         return 0
     fi
-    "$WINESERVER" -p && STOCKDRAW_STARTED_WINESERVER=1
+    "$WINESERVER" -p && STOCKDRAW_STARTED_WINESERVERS="$STOCKDRAW_STARTED_WINESERVERS $STOCKDRAW_WINE_BITS"
 }
 
 # True when a Wine server is running for our prefix: the server holds a lock on the file "lock"
@@ -139,16 +158,20 @@ sys.exit(1)
 EOF
 }
 
-# Stops the Wine server of our prefix (and every program still running in it).
-# With "if-started", only when start_wineserver started it.
+# Stops the Wine server of the selected prefix (and every program still running in it).
+# With "if-started", those of every prefix that start_wineserver started one for.
 stop_wineserver() {
-    if [ "${1:-}" = "if-started" ] && [ "$STOCKDRAW_STARTED_WINESERVER" != 1 ]; then
+    local bits
+    if [ "${1:-}" = "if-started" ]; then
+        for bits in $STOCKDRAW_STARTED_WINESERVERS; do
+            (use_wine "$bits" && stop_wineserver)
+        done
+        STOCKDRAW_STARTED_WINESERVERS=""
         return 0
     fi
     [ -d "$WINEPREFIX" ] || return 0
     _wine_timed 30 "$WINESERVER" -k >/dev/null 2>&1 || true
     _wine_timed 30 "$WINESERVER" -w >/dev/null 2>&1 || true
-    STOCKDRAW_STARTED_WINESERVER=0
 }
 
 # set_theme on|off: Wine's light visual style, or the classic look.
@@ -203,3 +226,5 @@ stop_xvfb() {
         unset DISPLAY
     fi
 }
+
+use_wine 64

@@ -292,7 +292,7 @@ TEST_F(Grab, EndShiftHomeAndTypeReplacesThePath) {
     // The keys go through the system's queue behind the click; the typed text waits for them.
     ASSERT_TRUE(PressInputKey(VK_END));
     ASSERT_TRUE(PressInputKey(VK_HOME, true));
-    const DWORD whole = MAKELONG(0, missing.size() - 6);
+    const LRESULT whole = MAKELONG(0, missing.size() - 6);
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(edit1_, EM_GETSEL, 0, 0) == whole; }))
         << "Shift+Home did not select the whole text";
     ASSERT_TRUE(TypeText(edit1_, missing));
