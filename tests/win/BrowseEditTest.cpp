@@ -294,6 +294,13 @@ TEST_F(BrowseEditTest, PathIsExactlyWhatWasTyped) {
     char text[64] = {};
     ::GetWindowTextA(other_->Handle(), text, sizeof text);
     EXPECT_STREQ(text, "srv\\Stock Old Data_2");
+    // A short buffer takes what fits before the terminator.
+    for (const auto& [size, expected] : {std::pair<WPARAM, std::string_view>{4, "srv"}, {1, ""}}) {
+        char buffer[8] = "xxxxxxx";
+        EXPECT_EQ(::SendMessageA(other_->Handle(), WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer)),
+                  static_cast<LRESULT>(expected.size()));
+        EXPECT_EQ(buffer, expected);
+    }
 }
 
 TEST_F(BrowseEditTest, ReadOnlyAndMaxLengthLimitTyping) {
@@ -360,6 +367,14 @@ TEST_F(BrowseEditTest, SelectionIsReplacedByTypingAndClipboardTextMovesBetweenEd
     EXPECT_FALSE(other_->Line().HasSelection());
     Type(*other_, "\x16");
     EXPECT_EQ(other_->Path(), "C:\\Old\\Path");
+    // A paste keeps within MaxLength; a new path leaves no step to undo.
+    other_->SetMaxLength(12);
+    Type(*other_, "\x16");
+    EXPECT_EQ(other_->Path(), "C:\\Old\\PathP");
+    other_->SetMaxLength(0);
+    other_->SetPath("F:\\Browsed");
+    Type(*other_, "\x1A");
+    EXPECT_EQ(other_->Path(), "F:\\Browsed");
 }
 
 TEST_F(BrowseEditTest, AutoSelectSelectsAllOnTabButNotOnAClick) {

@@ -16,6 +16,7 @@
 #include "framework/Application_win.h"
 #include "framework/Dialogs_win.h"
 #include "framework/MessageDialog_win.h"
+#include "framework/Modality_win.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ struct DialogSeen {
     int focusId = 0;
     HWND owner = nullptr;
     bool ownerEnabled = true;
+    bool enabled = false;  // the box itself
 };
 
 RECT ClientRectOf(HWND child, HWND dlg) {
@@ -92,6 +94,7 @@ DialogSeen Read(HWND dlg, DWORD threadId) {
     seen.defId = ::SendMessageA(dlg, DM_GETDEFID, 0, 0);
     seen.owner = ::GetWindow(dlg, GW_OWNER);
     seen.ownerEnabled = seen.owner && ::IsWindowEnabled(seen.owner);
+    seen.enabled = ::IsWindowEnabled(dlg);
     for (HWND child = ::GetWindow(dlg, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const auto style = ::GetWindowLongPtrA(child, GWL_STYLE);
         const std::string cls = ClassName(child);
@@ -280,9 +283,14 @@ TEST(DialogsWarning, LongTextWrapsAtHalfTheScreenAndAmpersandStays) {
 }
 
 TEST(DialogsWarning, OwnedByTheActiveWindowWhichIsDisabledMeanwhile) {
-    HWND owner = ::CreateWindowExA(0, "Static", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 200, 100, nullptr,
-                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(owner);
+    const auto popup = [](const char* caption) {
+        return ::CreateWindowExA(0, "Static", caption, WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                 nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    };
+    HWND owner = popup("owner");
+    HWND disabledBefore = popup("disabled before");  // stays disabled: the box did not disable it
+    ASSERT_TRUE(owner && disabledBefore);
+    ::EnableWindow(disabledBefore, FALSE);
     ::SetActiveWindow(owner);
     ASSERT_EQ(::GetActiveWindow(), owner);
 
@@ -291,8 +299,34 @@ TEST(DialogsWarning, OwnedByTheActiveWindowWhichIsDisabledMeanwhile) {
     EXPECT_FALSE(yes);
     EXPECT_EQ(outcome.seen->owner, owner);
     EXPECT_FALSE(outcome.seen->ownerEnabled);
+    EXPECT_TRUE(outcome.seen->enabled) << "the box disabled itself";
     EXPECT_TRUE(::IsWindowEnabled(owner));
+    EXPECT_FALSE(::IsWindowEnabled(disabledBefore));
+    {
+        HWND dialog = popup("a dialog already on screen");
+        const fw::DisabledWindows others(dialog);
+        EXPECT_TRUE(::IsWindowEnabled(dialog));
+        EXPECT_FALSE(::IsWindowEnabled(owner));
+        ::DestroyWindow(dialog);
+    }
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    ::DestroyWindow(disabledBefore);
     ::DestroyWindow(owner);
+}
+
+// A box without a button of the system's IDCANCEL: Esc and the close box give its own cancel id.
+TEST(DialogsMessage, EnterGivesTheDefaultIdEscAndTheCloseBoxTheCancelId) {
+    const fw::MessageDialogOptions options{.caption = "Keep?",
+                                           .text = "Keep the old files?",
+                                           .buttons = {{7, "&Retry"}, {9, "&Keep"}},
+                                           .defaultId = 7,
+                                           .cancelId = 9};
+    const std::pair<Action, int> cases[] = {{Key(VK_RETURN), 7}, {Key(VK_ESCAPE), 9}, {CloseBox(), 9}};
+    for (const auto& [action, expected] : cases) {
+        Operator user(action);
+        EXPECT_EQ(fw::RunMessageDialog(options), expected);
+        EXPECT_TRUE(user.Finish().closedInTime);
+    }
 }
 
 class DialogsPlain : public ::testing::Test {
