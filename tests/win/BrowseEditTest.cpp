@@ -587,6 +587,14 @@ TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
         EXPECT_EQ(events, (std::vector<std::string>{"execute edit", "before dialog", "browse dialog", "browse edit"}));
     }
     EXPECT_EQ(shell.liveItems, 0);
+
+    // An edit inside a panel: the browser still belongs to the top-level window.
+    auto& panel = static_cast<fw::WinControl&>(form_.Adopt(std::make_unique<fw::WinControl>(&form_)));
+    panel.SetBounds(0, 0, 300, 100);
+    panel.SetParent(&form_);
+    other_->SetParent(&panel);
+    ClickButton(*other_);
+    EXPECT_EQ(shell.request.hwndOwner, form_.Handle());
 }
 
 TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
