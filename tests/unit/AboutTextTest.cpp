@@ -292,6 +292,12 @@ TEST(AboutLayout, IconAreaByStyle) {
     EXPECT_EQ(about::ScaleToPpi(440, 96), 440);
     EXPECT_EQ(about::ScaleToPpi(440, 120), 550);
     EXPECT_EQ(about::ScaleToPpi(150, 144), 225);
+    // Rounded, halves away from zero: 8.75, 25.5, -4.5, 7.5, 6.25.
+    EXPECT_EQ(about::ScaleToPpi(7, 120), 9);
+    EXPECT_EQ(about::ScaleToPpi(17, 144), 26);
+    EXPECT_EQ(about::ScaleToPpi(-3, 144), -5);
+    EXPECT_EQ(about::ScaleToPpi(6, 120), 8);
+    EXPECT_EQ(about::ScaleToPpi(5, 120), 6);
 }
 
 struct Column {

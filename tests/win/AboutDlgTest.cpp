@@ -576,6 +576,22 @@ TEST_F(AboutDlgTest, KeyboardReachesTheLinksAfterTheButtonsAndOpensThem) {
     EXPECT_TRUE(outcome.closedInTime);
     EXPECT_TRUE(result);
     EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.deployer.test", "mailto:help@deployer.test"}));
+
+    // Shift+Tab goes backwards, from OK round to the last link. The operator shares the dialog
+    // thread's keyboard state to hold Shift there.
+    links.opened.clear();
+    const Action shiftTab = [&](const DialogSeen& seen) {
+        ::AttachThreadInput(::GetCurrentThreadId(), ::GetWindowThreadProcessId(seen.window, nullptr), TRUE);
+        BYTE state[256]{};
+        state[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(state);
+        for (WPARAM key : {VK_TAB, VK_RETURN, VK_ESCAPE}) Key(key)(seen);
+    };
+    const auto [unused, backwards] = Run(shiftTab);
+    BYTE released[256]{};
+    ::SetKeyboardState(released);
+    EXPECT_TRUE(backwards.closedInTime);
+    EXPECT_EQ(links.opened, (std::vector<std::string>{"mailto:help@deployer.test"}));
 }
 
 TEclAboutDlg* recaptioned = nullptr;  // a timer procedure has no context
