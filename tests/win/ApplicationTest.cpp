@@ -139,7 +139,15 @@ TEST_F(ApplicationTest, AFormFromADescriptionGetsItsValuesAndHandlers) {
     ::GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 200);
-    EXPECT_FALSE(::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_THICKFRAME);
+    // A dialog frame: a system menu, but neither a sizing border nor the minimise and maximise boxes
+    // that the form's icons would give another frame.
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
+    TestForm single(nullptr);
+    single.Load(kDescription);
+    single.SetBorderStyle(fw::FormBorderStyle::bsSingle);
+    EXPECT_EQ(::GetWindowLongPtrA(single.Handle(), GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
 
     // A click on the windowless label, routed by the form, reaches the handler bound by name.
     const LPARAM at = MAKELPARAM(label.Left() + 2, label.Top() + 2);
@@ -173,6 +181,9 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
     TestForm form(nullptr);
     form.Load(kDescription);
     app_.SetMainForm(form);
+    TestForm later(nullptr);  // a form made afterwards does not take over
+    app_.SetMainForm(later);
+    EXPECT_EQ(app_.MainForm(), &form);
     WindowWatcher watcher;
     watcher.onWindow = [&](HWND hwnd) {
         if (hwnd != form.Handle()) return false;
