@@ -233,6 +233,9 @@ TEST(RadioSelection, ArrowKeysWrapAroundAtTheEnds) {
     EXPECT_EQ(ecl::NextItem(2, 3, false), 1);
     EXPECT_EQ(ecl::NextItem(0, 1, true), 0) << "a single item stays";
     EXPECT_EQ(ecl::NextItem(0, 0, true), -1);
+    EXPECT_EQ(ecl::NextItem(-1, 3, true), 0) << "from no selection Down takes the first";
+    EXPECT_EQ(ecl::NextItem(-1, 3, false), 2) << "and Up the last";
+    EXPECT_EQ(ecl::NextItem(3, 3, false), 2) << "an index past the end counts as none";
 }
 
 TEST(RadioSelection, AcceleratorIsTheLetterAfterASingleAmpersand) {

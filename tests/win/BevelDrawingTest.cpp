@@ -43,8 +43,24 @@ TEST(BevelDrawing, EachModeDrawsItsFrameAndLeavesTheRectangleInside) {
         windows(b);
         b.SetBorderInnerWidth(3);
     };
+    const auto custom = [](TEclBevelStyle outer) {
+        return [outer](TEclBevel& b) {
+            b.SetMode(TEclBevelMode::bmCustom);
+            b.SetStyleOuter(outer);
+        };
+    };
     const std::vector<BevelCase> cases = {
         {"a new bevel", [](TEclBevel&) {}, false, {0, 0, 20, 16}, {}},
+        {"bmCustom lowered: shadow above and left, light below and right",
+         custom(TEclBevelStyle::bvLowered),
+         false,
+         {1, 1, 19, 15},
+         {{5, 0, shadow}, {0, 5, shadow}, {5, 15, highlight}, {19, 5, highlight}, {5, 1, kUntouched}}},
+        {"bmCustom raised: the other way round",
+         custom(TEclBevelStyle::bvRaised),
+         false,
+         {1, 1, 19, 15},
+         {{5, 0, highlight}, {0, 5, highlight}, {5, 15, shadow}, {19, 5, shadow}}},
         {"bmWindows",
          windows,
          false,

@@ -94,6 +94,19 @@ TEST_F(EclButtonTest, ClicksOnAReleaseOverItAfterAPressOnIt) {
     EXPECT_TRUE(b.Focused()) << "a push button takes the focus when pressed";
 }
 
+TEST_F(EclButtonTest, ThePointerArrivingAndLeavingFiresEnterThenExitOnce) {
+    auto& b = Grab();
+    std::vector<std::string> events;
+    Post(b.Handle(), WM_MOUSELEAVE, 0, 300, 200);  // the pointer starts away from it
+    b.SetOnMouseEnter([&](fw::Component&) { events.push_back("enter"); });
+    b.SetOnMouseExit([&](fw::Component&) { events.push_back("exit"); });
+    Post(b.Handle(), WM_MOUSEMOVE, 0, 100, 20);
+    Post(b.Handle(), WM_MOUSEMOVE, 0, 110, 20);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter"}));
+    Post(b.Handle(), WM_MOUSELEAVE, 0, 300, 200);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
+}
+
 TEST_F(EclButtonTest, ReleaseOutsideDoesNotClickAndLeavesItUp) {
     auto& b = Grab();
     Post(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 100, 20);
@@ -306,6 +319,12 @@ TEST_F(EclControls, SpeedButtonsOfOneGroupLatchDownInTurn) {
     GroupIndex = 1
     Pressed = True
   end
+  object OtherGroup: TEclSpeedButton
+    Left = 100
+    Top = 100
+    GroupIndex = 2
+    Pressed = True
+  end
 )");
     Show();
     auto& first = Get<TEclSpeedButton>("First");
@@ -314,6 +333,7 @@ TEST_F(EclControls, SpeedButtonsOfOneGroupLatchDownInTurn) {
     Click(form_.Handle(), 30, 110);
     EXPECT_TRUE(first.Pressed());
     EXPECT_FALSE(second.Pressed());
+    EXPECT_TRUE(Get<TEclSpeedButton>("OtherGroup").Pressed()) << "another group on the same parent";
     EXPECT_EQ(first.State(), ecl::ButtonState::Down);
     EXPECT_EQ(second.State(), ecl::ButtonState::Up);
     EXPECT_EQ(form_.clicks, (std::vector<std::string>{"SpeedClick First"}));

@@ -149,16 +149,20 @@ TEST_F(EclMnemonic, ButtonAcceleratorsClick) {
         char ch;
         bool grabEnabled;
         std::vector<std::string> clicks;
+        std::string_view hidden = {};  // the control hidden for the case
     };
     const Case cases[] = {
         {"Alt+G clicks the push button", 'g', true, {"ButtonClick Grab"}},
         {"Alt+X clicks the speed button", 'x', true, {"SpeedClick Quit"}},
         {"a disabled push button does not click", 'g', false, {}},
+        {"a hidden push button does not click", 'g', true, {}, "Grab"},
+        {"a hidden speed button does not click", 'x', true, {}, "Quit"},
         {"the literal ampersand's neighbour is no accelerator", 'o', true, {}},
     };
     for (const Case& c : cases) {
         form_.clicks.clear();
         Get<TEclButton>("Grab").SetEnabled(c.grabEnabled);
+        for (const char* name : {"Grab", "Quit"}) Get<fw::Control>(name).SetVisible(c.hidden != name);
         Type(WM_SYSCHAR, c.ch);
         EXPECT_EQ(form_.clicks, c.clicks) << c.what;
         EXPECT_TRUE(Get<TEclButton>("First").Focused()) << c.what << ": a button's accelerator leaves the focus";
