@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fileops/FileOperationRequest.h"
+#include "fileops/ShellResultText.h"
 #include "framework/ClassInfo.h"
 
 using namespace std::string_literals;
@@ -242,6 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "\\\\srv\\share\\b.txt"},
         PairCase{"network folder, own name", "C:\\in\\a.txt", "\\\\srv\\share\\", "C:\\in\\a.txt",
                  "\\\\srv\\share\\a.txt"},
+        PairCase{"folder on a network share", "a.txt=b.txt", "\\\\srv\\share\\data", "a.txt",
+                 "\\\\srv\\share\\data\\b.txt"},
         PairCase{"network folder collapses the rest", "a.txt=b\\\\c", "\\\\srv\\\\share", "a.txt",
                  "\\\\srv\\share\\b\\c.txt"}),
     CaseName);
@@ -309,3 +312,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, FileOperationRefused,
                                          RefusedCase{"char 7 in the folder", {"a=b"}, "D:\\a\ab", "entry 1 gives"},
                                          RefusedCase{"zero byte in the source", {"a\0b=c"s}, kDest, "entry 1 gives"}),
                          CaseName);
+
+// Every code the shell documents as its own has a text of ours; the gaps get the general one.
+TEST(ShellResultTexts, EveryDocumentedCodeHasItsOwnText) {
+    for (int code = 0x71; code <= 0x88; ++code) {
+        const bool unassigned = code == 0x77 || code == 0x7B || code == 0x7F;
+        const std::optional<std::string> text = ShellResultText(code);
+        ASSERT_TRUE(text) << std::hex << code;
+        EXPECT_EQ(text->find("(shell code") != std::string::npos, unassigned) << std::hex << code << ": " << *text;
+    }
+    EXPECT_FALSE(ShellResultText(0x70));  // system error codes: the system's own text
+    EXPECT_FALSE(ShellResultText(0x89));
+}
