@@ -44,22 +44,23 @@ struct WindowSearch {
     HWND found;
 };
 
+// A named CALLBACK, not a lambda: on i686 a lambda does not convert to the stdcall WNDENUMPROC.
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto& s = *reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (owner == s.pid && IsWindowVisible(window) && std::string(name) == s.className) {
+        s.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND VisibleWindowOf(DWORD pid, const char* className) {
     WindowSearch search{pid, className, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<WindowSearch*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (owner == s.pid && IsWindowVisible(window) && std::string(name) == s.className) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The benchmarks: each figure of the program against a baseline measured in the same run.
 
-Run by tools/bench, which builds everything and keeps a Wine server and an X display up. Prints
-a table and writes build/bench/results.json. Never a test: nothing here passes or fails.
+Measures the 32-bit release build, then the 64-bit build, each against baselines built with the
+same compiler and run by the same Wine. Run by tools/bench, which builds both and keeps a Wine
+server per prefix and an X display up. Prints a table and writes build/bench/results.json. Never a
+test: nothing here passes or fails.
 """
 import json
 import os
@@ -13,14 +15,13 @@ import time
 from pathlib import Path
 
 ROOT = Path(os.environ["ROOT"])
-WINE = os.environ["WINE"]
-PREFIX = os.environ["WINEPREFIX"]
-BIN = ROOT / "build/win64/bin"
-RELEASE = ROOT / "build/win32/bin/TilloraStockdraw.exe"
 OUT = ROOT / "build/bench"
-PROGRAM = (BIN / "TilloraStockdraw.exe", "TMainForm")
-BASELINE = (BIN / "bench_baseline.exe", "BenchBaseline")
-BASELINE_DLLS = (BIN / "bench_baseline_dlls.exe", "BenchBaseline")
+PROGRAM = ("TilloraStockdraw.exe", "TMainForm")
+BASELINE = ("bench_baseline.exe", "BenchBaseline")
+BASELINE_DLLS = ("bench_baseline_dlls.exe", "BenchBaseline")
+BASELINE_CONTROLS = ("bench_baseline_controls.exe", "BenchControlsBaseline")
+# Start-up is compared in interleaved rounds, at least this many starts of each program.
+MIN_START_ROUNDS = 20
 IDLE_SECONDS = 10
 MIB = 1024 * 1024
 # DLLs every Windows installation has; anything else the release program imports would have to ship.
@@ -31,25 +32,53 @@ SYSTEM_DLLS = {
 }
 
 
+class Build:
+    """One build of the program and its baselines (bin folder), and the Wine that runs it: the
+    32-bit release build with the 32-bit Wine, the 64-bit build with wine64, each in its prefix."""
+
+    def __init__(self, bits, name):
+        self.bits = bits
+        self.name = name
+        self.bin = ROOT / ("build/win%d/bin" % bits)
+        # The Wine settings come from tools/wine-env.sh, which alone knows them.
+        script = ('. "$ROOT/tools/wine-env.sh" && use_wine %d && printf "%%s\\0" "$WINE" "$WINEPREFIX" "$WINEARCH"'
+                  % bits)
+        wine, prefix, arch = subprocess.run(["bash", "-c", script], capture_output=True, text=True,
+                                            check=True).stdout.split("\0")[:3]
+        self.wine = wine
+        self.prefix = prefix
+        self.env = dict(os.environ, WINE=wine, WINEPREFIX=prefix, WINEARCH=arch)
+
+    def exe(self, program):
+        return self.bin / program[0]
+
+    def command(self, program, *args):
+        """The command line that runs a program of this build under its Wine."""
+        return [self.wine, str(self.bin / program), *map(str, args)]
+
+
+BUILDS = [Build(32, "32-bit release (MinSizeRel)"), Build(64, "64-bit (Release)")]
+
+
 def wine_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
-def start_bench_exe(args, output):
+def start_bench_exe(build, args, output):
     """Starts stockdraw_bench writing to the file output. Not to a pipe: Wine's services, started
     on demand, inherit the pipe and would keep it open long after the bench ends."""
     with open(output, "w") as out:
-        return subprocess.Popen([WINE, str(BIN / "stockdraw_bench.exe"), *map(str, args)], stdout=out,
+        return subprocess.Popen(build.command("stockdraw_bench.exe", *args), env=build.env, stdout=out,
                                 stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
 
 
-def bench_exe(*args, timeout=3600):
+def bench_exe(build, *args, timeout=3600):
     """Runs stockdraw_bench and returns its lines, split into words."""
     output = OUT / "bench-output.txt"
-    code = start_bench_exe(args, output).wait(timeout=timeout)
+    code = start_bench_exe(build, args, output).wait(timeout=timeout)
     text = output.read_text()
     if code != 0:
-        sys.exit("bench: stockdraw_bench %s failed: %s" % (args[0], text.strip()))
+        sys.exit("bench: %d-bit stockdraw_bench %s failed: %s" % (build.bits, args[0], text.strip()))
     return [line.split() for line in text.splitlines() if line.strip()]
 
 
@@ -59,12 +88,15 @@ def median(values):
 
 # ---- start-up and memory ---------------------------------------------------------------------
 
-def startup(runs):
-    programs = {"program": PROGRAM, "baseline": BASELINE, "baseline+dlls": BASELINE_DLLS}
-    args = [runs]
-    for label, (exe, window_class) in programs.items():
-        args += [label, wine_path(exe), window_class]
-    lines = bench_exe("start", *args)
+def startup(build, rounds):
+    """Per program, (ms to painted, working set KB, ms to visible) of each start; the programs
+    start in turn, round after round, so that a change in the machine's load meets all alike."""
+    programs = {"program": PROGRAM, "baseline": BASELINE, "baseline+dlls": BASELINE_DLLS,
+                "controls": BASELINE_CONTROLS}
+    args = [rounds]
+    for label, program in programs.items():
+        args += [label, wine_path(build.exe(program)), program[1]]
+    lines = bench_exe(build, "start", *args)
     samples = {label: [] for label in programs}
     for key, label, ms, kb, visible_ms in (line for line in lines if line[0] == "start"):
         if label in samples:
@@ -72,14 +104,14 @@ def startup(runs):
     return samples
 
 
-def startup_phases(runs):
+def startup_phases(build, runs):
     """Median time of each of the program's own start-up steps, in their order."""
     output = OUT / "phases.txt"
     samples = {}
     for _ in range(runs):
         output.unlink(missing_ok=True)
-        subprocess.run([WINE, str(BIN / "startup_phases.exe"), wine_path(output)], timeout=60,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(build.command("startup_phases.exe", wine_path(output)), env=build.env, timeout=60,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if output.exists():
             for line in output.read_text().splitlines():
                 _, ms, name = line.split(" ", 2)
@@ -98,8 +130,8 @@ def cpu_seconds(pid):
         return 0.0
 
 
-def session_processes():
-    """The processes an idle window costs: everything running in our Wine prefix (the program,
+def session_processes(build):
+    """The processes an idle window costs: everything running in the build's Wine prefix (the program,
     the Wine server, Wine's own services) and the X server of our display."""
     display = os.environ.get("DISPLAY", "")
     pids = []
@@ -111,17 +143,18 @@ def session_processes():
             cmdline = (entry / "cmdline").read_bytes().split(b"\0")
         except OSError:
             continue
-        if b"WINEPREFIX=" + PREFIX.encode() in environ:
+        if b"WINEPREFIX=" + build.prefix.encode() in environ:
             pids.append(int(entry.name))
         elif cmdline and cmdline[0].endswith(b"Xvfb") and display.encode() in cmdline:
             pids.append(int(entry.name))
     return pids
 
 
-def idle_cpu_percent(exe, window_class):
+def idle_cpu_percent(build, program):
     """Per cent of one core that the session uses over IDLE_SECONDS while the program sits idle."""
     output = OUT / "hold-output.txt"
-    holder = start_bench_exe(["hold", wine_path(exe), window_class, IDLE_SECONDS + 5], output)
+    exe = build.exe(program)
+    holder = start_bench_exe(build, ["hold", wine_path(exe), program[1], IDLE_SECONDS + 5], output)
     try:
         deadline = time.monotonic() + 30
         while "ready" not in output.read_text():
@@ -129,7 +162,7 @@ def idle_cpu_percent(exe, window_class):
                 sys.exit("bench: %s did not come up for the idle measurement" % exe.name)
             time.sleep(0.05)
         time.sleep(1)  # the first twinkle and any late start-up work
-        pids = session_processes()
+        pids = session_processes(build)
         before = sum(cpu_seconds(pid) for pid in pids)
         start = time.monotonic()
         time.sleep(IDLE_SECONDS)
@@ -139,11 +172,11 @@ def idle_cpu_percent(exe, window_class):
         holder.wait(timeout=IDLE_SECONDS + 60)
 
 
-def idle(runs):
+def idle(build, runs):
     samples = {"program": [], "baseline": []}
     for _ in range(runs):
-        samples["program"].append(idle_cpu_percent(*PROGRAM))
-        samples["baseline"].append(idle_cpu_percent(*BASELINE))
+        samples["program"].append(idle_cpu_percent(build, PROGRAM))
+        samples["baseline"].append(idle_cpu_percent(build, BASELINE))
     return samples
 
 
@@ -167,14 +200,14 @@ def make_site(folder, count, size):
     marker.touch()
 
 
-def grab(runs):
+def grab(build, runs):
     sites = {"2000 x 4 KB": (OUT / "sites/small", 2000, 4096), "20 x 50 MB": (OUT / "sites/large", 20, 50 * MIB)}
     results = {}
     for name, (folder, count, size) in sites.items():
         make_site(folder, count, size)
         destination = OUT / "sites/destination"
         destination.mkdir(parents=True, exist_ok=True)
-        lines = bench_exe("grab", wine_path(folder), wine_path(destination), runs)
+        lines = bench_exe(build, "grab", wine_path(folder), wine_path(destination), runs)
         component = [(float(line[2]), float(line[3])) for line in lines if line[:2] == ["grab", "component"]]
         plain = [float(line[2]) for line in lines if line[:2] == ["grab", "plain"]]
         results[name] = {"component": component, "plain": plain}
@@ -191,64 +224,84 @@ def imported_dlls(exe):
 
 # ---- the report --------------------------------------------------------------------------------
 
-def main():
-    runs = int(sys.argv[1]) if len(sys.argv) > 1 else 10
-    OUT.mkdir(parents=True, exist_ok=True)
-    rows = []
-
-    def row(figure, program, baseline, unit, ratio, goal, met):
-        rows.append({"figure": figure, "program": program, "baseline": baseline, "unit": unit,
-                     "ratio": ratio, "goal": goal, "met": met})
-
-    print("bench: start-up and memory, %d starts each ..." % runs, flush=True)
-    starts = startup(runs)
-    start_p = median([s[0] for s in starts["program"]])
-    start_b = median([s[0] for s in starts["baseline"]])
-    row("start to main window shown (ms)", start_p, start_b, "ms", start_p / start_b, "<= 1.15 x",
+def measure(build, runs, row):
+    """Every figure of one build against its baselines of the same build, added by row()."""
+    rounds = max(runs, MIN_START_ROUNDS)
+    print("bench: %s: start-up and memory, %d interleaved rounds ..." % (build.name, rounds), flush=True)
+    starts = startup(build, rounds)
+    ms = {label: [s[0] for s in samples] for label, samples in starts.items()}
+    start_p, start_b = median(ms["program"]), median(ms["baseline"])
+    row("start to main window shown (ms, median)", start_p, start_b, start_p / start_b, "<= 1.15 x",
         start_p / start_b <= 1.15)
-    start_d = median([s[0] for s in starts["baseline+dlls"]])
-    row("  baseline also loading the program's DLLs (ms)", start_d, start_b, "ms", start_d / start_b, "-", None)
-    phases = startup_phases(runs)
-    mem_p = median([s[1] for s in starts["program"]]) / 1024
-    mem_b = median([s[1] for s in starts["baseline"]]) / 1024
-    row("working set after start-up (MB)", mem_p, mem_b, "MB", mem_p / mem_b, "<= 1.5 x", mem_p / mem_b <= 1.5)
+    start_d = median(ms["baseline+dlls"])
+    row("  baseline also loading the program's DLLs (ms)", start_d, start_b, start_d / start_b, "-", None)
+    for kind, pick in (("fastest", min), ("median", median)):
+        program, controls = pick(ms["program"]), pick(ms["controls"])
+        row("start vs system-controls window (ms, %s)" % kind, program, controls, program / controls, "<= 1.10 x",
+            program / controls <= 1.10)
+    kb = {label: median([s[1] for s in samples]) / 1024 for label, samples in starts.items()}
+    row("working set after start-up (MB)", kb["program"], kb["baseline"], kb["program"] / kb["baseline"],
+        "<= 1.5 x", kb["program"] / kb["baseline"] <= 1.5)
+    row("  against the system-controls window (MB)", kb["program"], kb["controls"],
+        kb["program"] / kb["controls"], "-", None)
+    phases = startup_phases(build, runs)
 
-    print("bench: idle CPU, %d x %d s each ..." % (runs, IDLE_SECONDS), flush=True)
-    idles = idle(runs)
-    idle_p = median(idles["program"])
-    idle_b = median(idles["baseline"])
-    row("idle CPU, session (% of a core)", idle_p, idle_b, "%", idle_p - idle_b, "<= 1 point above",
-        idle_p - idle_b <= 1.0)
+    print("bench: %s: idle CPU, %d x %d s each ..." % (build.name, runs, IDLE_SECONDS), flush=True)
+    idles = idle(build, runs)
+    idle_p, idle_b = median(idles["program"]), median(idles["baseline"])
+    row("idle CPU, session (% of a core)", idle_p, idle_b, idle_p - idle_b, "<= 1 point above",
+        idle_p - idle_b <= 1.0, points=True)
 
-    print("bench: grab copy step, %d runs per site ..." % runs, flush=True)
-    grabs = grab(runs)
+    print("bench: %s: grab copy step, %d runs per site ..." % (build.name, runs), flush=True)
+    grabs = grab(build, runs)
     for site, result in grabs.items():
         copy = median([c[0] for c in result["component"]])
         check = median([c[1] for c in result["component"]])
         plain = median(result["plain"])
-        row("grab copy step, %s (ms)" % site, copy, plain, "ms", copy / plain, "<= 1.1 x", copy / plain <= 1.1)
+        row("grab copy step, %s (ms)" % site, copy, plain, copy / plain, "<= 1.1 x", copy / plain <= 1.1)
         share = 100.0 * check / copy
-        row("completion check share, %s (%%)" % site, share, None, "%", share / 100, "<= 5 %", share <= 5.0)
+        row("completion check share, %s (%%)" % site, share, None, share / 100, "<= 5 %", share <= 5.0)
+    return {"start_rounds": rounds, "startup_phases_ms": phases,
+            "samples": {"startup": starts, "idle": idles, "grab": grabs}}
 
-    dlls = imported_dlls(RELEASE)
-    size = RELEASE.stat().st_size
-    foreign = [dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")]
-    row("32-bit release program (bytes)", size, MIB, "bytes", size / MIB, "<= 1 MiB, system DLLs only",
-        size <= MIB and not foreign)
+
+def main():
+    runs = int(sys.argv[1]) if len(sys.argv) > 1 else 10
+    OUT.mkdir(parents=True, exist_ok=True)
+    rows = []
+    results = {"runs": runs, "load_average_at_start": os.getloadavg(), "builds": {}, "figures": rows}
+
+    for build in BUILDS:
+        def row(figure, program, baseline, ratio, goal, met, points=False):
+            rows.append({"build": build.bits, "figure": figure, "program": program, "baseline": baseline,
+                         "ratio": ratio, "points": points, "goal": goal, "met": met})
+
+        results["builds"][build.bits] = measure(build, runs, row)
+        if build.bits == 32:
+            release = build.exe(PROGRAM)
+            dlls = imported_dlls(release)
+            size = release.stat().st_size
+            foreign = [dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")]
+            row("release program size (bytes)", size, MIB, size / MIB, "<= 1 MiB, system DLLs only",
+                size <= MIB and not foreign)
+            results["imported_dlls"] = dlls
+    results["load_average_at_end"] = os.getloadavg()
 
     print()
-    print("%-48s %12s %12s %9s  %-28s %s" % ("figure", "program", "baseline", "ratio", "goal", "met"))
+    print("%-5s %-46s %12s %12s %9s  %-28s %s" % ("build", "figure", "program", "baseline", "ratio", "goal", "met"))
     for r in rows:
         baseline = "-" if r["baseline"] is None else "%.2f" % r["baseline"]
-        ratio = ("%+.2f pt" if r["unit"] == "%" and r["baseline"] is not None else "%.3f") % r["ratio"]
+        ratio = ("%+.2f pt" if r["points"] else "%.3f") % r["ratio"]
         met = "-" if r["met"] is None else "yes" if r["met"] else "NO"
-        print("%-48s %12.2f %12s %9s  %-28s %s" % (r["figure"], r["program"], baseline, ratio, r["goal"], met))
-    print("imported DLLs: %s%s" % (", ".join(dlls), "" if not foreign else "  (not system: %s)" % ", ".join(foreign)))
-    print("\nwhere the program's start-up goes (median ms per step, from startup_phases.exe):")
-    for name, ms in phases.items():
-        print("  %8.2f  %s" % (ms, name))
-    results = {"runs": runs, "figures": rows, "imported_dlls": dlls, "startup_phases_ms": phases,
-               "samples": {"startup": starts, "idle": idles, "grab": grabs}}
+        print("%-5s %-46s %12.2f %12s %9s  %-28s %s" % ("%d" % r["build"], r["figure"], r["program"], baseline, ratio,
+                                                         r["goal"], met))
+    print("32-bit release program imports: %s" % ", ".join(results["imported_dlls"]))
+    print("load average (1, 5, 15 min): %.2f %.2f %.2f at the start, %.2f %.2f %.2f at the end"
+          % (*results["load_average_at_start"], *results["load_average_at_end"]))
+    for build in BUILDS:
+        print("\nwhere the %s program's start-up goes (median ms per step, from startup_phases.exe):" % build.name)
+        for name, ms in results["builds"][build.bits]["startup_phases_ms"].items():
+            print("  %8.2f  %s" % (ms, name))
     (OUT / "results.json").write_text(json.dumps(results, indent=2) + "\n")
     print("bench: results in %s" % (OUT / "results.json"))
 
