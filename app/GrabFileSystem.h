@@ -1,6 +1,7 @@
 #pragma once
 // What a grab asks of the file system around the copy. One implementation calls the system; tests
 // put their own in its place.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,14 @@ public:
     virtual std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) = 0;
     // Creates the folder and whatever parents it lacks; true when the folder exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;
+    // Removes the folder with everything in it; true when there is no such folder afterwards.
+    virtual bool RemoveFolder(const std::string& path) = 0;
+    // The bytes the user may still write on the folder's disk, or nothing when the system cannot say.
+    virtual std::optional<std::uint64_t> FreeSpace(const std::string& folder) = 0;
+    // Moves the file of that name from one folder over the file of the same name in the other, with one
+    // rename that replaces it (a read-only one too) and is written through to the disk. Empty when it was
+    // moved, else the system's text for the failure.
+    virtual std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) = 0;
     // A listed file name as the program's messages show it.
     virtual std::string ShownName(const std::string& name) = 0;
 };

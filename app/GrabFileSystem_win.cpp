@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "fileops/ShellFileApi_win.h"
 #include "framework/Handles_win.h"
 
 namespace {
@@ -34,6 +35,37 @@ std::string FromWide(const std::wstring& wide, UINT codePage) {
 // A folder path as typed, in the system code page.
 std::wstring WidePath(const std::string& path) { return ToWide(path, CP_ACP); }
 
+// folder\name, the name in UTF-8 as listed.
+std::wstring WideFilePath(const std::string& folder, const std::string& name) {
+    std::wstring path = WidePath(folder);
+    if (!path.empty() && path.back() != L'\\') path += L'\\';
+    return path + ToWide(name, CP_UTF8);
+}
+
+bool ExistsAtAll(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Removes the folder's contents and the folder; whether it is gone is judged afterwards by the caller.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW data{};
+    {
+        UniqueFind find(::FindFirstFileW((folder + L"\\*").c_str(), &data));
+        if (find) {
+            do {
+                const std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring path = folder + L"\\" + name;
+                if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                    RemoveTree(path);
+                } else {
+                    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    ::DeleteFileW(path.c_str());
+                }
+            } while (::FindNextFileW(find.Get(), &data));
+        }
+    }
+    ::RemoveDirectoryW(folder.c_str());
+}
+
 }  // namespace
 
 bool SystemGrabFileSystem::FolderExists(const std::string& path) {
@@ -60,9 +92,7 @@ std::optional<std::vector<GrabFile>> SystemGrabFileSystem::ListFiles(const std::
 }
 
 std::optional<GrabFile> SystemGrabFileSystem::FileInfo(const std::string& folder, const std::string& name) {
-    std::wstring path = WidePath(folder);
-    if (!path.empty() && path.back() != L'\\') path += L'\\';
-    path += ToWide(name, CP_UTF8);
+    const std::wstring path = WideFilePath(folder, name);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
@@ -74,6 +104,39 @@ bool SystemGrabFileSystem::CreateFolder(const std::string& path) {
     // A step that fails (it exists, or access is denied) is judged by the final check alone.
     for (const std::string& folder : FolderAndParents(path)) ::CreateDirectoryW(WidePath(folder).c_str(), nullptr);
     return FolderExists(path);
+}
+
+bool SystemGrabFileSystem::RemoveFolder(const std::string& path) {
+    const std::wstring folder = WidePath(path);
+    if (!ExistsAtAll(folder)) return true;
+    if (FolderExists(path)) RemoveTree(folder);
+    return !ExistsAtAll(folder);
+}
+
+std::optional<std::uint64_t> SystemGrabFileSystem::FreeSpace(const std::string& folder) {
+    ULARGE_INTEGER available{};
+    if (!::GetDiskFreeSpaceExW(WidePath(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
+    return available.QuadPart;
+}
+
+std::string SystemGrabFileSystem::MoveOver(const std::string& from, const std::string& to, const std::string& name) {
+    const std::wstring source = WideFilePath(from, name);
+    const std::wstring target = WideFilePath(to, name);
+    constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (::MoveFileExW(source.c_str(), target.c_str(), kFlags)) return {};
+    DWORD error = ::GetLastError();
+    // The shell's copy overwrote a read-only file, and so does the grab; the attribute is put back when the
+    // file cannot be replaced after all.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const DWORD writable = attributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES && writable != attributes &&
+        ::SetFileAttributesW(target.c_str(), writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL)) {
+        if (::MoveFileExW(source.c_str(), target.c_str(), kFlags)) return {};
+        error = ::GetLastError();
+        ::SetFileAttributesW(target.c_str(), attributes);
+    }
+    std::string text = fileops::SystemShellFileApi().SystemMessage(error);
+    return text.empty() ? "System error " + std::to_string(error) + "." : text;
 }
 
 std::string SystemGrabFileSystem::ShownName(const std::string& name) { return FromWide(ToWide(name, CP_UTF8), CP_ACP); }

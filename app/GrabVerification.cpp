@@ -20,12 +20,12 @@ bool NameLess(const GrabFile& a, const GrabFile& b) {
     });
 }
 
+}  // namespace
+
 std::string WithoutTrailingLineBreaks(std::string text) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
     return text;
 }
-
-}  // namespace
 
 std::vector<GrabFile> FilesToGrab(const std::vector<GrabFile>& folderFiles) {
     std::vector<GrabFile> files;
@@ -59,8 +59,6 @@ ArrivalCheck CheckArrivals(const std::vector<GrabFile>& before, const std::optio
     return check;
 }
 
-namespace {
-
 void AppendNames(std::string& text, const char* separator, const std::vector<std::string>& names, std::size_t expected,
                  const char* what) {
     if (names.empty()) return;
@@ -71,12 +69,12 @@ void AppendNames(std::string& text, const char* separator, const std::vector<std
     if (names.size() > listed) text.append("\r\nand ").append(std::to_string(names.size() - listed)).append(" more");
 }
 
-}  // namespace
-
 std::string GrabResultMessage(const GrabResult& result) {
-    if (result.notCopied.empty() && result.changed.empty()) return std::string(kGrabComplete);
+    if (result.notCopied.empty() && result.changed.empty() && !result.cancelled) return std::string(kGrabComplete);
 
-    std::string text = result.cancelled ? "The grab was cancelled." : "The grab did not complete.";
+    // Nothing is put in place unless every file arrived: the data folder is as it was before the grab.
+    std::string text = result.cancelled ? "The grab was cancelled" : "The grab did not complete";
+    text.append(", so the data folder was left as it was.");
     AppendNames(text, " ", result.notCopied, result.expected, " files were not copied:");
     AppendNames(text, result.notCopied.empty() ? " " : "\r\n", result.changed, result.expected,
                 " files changed during the grab:");

@@ -41,10 +41,16 @@ struct GrabResult {
     std::string shellError;              // the text for a failed copy, if there is one
 };
 
-// "Grab Complete" when every file arrived, whatever the copy returned; otherwise says the grab did not
-// complete (or was cancelled), which files are missing or changed with the first few names, and the error
-// text.
+// "Grab Complete" when every file arrived and the user did not cancel, whatever the copy returned; otherwise
+// says the grab did not complete (or was cancelled) and left the data folder as it was, which files are
+// missing or changed with the first few names, and the error text.
 std::string GrabResultMessage(const GrabResult& result);
+
+// Appends, after the separator, "N of EXPECTED" and what, then the first few names and how many more.
+void AppendNames(std::string& text, const char* separator, const std::vector<std::string>& names, std::size_t expected,
+                 const char* what);
+// The system's error texts end in a line break, which the messages leave off.
+std::string WithoutTrailingLineBreaks(std::string text);
 
 // How many names of a kind the message lists before it says how many more there are.
 inline constexpr std::size_t kNamesListed = 5;

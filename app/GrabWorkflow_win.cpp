@@ -2,6 +2,7 @@
 
 #include "app/GrabPlan.h"
 #include "app/GrabSourceCheck.h"
+#include "app/GrabStaging.h"
 
 namespace {
 
@@ -37,6 +38,26 @@ private:
     TsysFileOperationEvent previous_;
 };
 
+// Points the copy at the staging folder for the scope. The data folder is put back unless someone chose
+// another one meanwhile.
+class DestinationScope {
+public:
+    DestinationScope(TsysFileOperation& fileOperation, const std::string& staging)
+        : fileOperation_(fileOperation), previous_(fileOperation.DestFolder()), staging_(staging) {
+        fileOperation_.SetDestFolder(staging_);
+    }
+    ~DestinationScope() {
+        if (fileOperation_.DestFolder() == staging_) fileOperation_.SetDestFolder(previous_);
+    }
+    DestinationScope(const DestinationScope&) = delete;
+    DestinationScope& operator=(const DestinationScope&) = delete;
+
+private:
+    TsysFileOperation& fileOperation_;
+    std::string previous_;
+    std::string staging_;
+};
+
 }  // namespace
 
 GrabWorkflow::GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, GrabFileSystem& fileSystem,
@@ -50,6 +71,11 @@ void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& 
     list.clear();
     GrabSource source = ReadGrabSource(readPath);
     list = source.entries;
+    // Judged before the list is shown: a path that cannot be copied as listed never reaches a message box.
+    if (std::optional<std::string> refusal = GrabSourceRefusal(source)) {
+        dialogs_.ShowMessage(*refusal);
+        return;
+    }
 
     std::string closing;
     {
@@ -64,7 +90,6 @@ void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& 
 std::string GrabWorkflow::CopyFrom(const std::string& folder) {
     // The shell reports none of these, and with a single matching file it would even make a file of the
     // missing data folder: so they are checked here, before anything is copied.
-    if (std::optional<std::string> refusal = SourcePathRefusal(folder)) return *refusal;
     std::optional<std::vector<GrabFile>> listing;
     if (fileSystem_.FolderExists(folder)) listing = fileSystem_.ListFiles(folder);
     if (!listing) return UnreachableSourceMessage(folder);
@@ -73,26 +98,48 @@ std::string GrabWorkflow::CopyFrom(const std::string& folder) {
     const std::string destination = fileOperation_.DestFolder();
     if (!fileSystem_.FolderExists(destination) && !fileSystem_.CreateFolder(destination))
         return DestinationNotCreatedMessage(destination);
-    return GrabResultMessage(CopyAndVerify(folder, expected));
+
+    const StagingPlan plan = PlanStaging(destination, expected);
+    const std::optional<std::uint64_t> free = fileSystem_.FreeSpace(destination);
+    if (free && plan.bytes > *free) return NotEnoughSpaceMessage(destination, plan.bytes, *free);
+    // A staging folder that is still there was left by a grab that was ended before it could remove it.
+    if (!fileSystem_.RemoveFolder(plan.folder) || !fileSystem_.CreateFolder(plan.folder))
+        return StagingNotReadyMessage(plan.folder);
+    const GrabResult result = CopyAndVerify(folder, plan.folder, expected);
+    std::string closing = MayPutInPlace(result) ? PutInPlace(plan, destination) : GrabResultMessage(result);
+    fileSystem_.RemoveFolder(plan.folder);
+    return closing;
 }
 
-GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::vector<GrabFile>& expected) {
+GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::string& staging,
+                                       const std::vector<GrabFile>& expected) {
     GrabResult result;
     result.expected = expected.size();
     {
         ErrorCapture capture(fileOperation_, result.shellError);
+        DestinationScope into(fileOperation_, staging);
         fileOperation_.Copy();
         result.cancelled = fileOperation_.AnyOperationsAborted();
     }
     // The copy's result is not the judge: the shell fails quietly or with codes of its own when every file
-    // arrived, and reports success when it skipped a file in use. What is in the data folder decides.
-    const std::string destination = fileOperation_.DestFolder();
+    // arrived, and reports success when it skipped a file in use. What is in the staging folder decides.
     const ArrivalCheck check = CheckArrivals(expected, FilesAfterTheCopy(folder), [&](const std::string& name) {
-        return fileSystem_.FileInfo(destination, name);
+        return fileSystem_.FileInfo(staging, name);
     });
     for (const std::string& name : check.notCopied) result.notCopied.push_back(fileSystem_.ShownName(name));
     for (const std::string& name : check.changed) result.changed.push_back(fileSystem_.ShownName(name));
     return result;
+}
+
+std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string& destination) {
+    for (std::size_t moved = 0; moved < plan.moves.size(); ++moved) {
+        const std::string error = fileSystem_.MoveOver(plan.folder, destination, plan.moves[moved]);
+        if (error.empty()) continue;
+        std::vector<std::string> shown;
+        for (const std::string& name : plan.moves) shown.push_back(fileSystem_.ShownName(name));
+        return PartlyInPlaceMessage(shown, moved, error);
+    }
+    return std::string(kGrabComplete);
 }
 
 std::optional<std::vector<GrabFile>> GrabWorkflow::FilesAfterTheCopy(const std::string& folder) {

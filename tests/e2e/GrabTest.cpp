@@ -215,6 +215,7 @@ TEST_F(Grab, CopiesEveryMatchingFileAndNothingElseIntoThe32BitDataFolder) {
     EXPECT_EQ(seen.list, expectedList);
     EXPECT_EQ(seen.closing, "Grab Complete");
     ExpectExactlyTheGrabbedFiles(kDataFolder32);
+    EXPECT_EQ(FolderEntries(kDataFolder32).count("Stockdraw grab in progress"), 0u) << "the staging folder is left";
     EXPECT_TRUE(FolderEntries(kDataFolder64).empty());
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,30 +64,70 @@ TEST(GrabListMessage, IsEveryEntryFollowedByCrLf) {
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 9);
 }
 
-TEST(SourcePathRefusal, RefusesEmptyBlankAndPairPathsOnly) {
-    EXPECT_TRUE(SourcePathRefusal("").has_value());
-    EXPECT_TRUE(SourcePathRefusal("   ").has_value());
-    EXPECT_TRUE(SourcePathRefusal(" \t ").has_value());
-    const auto pair = SourcePathRefusal("\\\\srv\\a=b");
-    ASSERT_TRUE(pair.has_value());
-    EXPECT_NE(pair->find("\"\\\\srv\\a=b\""), std::string::npos) << *pair;
-    EXPECT_NE(pair->find("\"=\""), std::string::npos) << *pair;
-    EXPECT_TRUE(SourcePathRefusal("=").has_value());
+TEST(SourcePathRefusal, RefusesWhatTheCopyCannotTakeAsListed) {
+    const std::string notStarted = "The grab did not start: ";
+    const std::string noFolder = notStarted + "no source folder is given. Type the site's folder or browse for it.";
+    const std::string control = notStarted +
+                                "the source folder contains a line break, a tab or another control character, which "
+                                "cannot be grabbed.";
+    const std::string longest(kLongestSourceFolder, 'L');
+    const struct {
+        std::string path;
+        std::optional<std::string> says;  // nothing: the path is taken
+    } rows[]{
+        {"", noFolder},
+        {"   ", noFolder},
+        {" \t ", noFolder},
+        {"\\\\srv\\a=b", notStarted + "the source folder \"\\\\srv\\a=b\" contains \"=\", which cannot be grabbed."},
+        {"=", notStarted + "the source folder \"=\" contains \"=\", which cannot be grabbed."},
+        // The copy would split these into several names, one of them a folder of its own.
+        {"C:\\Site\\\a\\..", control},
+        {"C:\\Site\r\nD:\\Other", control},
+        {std::string("C:\\Site\0X", 9), control},
+        {"C:\\Site\x1F", control},
+        {"C:\\Site\tA", control},
+        {longest + "L", notStarted +
+                            "the source folder is 246 characters long; the copy reaches folders of at most 245 "
+                            "characters."},
+        {std::string(1'000'000, 'x'), notStarted + "the source folder is 1,000,000 characters long; the copy reaches "
+                                                   "folders of at most 245 characters."},
+        {longest, std::nullopt},
+        {"\\\\BWCENTRAL\\TILLORA\\BRIGHTWELL'S WHOLESALE", std::nullopt},
+        {"C:\\Data  ", std::nullopt},
+        {" C:\\", std::nullopt},
+        {"C:\\Caf\xE9 \x7F\xFF", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.size() > 300 ? "a very long path" : row.path);
+        EXPECT_EQ(SourcePathRefusal(row.path), row.says);
+        GrabSource source = ReadGrabSource([&] { return row.path; });
+        EXPECT_EQ(GrabSourceRefusal(source), row.says);
+    }
+    EXPECT_EQ(kLongestSourceFolder + std::string_view("\\InventoryB*.*").size(), 259u);
 
-    EXPECT_FALSE(SourcePathRefusal("\\\\BWCENTRAL\\TILLORA\\BRIGHTWELL'S WHOLESALE").has_value());
-    EXPECT_FALSE(SourcePathRefusal("C:\\Data  ").has_value());
-    EXPECT_FALSE(SourcePathRefusal(" C:\\").has_value());
+    // Entries that do not follow the folder would have the copy take another path than the check.
+    int reads = 0;
+    const GrabSource changing = ReadGrabSource([&] { return ++reads == 5 ? "C:\\B" : "C:\\A"; });
+    EXPECT_EQ(GrabSourceRefusal(changing),
+              notStarted + "the source folder changed while the grab read it. Try the grab again.");
 }
 
 TEST(GrabRefusalMessages, NameTheFolderAndSayTheGrabDidNotStart) {
     const std::string path = "\\\\BWVELDA\\TILLORA\\BRIGHTWELL'S WHOLESALE";
-    for (const std::string& message : {UnreachableSourceMessage(path), NoFilesToGrabMessage(path),
-                                       DestinationNotCreatedMessage(path), *SourcePathRefusal("")}) {
+    for (const std::string& message :
+         {UnreachableSourceMessage(path), NoFilesToGrabMessage(path), DestinationNotCreatedMessage(path),
+          *SourcePathRefusal(""), NotEnoughSpaceMessage(path, 1, 0), StagingNotReadyMessage(path)}) {
         EXPECT_EQ(message.rfind("The grab did not start: ", 0), 0u) << message;
     }
     EXPECT_NE(UnreachableSourceMessage(path).find("\"" + path + "\" cannot be reached"), std::string::npos);
     EXPECT_NE(NoFilesToGrabMessage(path).find("no files to grab in \"" + path + "\""), std::string::npos);
     EXPECT_NE(DestinationNotCreatedMessage("C:\\D").find("\"C:\\D\" could not be created"), std::string::npos);
+    EXPECT_EQ(NotEnoughSpaceMessage("C:\\D", 5'368'709'120, 999),
+              "The grab did not start: the files to grab take 5,368,709,120 bytes, but the disk of the data folder "
+              "\"C:\\D\" has only 999 bytes free.");
+    EXPECT_EQ(StagingNotReadyMessage("C:\\D\\S"),
+              "The grab did not start: the folder \"C:\\D\\S\" that takes the copy "
+              "could not be emptied or created. The data folder was left as it was.");
 }
 
 TEST(JoinPath, PutsOneBackslashBetweenFolderAndName) {

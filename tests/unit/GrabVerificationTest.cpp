@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GrabMask.h"
+#include "app/GrabStaging.h"
 #include "app/GrabVerification.h"
 
 namespace {
@@ -103,37 +104,99 @@ TEST(CheckArrivals, JudgesByTheLatestListingOfTheSourceAndNamesWhatChanged) {
 TEST(GrabResultMessage, IsGrabCompleteWhenEverythingArrivedWhateverTheCopySaid) {
     EXPECT_EQ(GrabResultMessage(Result(3)), "Grab Complete");
     EXPECT_EQ(GrabResultMessage(Result(3, {}, false, "Access is denied.\r\n")), "Grab Complete");
-    EXPECT_EQ(GrabResultMessage(Result(3, {}, true)), "Grab Complete");
     EXPECT_NE(GrabResultMessage(Result(3, {"Tax.dat"})), "Grab Complete");
     EXPECT_NE(GrabResultMessage(Result(3, {}, false, "", {"Tax.dat"})), "Grab Complete");
 }
 
 TEST(GrabResultMessage, CountsAndNamesTheFirstFilesNotCopiedOrChanged) {
     EXPECT_EQ(GrabResultMessage(Result(12, {"Tax.dat", "User.dat"})),
-              "The grab did not complete. 2 of 12 files were not copied:\r\nTax.dat\r\nUser.dat");
+              "The grab did not complete, so the data folder was left as it was. 2 of 12 files were not "
+              "copied:\r\nTax.dat\r\nUser.dat");
     EXPECT_EQ(GrabResultMessage(Result(9, {"a", "b", "c", "d", "e", "f", "g"})),
-              "The grab did not complete. 7 of 9 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 2 more");
+              "The grab did not complete, so the data folder was left as it was. 7 of 9 files were not "
+              "copied:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 2 more");
     EXPECT_EQ(GrabResultMessage(Result(5, {"a", "b", "c", "d", "e"})),
-              "The grab did not complete. 5 of 5 files were not copied:\r\na\r\nb\r\nc\r\nd\r\ne");
+              "The grab did not complete, so the data folder was left as it was. 5 of 5 files were not "
+              "copied:\r\na\r\nb\r\nc\r\nd\r\ne");
     EXPECT_EQ(GrabResultMessage(Result(9, {}, false, "", {"Register1.dat"})),
-              "The grab did not complete. 1 of 9 files changed during the grab:\r\nRegister1.dat");
-    EXPECT_EQ(GrabResultMessage(Result(9, {"Tax.dat"}, false, "", {"a", "b", "c", "d", "e", "f"})),
-              "The grab did not complete. 1 of 9 files were not copied:\r\nTax.dat\r\n"
-              "6 of 9 files changed during the grab:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 1 more");
+              "The grab did not complete, so the data folder was left as it was. 1 of 9 files changed during the "
+              "grab:\r\nRegister1.dat");
+    EXPECT_EQ(
+        GrabResultMessage(Result(9, {"Tax.dat"}, false, "", {"a", "b", "c", "d", "e", "f"})),
+        "The grab did not complete, so the data folder was left as it was. 1 of 9 files were not copied:\r\nTax.dat\r\n"
+        "6 of 9 files changed during the grab:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 1 more");
 }
 
 TEST(GrabResultMessage, AppendsTheErrorText) {
     EXPECT_EQ(GrabResultMessage(Result(4, {"Tax.dat"}, false, "The process cannot access the file.\r\n")),
-              "The grab did not complete. 1 of 4 files were not copied:\r\nTax.dat\r\n\r\n"
+              "The grab did not complete, so the data folder was left as it was. 1 of 4 files were not "
+              "copied:\r\nTax.dat\r\n\r\n"
               "The process cannot access the file.");
-    EXPECT_EQ(GrabResultMessage(Result(4, {"Tax.dat"}, false, "\r\n")),
-              "The grab did not complete. 1 of 4 files were not copied:\r\nTax.dat");
+    EXPECT_EQ(
+        GrabResultMessage(Result(4, {"Tax.dat"}, false, "\r\n")),
+        "The grab did not complete, so the data folder was left as it was. 1 of 4 files were not copied:\r\nTax.dat");
 }
 
 TEST(GrabResultMessage, SaysCancelledOnlyWhenTheUserCancelled) {
-    EXPECT_EQ(GrabResultMessage(Result(4, {"User.dat"}, true)),
-              "The grab was cancelled. 1 of 4 files were not copied:\r\nUser.dat");
+    // A cancel is honoured even when every file made it: nothing is put in place.
+    EXPECT_EQ(GrabResultMessage(Result(4, {}, true)), "The grab was cancelled, so the data folder was left as it was.");
+    EXPECT_EQ(
+        GrabResultMessage(Result(4, {"User.dat"}, true)),
+        "The grab was cancelled, so the data folder was left as it was. 1 of 4 files were not copied:\r\nUser.dat");
     // A failure without error text is no cancel.
-    EXPECT_EQ(GrabResultMessage(Result(4, {"User.dat"}, false)),
-              "The grab did not complete. 1 of 4 files were not copied:\r\nUser.dat");
+    EXPECT_EQ(
+        GrabResultMessage(Result(4, {"User.dat"}, false)),
+        "The grab did not complete, so the data folder was left as it was. 1 of 4 files were not copied:\r\nUser.dat");
+}
+
+TEST(GrabStaging, PlansTheCopyInsideTheDataFolderAndItsMovesInListingOrder) {
+    const std::vector<GrabFile> listed{{"Inventory.dat", 100, 1}, {"tax.tbl", 20, 2}, {"User.dat", 3, 3}};
+    const StagingPlan plan = PlanStaging("C:\\Data\\", listed);
+    EXPECT_EQ(plan.folder, "C:\\Data\\Stockdraw grab in progress");
+    EXPECT_EQ(plan.moves, (std::vector<std::string>{"Inventory.dat", "tax.tbl", "User.dat"}));
+    EXPECT_EQ(plan.bytes, 123u);
+    // No data file can have the staging folder's name, nor can a grab of the data folder itself take it.
+    EXPECT_TRUE(FilesToGrab({{std::string(kStagingFolderName), 0, 0}}).empty());
+    EXPECT_TRUE(FilesToGrab({{"STOCKD~1", 0, 0}}).empty());
+}
+
+TEST(GrabStaging, SaysForEachOutcomeWhatTheDataFolderHolds) {
+    const std::vector<std::string> names{"A", "B", "C"};
+    const struct {
+        const char* outcome;
+        GrabResult result;
+        bool putInPlace;
+        std::string says;  // when not put in place
+    } rows[]{
+        {"all arrived", Result(3), true, ""},
+        {"all arrived, the copy failed", Result(3, {}, false, "Access is denied.\r\n"), true, ""},
+        {"cancelled", Result(3, {}, true), false, "The grab was cancelled, so the data folder was left as it was."},
+        {"missing", Result(3, {"B"}), false,
+         "The grab did not complete, so the data folder was left as it was. 1 of 3 files were not copied:\r\nB"},
+        {"changed", Result(3, {}, false, "", {"C"}), false,
+         "The grab did not complete, so the data folder was left as it was. 1 of 3 files changed during the "
+         "grab:\r\nC"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.outcome);
+        EXPECT_EQ(MayPutInPlace(row.result), row.putInPlace);
+        EXPECT_EQ(GrabResultMessage(row.result), row.putInPlace ? "Grab Complete" : row.says);
+    }
+
+    // A move that fails names the files in place and those as they were, exactly.
+    const std::string head =
+        " could not be put into the data folder. The files before it in name order are new, it "
+        "and the files after it are as they were before the grab.";
+    EXPECT_EQ(PartlyInPlaceMessage(names, 0, "Sharing violation.\r\n"),
+              "The grab did not complete: A" + head +
+                  "\r\n3 of 3 files are as they were:\r\nA\r\nB\r\nC\r\n\r\n"
+                  "Sharing violation.");
+    EXPECT_EQ(PartlyInPlaceMessage(names, 2, ""), "The grab did not complete: C" + head +
+                                                      "\r\n2 of 3 files are new:\r\nA\r\nB\r\n"
+                                                      "1 of 3 files are as they were:\r\nC");
+    const std::vector<std::string> many{"a", "b", "c", "d", "e", "f", "g"};
+    EXPECT_EQ(PartlyInPlaceMessage(many, 6, "Access is denied."),
+              "The grab did not complete: g" + head +
+                  "\r\n6 of 7 files are new:\r\na\r\nb\r\nc\r\nd\r\ne\r\nand 1 more"
+                  "\r\n1 of 7 files are as they were:\r\ng\r\n\r\nAccess is denied.");
 }

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "TempFolder.h"
 #include "app/GrabFileSystem_win.h"
 #include "app/GrabSourceCheck.h"
+#include "app/GrabStaging.h"
 #include "app/GrabWorkflow_win.h"
 
 using enum TsysFileOperationFlag;
@@ -112,6 +115,34 @@ public:
     std::vector<std::string> messages;
 };
 
+// The system's file system, with the free space it reports and an interruption before the first move
+// steered by the test.
+class SteeredFileSystem final : public GrabFileSystem {
+public:
+    bool FolderExists(const std::string& path) override { return system.FolderExists(path); }
+    std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override {
+        return system.ListFiles(folder);
+    }
+    std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) override {
+        return system.FileInfo(folder, name);
+    }
+    bool CreateFolder(const std::string& path) override { return system.CreateFolder(path); }
+    bool RemoveFolder(const std::string& path) override { return system.RemoveFolder(path); }
+    std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
+        return freeSpace ? freeSpace : system.FreeSpace(folder);
+    }
+    std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
+        // As the program ends when it is killed: nothing after this point runs.
+        if (interruptBeforeMoves) throw std::runtime_error("interrupted");
+        return system.MoveOver(from, to, name);
+    }
+    std::string ShownName(const std::string& name) override { return system.ShownName(name); }
+
+    SystemGrabFileSystem system;
+    std::optional<std::uint64_t> freeSpace;
+    bool interruptBeforeMoves = false;
+};
+
 class RealGrab {
 public:
     explicit RealGrab(const std::string& dest) {
@@ -127,7 +158,7 @@ public:
     AnsweringDialogs dialogs;
     TsysFileOperation op{nullptr};
     fw::Control button{nullptr};
-    SystemGrabFileSystem fileSystem;
+    SteeredFileSystem fileSystem;
     GrabWorkflow workflow{dialogs, op, fileSystem, [] {}};
 };
 
@@ -147,25 +178,92 @@ TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
     EXPECT_FALSE(fs::exists(JoinPath(dest, "Notes.txt")));
 }
 
-TEST(GrabWithTheShell, LockedSourceFileIsReportedNotCopied) {
-    TempFolder temp;
-    const std::string site = JoinPath(temp.Path().string(), "site");
-    const std::string dest = JoinPath(temp.Path().string(), "data");
-    WriteFile(JoinPath(site, "Inventory.dat"), "inventory", kTime);
-    WriteFile(JoinPath(site, "Register1.dat"), "register", kTime);
-    WriteFile(JoinPath(site, "User.dat"), "user", kTime);
+namespace {
 
+// Every file directly in the folder with its bytes; a folder shows as "<folder>".
+std::map<std::string, std::string> Contents(const std::string& folder) {
+    std::map<std::string, std::string> contents;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        std::string bytes = "<folder>";
+        if (!entry.is_directory()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        contents[entry.path().filename().string()] = bytes;
+    }
+    return contents;
+}
+
+// A site with three files to grab and a data folder holding the old versions of two of them.
+struct SiteAndData {
+    SiteAndData() {
+        for (const auto& [name, bytes] : site) WriteFile(JoinPath(siteFolder, name), bytes, kTime);
+        for (const auto& [name, bytes] : old) WriteFile(JoinPath(dataFolder, name), bytes, kTime);
+    }
+    std::map<std::string, std::string> New() const {
+        std::map<std::string, std::string> now = old;
+        for (const auto& [name, bytes] : site) now[name] = bytes;
+        return now;
+    }
+
+    TempFolder temp;
+    const std::string siteFolder = JoinPath(temp.Path().string(), "site");
+    const std::string dataFolder = JoinPath(temp.Path().string(), "data");
+    const std::map<std::string, std::string> site{
+        {"Inventory.dat", std::string(300000, 'i')}, {"Register1.dat", "new register"}, {"User.dat", "new user"}};
+    const std::map<std::string, std::string> old{
+        {"Inventory.dat", "old inventory"}, {"User.dat", "old user"}, {"Keep.txt", "not covered by the grab"}};
+};
+
+}  // namespace
+
+TEST(GrabWithTheShell, LockedSourceFileLeavesTheDataFolderAsItWas) {
+    SiteAndData files;
     // Held open with no sharing, as the point-of-sale program holds a file it is writing.
-    HANDLE locked = ::CreateFileA(JoinPath(site, "Register1.dat").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
+    HANDLE locked = ::CreateFileA(JoinPath(files.siteFolder, "Register1.dat").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-    RealGrab grab(dest);
-    const std::string message = grab.Run(site);
+    RealGrab grab(files.dataFolder);
+    const std::string message = grab.Run(files.siteFolder);
     ::CloseHandle(locked);
 
-    EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 3 files were not copied:\r\nRegister1.dat"))
+    EXPECT_TRUE(
+        message.starts_with("The grab did not complete, so the data folder was left as it was. 1 of 3 files "
+                            "were not copied:\r\nRegister1.dat"))
         << message;
-    EXPECT_TRUE(SystemGrabFileSystem{}.FileInfo(dest, "User.dat").has_value());
+    EXPECT_EQ(Contents(files.dataFolder), files.old);
+}
+
+TEST(GrabWithTheShell, DataFolderThatCannotHoldTheFilesIsLeftAsItWas) {
+    SiteAndData files;
+    std::uint64_t total = 0;
+    for (const auto& [name, bytes] : files.site) total += bytes.size();
+    RealGrab grab(files.dataFolder);
+    grab.fileSystem.freeSpace = total - 1;
+    EXPECT_EQ(grab.Run(files.siteFolder), NotEnoughSpaceMessage(files.dataFolder, total, total - 1));
+    EXPECT_EQ(Contents(files.dataFolder), files.old);
+
+    // The system's own figure for the disk, and exactly enough room, both let the grab through.
+    for (const std::optional<std::uint64_t> free : {std::optional<std::uint64_t>{}, std::optional{total}}) {
+        grab.fileSystem.freeSpace = free;
+        EXPECT_EQ(grab.Run(files.siteFolder), "Grab Complete");
+        EXPECT_EQ(Contents(files.dataFolder), files.New());
+    }
+}
+
+TEST(GrabWithTheShell, GrabInterruptedBeforeTheMovesLeavesTheOldFilesAndIsCleanedUpNextTime) {
+    SiteAndData files;
+    RealGrab grab(files.dataFolder);
+    grab.fileSystem.interruptBeforeMoves = true;
+    EXPECT_THROW(grab.Run(files.siteFolder), std::runtime_error);
+    std::map<std::string, std::string> left = files.old;
+    left[std::string(kStagingFolderName)] = "<folder>";
+    EXPECT_EQ(Contents(files.dataFolder), left);
+    EXPECT_EQ(Contents(PlanStaging(files.dataFolder, {}).folder), files.site);
+
+    grab.fileSystem.interruptBeforeMoves = false;
+    EXPECT_EQ(grab.Run(files.siteFolder), "Grab Complete");
+    EXPECT_EQ(Contents(files.dataFolder), files.New());
 }
 
 TEST(GrabWithTheShell, EmptySiteCopiesNothing) {
@@ -212,7 +310,10 @@ TEST(GrabWithTheShell, NameOutsideTheCodePageIsGrabbedAndCounted) {
     ::FlushFileBuffers(locked);
     const std::string message = grab.Run(site);
     ::CloseHandle(locked);
-    EXPECT_TRUE(message.starts_with("The grab did not complete. 1 of 2 files were not copied:\r\nRegister")) << message;
+    EXPECT_TRUE(
+        message.starts_with("The grab did not complete, so the data folder was left as it was. 1 of 2 files "
+                            "were not copied:\r\nRegister"))
+        << message;
     EXPECT_EQ(message.find('\xCE'), std::string::npos) << "a UTF-8 name in the message";
 }
 
@@ -261,8 +362,7 @@ TEST(GrabWithTheShell, BadInputsGiveAClearMessageAndLoseNothing) {
         {"trailing backslash", "<site>\\", "Grab Complete"},
         {"code page 1252", "<site>\\Caf\xE9 \xC4\xF1o\xDF", "Grab Complete"},
         {"missing folder", "<site>\\missing", notStarted + "the source folder \"<site>\\missing" + unreachable},
-        {"path over 260 characters", "<site>\\" + std::string(270, 'L'),
-         notStarted + "the source folder \"<site>\\" + std::string(270, 'L') + unreachable},
+        {"path over 260 characters", "<site>\\" + std::string(270, 'L'), "is over 245 characters"},
         {"no such server", "\\\\NOSUCHSERVER\\TILLORA",
          notStarted + "the source folder \"\\\\NOSUCHSERVER\\TILLORA" + unreachable},
         {"read-only destination file", "<site>", "", BadInput::Dest::ReadOnlyFile},
@@ -308,22 +408,30 @@ TEST(GrabWithTheShell, BadInputsGiveAClearMessageAndLoseNothing) {
         }
         EXPECT_EQ(ReadAll(JoinPath(dest, "Keep.txt")), "not covered by the grab");
         const std::string now = ReadAll(inventory);
+        if (input.expected == "is over 245 characters") {
+            EXPECT_TRUE(message.starts_with(notStarted + "the source folder is ")) << message;
+            EXPECT_EQ(now, "old inventory");
+            continue;
+        }
         if (!input.expected.empty()) {
             EXPECT_EQ(message, Resolved(input.expected, site));
             EXPECT_EQ(now, message == "Grab Complete" ? "new inventory" : "old inventory");
             continue;
         }
-        // Whether the system lets a held or read-only file be replaced, the file is whole and the
-        // message says which.
+        // Whether the system lets a held or read-only file be replaced, the files are whole, all new or all
+        // as they were, and the message says which.
         if (now == "new inventory") {
             EXPECT_EQ(message, "Grab Complete");
+            EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
         } else {
             EXPECT_EQ(now, "old inventory");
             EXPECT_TRUE(
-                message.starts_with("The grab did not complete. 1 of 2 files were not copied:\r\nInventory.dat"))
+                message.starts_with("The grab did not complete: Inventory.dat could not be put into the data "
+                                    "folder."))
                 << message;
+            EXPECT_FALSE(fs::exists(JoinPath(dest, "User.dat")));
         }
-        EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
+        EXPECT_FALSE(fs::exists(JoinPath(dest, std::string(kStagingFolderName))));
     }
 }
 
@@ -433,7 +541,9 @@ private:
 }  // namespace
 
 TEST(GrabWithTheShell, SourceFileChangedDuringTheCopyIsNeverReportedCompleteWhenTorn) {
-    const std::string changed = "The grab did not complete. 1 of 2 files changed during the grab:\r\nInventory.dat";
+    const std::string changed =
+        "The grab did not complete, so the data folder was left as it was. 1 of 2 files changed during the "
+        "grab:\r\nInventory.dat";
     const std::string original(kLarge, 'a');
     const struct {
         const char* name;
@@ -458,24 +568,26 @@ TEST(GrabWithTheShell, SourceFileChangedDuringTheCopyIsNeverReportedCompleteWhen
             RealGrab grab(dest);
             std::string message;
             {
-                WriterDuringCopy writer(JoinPath(site, "Inventory.dat"), JoinPath(dest, "Inventory.dat"), c.change);
+                WriterDuringCopy writer(JoinPath(site, "Inventory.dat"),
+                                        JoinPath(PlanStaging(dest, {}).folder, "Inventory.dat"), c.change);
                 ASSERT_TRUE(writer.Opened());
                 message = grab.Run(site);
                 writer.Finish();
                 hitMidCopy = writer.ChangedMidCopy();
                 EXPECT_FALSE(writer.WriteFailed());
             }
+            // Either every file is whole in its new version, or the data folder is as it was and the grab
+            // says so; a torn copy never reaches it.
             const std::string copy = ReadAll(JoinPath(dest, "Inventory.dat"));
-            if (hitMidCopy) {
-                EXPECT_TRUE(copy != original && copy != newer) << "the copy should be torn";
-            }
-            // Either the grab says so, or the data folder holds one whole version of the file.
             if (message == "Grab Complete") {
+                EXPECT_FALSE(hitMidCopy) << "a copy torn by the change was put in place";
                 EXPECT_TRUE(copy == original || copy == newer) << "torn copy of " << copy.size() << " bytes";
+                EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
             } else {
                 EXPECT_EQ(message, changed);
+                EXPECT_EQ(copy, kOldInventory);
+                EXPECT_FALSE(fs::exists(JoinPath(dest, "User.dat")));
             }
-            EXPECT_EQ(ReadAll(JoinPath(dest, "User.dat")), "new user");
             EXPECT_EQ(ReadAll(JoinPath(dest, "Keep.txt")), "not covered by the grab");
         }
         EXPECT_TRUE(hitMidCopy) << "the source never changed in the middle of the copy";

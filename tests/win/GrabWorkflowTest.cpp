@@ -18,6 +18,7 @@ namespace {
 
 const std::string kSite = "\\\\BWCENTRAL\\TILLORA\\BRIGHTWELL'S WHOLESALE";
 const std::string kDest = "C:\\Program Files\\Tillora\\Data\\Brightwell Wholesale";
+const std::string kStaging = kDest + "\\Stockdraw grab in progress";
 const std::string kConfirmation =
     "THIS WILL REPLACE YOUR TILLORA POS INVENTORY FILES ON THIS COMPUTER. ARE YOU SURE YOU WANT TO CONTINUE? ";
 const std::vector<std::string> kMasks{"\\Inventory.*",   "\\InventoryB*.*", "\\InventoryC*.*",
@@ -105,6 +106,21 @@ public:
         if (canCreate) folders[path];
         return canCreate;
     }
+    bool RemoveFolder(const std::string& path) override {
+        if (folders.contains(path)) recorder_.Add("remove folder: " + path);
+        folders.erase(path);
+        return true;
+    }
+    std::optional<std::uint64_t> FreeSpace(const std::string&) override { return freeSpace; }
+    std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
+        recorder_.Add("move: " + name);
+        if (name == failingMove) return "Sharing violation.\r\n";
+        const std::optional<GrabFile> file = FileInfo(from, name);
+        if (!file || !folders.contains(to)) return "Not found.";
+        std::erase_if(folders[from], [&](const GrabFile& f) { return f.name == name; });
+        Put(to, *file);
+        return {};
+    }
     void Put(const std::string& folder, const GrabFile& file) {
         auto& files = folders[folder];
         std::erase_if(files, [&](const GrabFile& f) { return f.name == file.name; });
@@ -114,6 +130,8 @@ public:
     std::map<std::string, std::vector<GrabFile>> folders;
     bool unreadable = false;
     bool canCreate = true;
+    std::optional<std::uint64_t> freeSpace;
+    std::string failingMove;
     int listings = 0;
 
 private:
@@ -226,11 +244,14 @@ TEST_F(GrabWorkflowTest, AnythingButYesChangesNothing) {
 TEST_F(GrabWorkflowTest, ConfirmedGrabShowsTheListCopiesAndCompletes) {
     Grab(kSite);
 
-    EXPECT_EQ(recorder.What(),
-              (std::vector<std::string>{"confirm: " + kConfirmation, "message: " + ListMessageFor(kSite), "repaint",
-                                        "copy", "message: Grab Complete"}));
-    // Disabled from the list message through the copy; enabled again before the closing message.
-    const std::vector<bool> enabled{true, false, false, false, true};
+    std::vector<std::string> expected{"confirm: " + kConfirmation, "message: " + ListMessageFor(kSite), "repaint",
+                                      "create folder: " + kStaging, "copy"};
+    for (const GrabFile& file : kGrabbed) expected.push_back("move: " + file.name);
+    expected.insert(expected.end(), {"remove folder: " + kStaging, "message: Grab Complete"});
+    EXPECT_EQ(recorder.What(), expected);
+    // Disabled from the list message through the copy and the moves; enabled again before the closing message.
+    std::vector<bool> enabled(expected.size(), false);
+    enabled.front() = enabled.back() = true;
     for (std::size_t i = 0; i < recorder.events.size(); ++i)
         EXPECT_EQ(recorder.events[i].buttonEnabled, enabled[i]) << recorder.events[i].what;
     EXPECT_TRUE(button.Enabled());
@@ -238,9 +259,12 @@ TEST_F(GrabWorkflowTest, ConfirmedGrabShowsTheListCopiesAndCompletes) {
     EXPECT_EQ(pathReads, 9);
     EXPECT_EQ(op.FileList(), EntriesFor(kSite));
     EXPECT_EQ(shell.from, EntriesFor(kSite));
-    EXPECT_EQ(shell.to, kDest);
+    EXPECT_EQ(shell.to, kStaging);
+    EXPECT_EQ(op.DestFolder(), kDest);
     EXPECT_EQ(shell.flags, 0x0790);
     EXPECT_EQ(fileSystem.listings, 2);  // before the copy and after it
+    EXPECT_EQ(fileSystem.folders[kDest], kGrabbed);
+    EXPECT_FALSE(fileSystem.folders.contains(kStaging));
 }
 
 TEST_F(GrabWorkflowTest, PathIsTakenAsTypedWithATrailingBackslashOrSpaces) {
@@ -305,24 +329,27 @@ struct RefusedPath {
 
 class GrabRefusedPathTest : public GrabWorkflowTest, public testing::WithParamInterface<RefusedPath> {};
 
-TEST_P(GrabRefusedPathTest, IsRefusedAfterTheListWithoutCopying) {
+TEST_P(GrabRefusedPathTest, IsRefusedBeforeTheListWithoutCopying) {
     const RefusedPath& refused = GetParam();
     Grab(refused.path);
 
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[0], ListMessageFor(refused.path));
+    ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(LastMessage().find(refused.says), std::string::npos) << LastMessage();
+    EXPECT_LT(LastMessage().size(), 300u);
     EXPECT_TRUE(recorder.events.back().buttonEnabled);
     EXPECT_TRUE(button.Enabled());
     EXPECT_FALSE(Copied());
     EXPECT_EQ(fileSystem.listings, 0);
+    EXPECT_EQ(op.FileList(), EntriesFor(refused.path));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, GrabRefusedPathTest,
     testing::Values(RefusedPath{"Empty", "", "The grab did not start: no source folder is given"},
                     RefusedPath{"Blank", "   ", "The grab did not start: no source folder is given"},
-                    RefusedPath{"Pair", "\\\\BWVELDA\\TILLORA\\A=B", "\"\\\\BWVELDA\\TILLORA\\A=B\" contains \"=\""}),
+                    RefusedPath{"Pair", "\\\\BWVELDA\\TILLORA\\A=B", "\"\\\\BWVELDA\\TILLORA\\A=B\" contains \"=\""},
+                    RefusedPath{"Bell", kSite + "\\\a\\..", "contains a line break, a tab or another control"},
+                    RefusedPath{"Overlong", std::string(1'000'000, 'x'), "is 1,000,000 characters long"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(GrabWorkflowTest, UnreachableSourceIsNamedAndNothingIsCopied) {
@@ -364,7 +391,7 @@ TEST_F(GrabWorkflowTest, MissingDataFolderIsCreatedBeforeTheCopy) {
     recorder.events.clear();
     Grab(kSite);
     EXPECT_EQ(std::count_if(recorder.events.begin(), recorder.events.end(),
-                            [](const Event& e) { return e.what.starts_with("create folder"); }),
+                            [](const Event& e) { return e.what == "create folder: " + kDest; }),
               0);
 }
 
@@ -383,7 +410,8 @@ TEST_F(GrabWorkflowTest, PartialCopyIsReportedWithTheMissingFiles) {
     shell.copies = {kGrabbed[0], kGrabbed[2], kGrabbed[4]};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 2 of 5 files were not copied:\r\n<InventoryB1.dat>\r\n<Tax.tbl>");
+              "The grab did not complete, so the data folder was left as it was. 2 of 5 files were not "
+              "copied:\r\n<InventoryB1.dat>\r\n<Tax.tbl>");
 }
 
 TEST_F(GrabWorkflowTest, StaleOrResizedCopiesCountAsNotCopied) {
@@ -396,7 +424,8 @@ TEST_F(GrabWorkflowTest, StaleOrResizedCopiesCountAsNotCopied) {
     shell.copies = {};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 5 of 5 files were not copied:\r\n<Inventory.dat>\r\n<InventoryB1.dat>\r\n"
+              "The grab did not complete, so the data folder was left as it was. 5 of 5 files were not "
+              "copied:\r\n<Inventory.dat>\r\n<InventoryB1.dat>\r\n"
               "<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>");
 }
 
@@ -405,7 +434,8 @@ TEST_F(GrabWorkflowTest, CancelledCopySaysSo) {
     shell.copies = {kGrabbed[0], kGrabbed[1]};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab was cancelled. 3 of 5 files were not copied:\r\n<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>");
+              "The grab was cancelled, so the data folder was left as it was. 3 of 5 files were not "
+              "copied:\r\n<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>");
     EXPECT_TRUE(recorder.events.back().buttonEnabled);
 }
 
@@ -414,13 +444,15 @@ TEST_F(GrabWorkflowTest, ShellErrorTextIsIncluded) {
     shell.copies = {kGrabbed[0], kGrabbed[1], kGrabbed[2], kGrabbed[3]};
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 1 of 5 files were not copied:\r\n<User.dat>\r\n\r\nSystem text 32.");
+              "The grab did not complete, so the data folder was left as it was. 1 of 5 files were not "
+              "copied:\r\n<User.dat>\r\n\r\nSystem text 32.");
 
     // The shell's own codes get our own text, not an unrelated system one.
     shell.result = 0x78;
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 1 of 5 files were not copied:\r\n<User.dat>\r\n\r\n"
+              "The grab did not complete, so the data folder was left as it was. 1 of 5 files were not "
+              "copied:\r\n<User.dat>\r\n\r\n"
               "Access to the source was denied.");
 }
 
@@ -438,7 +470,9 @@ TEST_F(GrabWorkflowTest, FailedCopyWithEveryFileIntactIsComplete) {
     shell.copies = {};
     fileSystem.folders[kDest] = {};
     Grab(kSite);
-    EXPECT_TRUE(LastMessage().starts_with("The grab did not complete. 5 of 5 files were not copied:")) << LastMessage();
+    EXPECT_TRUE(LastMessage().starts_with(
+        "The grab did not complete, so the data folder was left as it was. 5 of 5 files were not copied:"))
+        << LastMessage();
 }
 
 TEST_F(GrabWorkflowTest, SourceFileWrittenDuringTheGrabArrivesOnlyInItsNewVersion) {
@@ -456,9 +490,11 @@ TEST_F(GrabWorkflowTest, SourceFileWrittenDuringTheGrabArrivesOnlyInItsNewVersio
         // The shell gives a copy the time the source had when it opened it, also when it read parts written
         // later: the old version's size and time do not show that the copy is whole.
         {"old version copied, then rewritten", before, false,
-         "The grab did not complete. 1 of 5 files changed during the grab:\r\n<Tax.tbl>"},
+         "The grab did not complete, so the data folder was left as it was. 1 of 5 files changed during the "
+         "grab:\r\n<Tax.tbl>"},
         {"copied half-written", torn, true,
-         "The grab did not complete. 1 of 5 files changed during the grab:\r\n<Tax.tbl>"},
+         "The grab did not complete, so the data folder was left as it was. 1 of 5 files changed during the "
+         "grab:\r\n<Tax.tbl>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -484,6 +520,79 @@ TEST_F(GrabWorkflowTest, SourceFileWrittenDuringTheGrabArrivesOnlyInItsNewVersio
     shell.afterCopy = nullptr;
     Grab(kSite);
     EXPECT_EQ(LastMessage(),
-              "The grab did not complete. 1 of 5 files were not copied:\r\n<Tax.tbl>\r\n"
+              "The grab did not complete, so the data folder was left as it was. 1 of 5 files were not "
+              "copied:\r\n<Tax.tbl>\r\n"
               "1 of 5 files changed during the grab:\r\n<User.dat>");
+}
+
+// --- The staging folder --------------------------------------------------------------------------
+
+TEST_F(GrabWorkflowTest, DataFolderIsTouchedOnlyWhenEveryFileArrived) {
+    const std::vector<GrabFile> old{{"Inventory.dat", 1, 1}, {"Tax.tbl", 2, 2}};
+    std::uint64_t total = 0;
+    for (const GrabFile& file : kGrabbed) total += file.size;
+    struct Case {
+        const char* name;
+        std::function<void()> steer;
+        std::string says;  // the start of the closing message
+        bool copies;
+    };
+    const std::vector<Case> cases{
+        {"disk too small", [&] { fileSystem.freeSpace = total - 1; },
+         "The grab did not start: the files to grab take 1,500 bytes, but the disk of the data folder \"" + kDest +
+             "\" has only 1,499 bytes free.",
+         false},
+        {"staging folder in the way", [&] { fileSystem.canCreate = false; },
+         "The grab did not start: the folder \"" + kStaging + "\" that takes the copy could not be emptied", false},
+        {"a file missing", [&] { shell.copies.pop_back(); },
+         "The grab did not complete, so the data folder was left as it was. 1 of 5 files were not copied:", true},
+        {"cancelled with every file copied", [&] { shell.userCancels = true; },
+         "The grab was cancelled, so the data folder was left as it was.", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fileSystem.folders[kDest] = old;
+        fileSystem.freeSpace.reset();
+        fileSystem.canCreate = true;
+        shell.copies = kGrabbed;
+        shell.userCancels = false;
+        recorder.events.clear();
+        c.steer();
+        Grab(kSite);
+        EXPECT_TRUE(LastMessage().starts_with(c.says)) << LastMessage();
+        EXPECT_EQ(Copied(), c.copies);
+        EXPECT_EQ(fileSystem.folders[kDest], old);
+        EXPECT_FALSE(fileSystem.folders.contains(kStaging));
+    }
+    // Exactly enough room is enough.
+    fileSystem.freeSpace = total;
+    shell.userCancels = false;
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(), "Grab Complete");
+}
+
+TEST_F(GrabWorkflowTest, StagingFolderLeftByAnInterruptedGrabIsRemovedFirst) {
+    fileSystem.Put(kStaging, {"Tax.tbl", 9, 9});  // a torn copy from the grab that was ended
+    Grab(kSite);
+    const auto what = recorder.What();
+    const auto removed = std::find(what.begin(), what.end(), "remove folder: " + kStaging);
+    const auto created = std::find(what.begin(), what.end(), "create folder: " + kStaging);
+    ASSERT_NE(removed, what.end());
+    EXPECT_LT(removed, created);
+    EXPECT_EQ(LastMessage(), "Grab Complete");
+    EXPECT_EQ(fileSystem.folders[kDest], kGrabbed);
+}
+
+TEST_F(GrabWorkflowTest, MoveThatFailsPartWayNamesTheNewAndTheOldFiles) {
+    fileSystem.folders[kDest] = {{"Program.cfg", 1, 1}, {"User.dat", 2, 2}};
+    fileSystem.failingMove = "Program.cfg";
+    Grab(kSite);
+    EXPECT_EQ(LastMessage(),
+              "The grab did not complete: <Program.cfg> could not be put into the data folder. The files before it in "
+              "name order are new, it and the files after it are as they were before the grab.\r\n"
+              "2 of 5 files are new:\r\n<Inventory.dat>\r\n<InventoryB1.dat>\r\n"
+              "3 of 5 files are as they were:\r\n<Program.cfg>\r\n<Tax.tbl>\r\n<User.dat>\r\n\r\nSharing violation.");
+    EXPECT_EQ(fileSystem.folders[kDest],
+              (std::vector<GrabFile>{{"Program.cfg", 1, 1}, {"User.dat", 2, 2}, kGrabbed[0], kGrabbed[1]}));
+    EXPECT_FALSE(fileSystem.folders.contains(kStaging));
 }
