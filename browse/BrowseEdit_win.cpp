@@ -216,7 +216,7 @@ ecl::ButtonState TEclBrowseEdit::ButtonState() const { return button_->State(); 
 // --- Text ----------------------------------------------------------------------------------------
 
 void TEclBrowseEdit::SetText(std::string text) {
-    if (!line_.SetText(std::move(text), maxLength_)) return;
+    if (!line_.SetText(std::move(text), ecl::TextLimit(maxLength_))) return;
     scroll_ = 0;
     MoveSystemCaret();
     Invalidate();
@@ -335,7 +335,7 @@ void TEclBrowseEdit::OnChar(char c) {
             break;
         default:
             if (static_cast<unsigned char>(c) >= 32 && c != 0x7F && !readOnly_)
-                Edited(line_.TypeKeyByte(c, maxLength_));
+                Edited(line_.TypeKeyByte(c, ecl::TextLimit(maxLength_)));
             // Other control characters (Enter) do nothing here.
             break;
     }
@@ -394,7 +394,7 @@ void TEclBrowseEdit::Paste() {
         if (!lock.Text()) return;
         text = lock.Text();
     }
-    Edited(line_.Type(text, maxLength_));
+    Edited(line_.Type(text, ecl::TextLimit(maxLength_)));
 }
 
 void TEclBrowseEdit::CopyToClipboard() {

@@ -52,7 +52,8 @@ public:
     void SetCustomButtonsStyle(TEclUserButtonStyle style);
     bool CustomButtonParentCtlXP() const { return buttonParentCtlXP_; }
     void SetCustomButtonParentCtlXP(bool on) { buttonParentCtlXP_ = on; }
-    // Typing stops at MaxLength characters when it is positive; 0 is no limit.
+    // Typing, pasting and setting the text stop at MaxLength characters when it is positive, at the
+    // standard edit box's default limit (ecl::kDefaultTextLimit) when it is 0.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
     bool ReadOnly() const { return readOnly_; }

@@ -9,6 +9,13 @@
 
 namespace ecl {
 
+// The system's standard edit box takes at most this many characters from the user unless it is told
+// otherwise; no path ever needs more.
+inline constexpr int kDefaultTextLimit = 32767;
+
+// The length an edit box keeps its text within: its MaxLength when that is positive, else the default.
+constexpr int TextLimit(int maxLength) { return maxLength > 0 ? maxLength : kDefaultTextLimit; }
+
 class EditLine {
 public:
     const std::string& Text() const { return text_; }

@@ -316,6 +316,18 @@ TEST_F(BrowseEditTest, ReadOnlyAndMaxLengthLimitTyping) {
     other_->SetPath("E:\\Counts");
     EXPECT_EQ(other_->Path(), "E:\\Co");
     EXPECT_EQ(other_->CaretPosition(), 0u);
+
+    // Without MaxLength the standard edit box's default limit holds, for a text set by another program too.
+    const std::string huge(1'000'000, 'x');
+    other_->SetReadOnly(false);
+    other_->SetMaxLength(0);
+    ::SendMessageA(other_->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(huge.c_str()));
+    EXPECT_EQ(other_->Path().size(), 32767u);
+    Type(*other_, "y");
+    EXPECT_EQ(other_->Path().size(), 32767u);
+    other_->SetMaxLength(40000);
+    other_->SetPath(huge);
+    EXPECT_EQ(other_->Path().size(), 40000u);
 }
 
 // Keys pressed with Shift or Ctrl held, as the edit reads them from the keyboard state.
