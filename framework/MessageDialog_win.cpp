@@ -243,7 +243,9 @@ INT_PTR CALLBACK MessageDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 int RunMessageDialog(const MessageDialogOptions& options) {
     if (options.buttons.empty()) throw std::invalid_argument("A message box needs a button");
     const DialogTemplate dialog = BuildTemplate(options);
-    DialogState state{options, SystemFonts(), nullptr, std::nullopt};
+    MessageDialogOptions shown = options;
+    shown.text = ShownMessageText(options.text);
+    DialogState state{shown, SystemFonts(), nullptr, std::nullopt};
     const INT_PTR result = ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialog.Get(), ModalOwner(),
                                                      MessageDialogProc, reinterpret_cast<LPARAM>(&state));
     if (state.error) std::rethrow_exception(state.error);

@@ -25,6 +25,11 @@ MessageSpacing StandardSpacing(BaseUnits units) {
     return spacing;
 }
 
+std::string ShownMessageText(std::string_view text) {
+    if (text.size() <= kLongestMessageText) return std::string(text);
+    return std::string(text.substr(0, kLongestMessageText - 3)) + "...";
+}
+
 int MaxTextWidth(int screenWidth) { return screenWidth / 2; }
 
 MessageLayout LayOutMessage(const MessageParts& parts, const MessageSpacing& spacing, int maxTextWidth) {

@@ -1,6 +1,9 @@
 #pragma once
 // Layout of a message dialog in pixels: an optional icon with the wrapped message text beside it,
 // and a row of equally wide buttons centred below them.
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/Geometry.h"
@@ -24,6 +27,13 @@ struct MessageSpacing {
 
 // The usual message-box spacing for a font.
 MessageSpacing StandardSpacing(BaseUnits units);
+
+// The most of a message's text a box shows. No screen holds more, and the time the system takes to lay out
+// text grows with its length: an unbreakable path of a million characters took over a minute.
+inline constexpr std::size_t kLongestMessageText = 8192;
+
+// The text as a box shows it: cut to kLongestMessageText characters, ending in "..." where it was cut.
+std::string ShownMessageText(std::string_view text);
 
 // The message text wraps at half the screen's width.
 int MaxTextWidth(int screenWidth);

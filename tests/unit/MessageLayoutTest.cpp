@@ -122,3 +122,12 @@ TEST(MessageLayout, CentreInTheWorkArea) {
 }
 
 }  // namespace
+
+TEST(MessageLayout, ShownTextIsCutOnlyBeyondItsLimit) {
+    const std::string longest(fw::kLongestMessageText, 'x');
+    EXPECT_EQ(fw::ShownMessageText(longest), longest);
+    EXPECT_EQ(fw::ShownMessageText(""), "");
+    const std::string cut = fw::ShownMessageText(longest + "y");
+    EXPECT_EQ(cut.size(), fw::kLongestMessageText);
+    EXPECT_EQ(cut, longest.substr(0, fw::kLongestMessageText - 3) + "...");
+}

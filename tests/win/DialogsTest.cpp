@@ -280,6 +280,13 @@ TEST(DialogsWarning, LongTextWrapsAtHalfTheScreenAndAmpersandStays) {
     const RECT& wordRect = broken.seen->textRect;
     EXPECT_LE(wordRect.right - wordRect.left, halfScreen);
     EXPECT_GE(wordRect.bottom - wordRect.top, 2 * lineHeight);
+
+    // A path of a million characters shows only as much as a screen could hold, so the box comes up at once.
+    const std::string hugeWord = "\\\\" + std::string(1'000'000, 'W');
+    const auto [unused4, cut] = Warn(hugeWord, Key(VK_ESCAPE));
+    ASSERT_TRUE(cut.seen);
+    EXPECT_EQ(cut.seen->text, hugeWord.substr(0, 8189) + "...");
+    EXPECT_LE(cut.seen->textRect.right - cut.seen->textRect.left, halfScreen);
 }
 
 TEST(DialogsWarning, OwnedByTheActiveWindowWhichIsDisabledMeanwhile) {
