@@ -1,5 +1,6 @@
 #include "framework/Application_win.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "framework/ExceptionText.h"
@@ -13,6 +14,7 @@ namespace {
 
 Application* instance = nullptr;
 constexpr char kWindowClass[] = "TApplication";
+constexpr int kLongestRetryPause = 100;  // ms between two tries to receive after failures
 
 // The application window is shown with no size so that it carries the taskbar button; it
 // hands activation on to the main form and hides or shows it when minimised or restored.
@@ -112,9 +114,18 @@ void Application::Run() {
             mainForm_->Show();
         }
         MSG msg;
+        int failures = 0;
         while (!terminated_) {
             const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0 || got == -1) break;
+            if (got == 0) break;
+            if (got == -1) {
+                // A message the system could not deliver (a text too large to pass from another process):
+                // that message is lost, the program is not. A failure that repeats is retried at a slowing
+                // pace, so that it never keeps a processor busy.
+                ::Sleep(static_cast<DWORD>(std::min(failures++, kLongestRetryPause)));
+                continue;
+            }
+            failures = 0;
             DispatchOne(msg);
         }
         terminated_ = true;

@@ -354,6 +354,22 @@ TEST_F(Grab, AMissingSourceFolderIsReportedAndNothingIsCopied) {
     EXPECT_TRUE(FolderEntries(kDataFolder32).empty());
 }
 
+TEST_F(Grab, AMegabyteOfTextFromAnotherProgramLeavesTheProgramRunning) {
+    const std::string old = Text(edit1_);
+    const std::string huge(std::size_t{1} << 20, 'x');
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(edit1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(huge.c_str()), SMTO_ABORTIFHUNG, 10000,
+                        &result);
+    // Whether the system could deliver the text or not, the program goes on and answers.
+    const auto answers = [&] {
+        return SendMessageTimeoutA(app_.MainForm(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+    };
+    EXPECT_TRUE(WaitUntil(answers));
+    EXPECT_FALSE(WaitUntil([&] { return !app_.Process().IsRunning(); }, 1s)) << "the program ended";
+    const std::string now = Text(edit1_);
+    EXPECT_TRUE(now == old || now == huge.substr(0, 32767)) << now.size() << " characters";
+}
+
 TEST_F(Grab, ALockedSourceFileMakesTheGrabReadAsIncomplete) {
     const std::string locked = central_.grabbed.begin()->first;
     HANDLE lock = CreateFileA((std::string(deployment::kCentralPath) + "\\" + locked).c_str(), GENERIC_READ, 0, nullptr,
