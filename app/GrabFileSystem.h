@@ -26,6 +26,9 @@ public:
     virtual bool RemoveFolder(const std::string& path) = 0;
     // The bytes the user may still write on the folder's disk, or nothing when the system cannot say.
     virtual std::optional<std::uint64_t> FreeSpace(const std::string& folder) = 0;
+    // Writes the file's data through to the disk, as far as the system lets it, so that a power cut after a
+    // move cannot leave a file whose data never reached the disk.
+    virtual void WriteThrough(const std::string& folder, const std::string& name) = 0;
     // Moves the file of that name from one folder over the file of the same name in the other, with one
     // rename that replaces it (a read-only one too) and is written through to the disk. Empty when it was
     // moved, else the system's text for the failure.

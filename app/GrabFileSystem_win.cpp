@@ -13,6 +13,12 @@ struct FindTraits {
 };
 using UniqueFind = fw::UniqueHandle<HANDLE, FindTraits>;
 
+struct FileTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::CloseHandle(h); }
+};
+using UniqueFile = fw::UniqueHandle<HANDLE, FileTraits>;
+
 std::uint64_t Combine(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
 
 std::wstring ToWide(const std::string& text, UINT codePage) {
@@ -117,6 +123,13 @@ std::optional<std::uint64_t> SystemGrabFileSystem::FreeSpace(const std::string& 
     ULARGE_INTEGER available{};
     if (!::GetDiskFreeSpaceExW(WidePath(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
     return available.QuadPart;
+}
+
+void SystemGrabFileSystem::WriteThrough(const std::string& folder, const std::string& name) {
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const UniqueFile file(::CreateFileW(WideFilePath(folder, name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) ::FlushFileBuffers(file.Get());
 }
 
 std::string SystemGrabFileSystem::MoveOver(const std::string& from, const std::string& to, const std::string& name) {

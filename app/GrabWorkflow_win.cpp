@@ -132,6 +132,9 @@ GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::str
 }
 
 std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string& destination) {
+    // Every file is on the disk before the first move, so that the moves, the only time the data folder holds
+    // old and new files side by side, follow each other closely.
+    for (const std::string& name : plan.moves) fileSystem_.WriteThrough(plan.folder, name);
     for (std::size_t moved = 0; moved < plan.moves.size(); ++moved) {
         const std::string error = fileSystem_.MoveOver(plan.folder, destination, plan.moves[moved]);
         if (error.empty()) continue;

@@ -131,6 +131,9 @@ public:
     std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
         return freeSpace ? freeSpace : system.FreeSpace(folder);
     }
+    void WriteThrough(const std::string& folder, const std::string& name) override {
+        system.WriteThrough(folder, name);
+    }
     std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
         // As the program ends when it is killed: nothing after this point runs.
         if (interruptBeforeMoves) throw std::runtime_error("interrupted");

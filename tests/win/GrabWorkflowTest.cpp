@@ -112,6 +112,9 @@ public:
         return true;
     }
     std::optional<std::uint64_t> FreeSpace(const std::string&) override { return freeSpace; }
+    void WriteThrough(const std::string& folder, const std::string& name) override {
+        if (FileInfo(folder, name)) recorder_.Add("write through: " + name);
+    }
     std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
         recorder_.Add("move: " + name);
         if (name == failingMove) return "Sharing violation.\r\n";
@@ -246,6 +249,7 @@ TEST_F(GrabWorkflowTest, ConfirmedGrabShowsTheListCopiesAndCompletes) {
 
     std::vector<std::string> expected{"confirm: " + kConfirmation, "message: " + ListMessageFor(kSite), "repaint",
                                       "create folder: " + kStaging, "copy"};
+    for (const GrabFile& file : kGrabbed) expected.push_back("write through: " + file.name);
     for (const GrabFile& file : kGrabbed) expected.push_back("move: " + file.name);
     expected.insert(expected.end(), {"remove folder: " + kStaging, "message: Grab Complete"});
     EXPECT_EQ(recorder.What(), expected);
