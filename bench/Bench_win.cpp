@@ -5,8 +5,9 @@
 //   stockdraw_bench hold PROGRAM CLASS SECONDS
 //       starts the program, prints "ready" once its main window is idle, keeps it SECONDS, closes it
 //   stockdraw_bench grab SOURCE DESTINATION RUNS
-//       per run, the copy step of a grab (the shell copy component, then the completion check)
-//       and a plain CopyFileA loop over the same files, each into an emptied DESTINATION
+//       per run, a grab without its dialogs (the checks, the shell copy component into the staging
+//       folder, the completion check, the moves into DESTINATION) and a plain CopyFileA loop over the
+//       same files, each replacing the files the run before left in DESTINATION
 // Every line is "key value value ...", one measurement per line.
 #include <windows.h>
 
@@ -26,6 +27,7 @@
 #include "app/GrabFileSystem_win.h"
 #include "app/GrabPlan.h"
 #include "app/GrabVerification.h"
+#include "app/GrabWorkflow_win.h"
 #include "fileops/FileOperation_win.h"
 
 namespace {
@@ -145,38 +147,91 @@ void EmptyFolder(const std::string& folder, const std::vector<std::string>& name
     for (const std::string& name : names) DeleteFileA(JoinPath(folder, name).c_str());
 }
 
-// The grab's copy step without its dialogs; prints its time and the completion check's.
+// The call's result; its time is added to the total.
+template <typename Call>
+auto Timed(double& total, Call call) {
+    const auto start = Clock::now();
+    auto result = call();
+    total += MsSince(start);
+    return result;
+}
+
+// The system's file system, timing what the grab asks of it: the listings and look-ups of the completion
+// check, and the staging folder's work (making it ready, the free space, the moves, removing it).
+class TimedFileSystem final : public GrabFileSystem {
+public:
+    bool FolderExists(const std::string& path) override { return system_.FolderExists(path); }
+    std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override {
+        return Timed(checkMs, [&] { return system_.ListFiles(folder); });
+    }
+    std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) override {
+        return Timed(checkMs, [&] { return system_.FileInfo(folder, name); });
+    }
+    bool CreateFolder(const std::string& path) override {
+        return Timed(stagingMs, [&] { return system_.CreateFolder(path); });
+    }
+    bool RemoveFolder(const std::string& path) override {
+        return Timed(stagingMs, [&] { return system_.RemoveFolder(path); });
+    }
+    std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
+        return Timed(stagingMs, [&] { return system_.FreeSpace(folder); });
+    }
+    void WriteThrough(const std::string& folder, const std::string& name) override {
+        Timed(flushMs, [&] {
+            system_.WriteThrough(folder, name);
+            return true;
+        });
+    }
+    std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
+        return Timed(movesMs, [&] { return system_.MoveOver(from, to, name); });
+    }
+    std::string ShownName(const std::string& name) override { return system_.ShownName(name); }
+
+    double checkMs = 0;
+    double stagingMs = 0;  // the staging folder made ready, the free space asked, the folder removed
+    double flushMs = 0;    // the staged files written through to the disk
+    double movesMs = 0;
+
+private:
+    SystemGrabFileSystem system_;
+};
+
+class AnsweringDialogs final : public fw::Dialogs {
+public:
+    bool ConfirmWarning(const std::string&) override { return true; }
+    void ShowMessage(const std::string& text) override { last = text; }
+    std::string last;
+};
+
+// The grab as the program runs it, without its dialogs: the checks, the shell's copy into the staging folder,
+// the completion check and the moves over the data folder's files. Prints its time, the completion check's,
+// the staging folder's, the writing through of the staged files and the moves'.
 void ComponentCopy(const std::string& source, const std::string& destination) {
-    SystemGrabFileSystem fileSystem;
+    TimedFileSystem fileSystem;
+    AnsweringDialogs dialogs;
     TsysFileOperation copy(nullptr);
     copy.SetDestFolder(destination);
     copy.SetOptions({TsysFileOperationFlag::fofFilesOnly, TsysFileOperationFlag::fofNoConfirmation,
                      TsysFileOperationFlag::fofNoConfirmMkDir, TsysFileOperationFlag::fofNoErrorUI,
                      TsysFileOperationFlag::fofSimpleProgress});
+    fw::Control button(nullptr);
+    GrabWorkflow grab(dialogs, copy, fileSystem, [] {});
     const auto start = Clock::now();
-    copy.SetFileList(ReadGrabSource([&] { return source; }).entries);
-    const bool copied = copy.Copy();
-    const double copyMs = MsSince(start);
-    const auto checkStart = Clock::now();
-    // As the grab checks: the listing before the copy, a second one after it, and the data folder.
-    const std::vector<GrabFile> expected = FilesToGrab(fileSystem.ListFiles(source).value_or(std::vector<GrabFile>{}));
-    std::optional<std::vector<GrabFile>> after = fileSystem.ListFiles(source);
-    if (after) after = FilesToGrab(*after);
-    const ArrivalCheck check =
-        CheckArrivals(expected, after, [&](const std::string& name) { return fileSystem.FileInfo(destination, name); });
-    const double checkMs = MsSince(checkStart);
-    if (!copied || !check.notCopied.empty() || !check.changed.empty() || expected.empty())
-        throw std::runtime_error("the grab's copy step did not copy every file of " + source);
-    std::printf("grab component %.2f %.2f\n", copyMs + checkMs, checkMs);
+    grab.Run(button, [&] { return source; });
+    const double totalMs = MsSince(start);
+    if (dialogs.last != kGrabComplete) throw std::runtime_error("the grab of " + source + " said: " + dialogs.last);
+    std::printf("grab component %.2f %.2f %.2f %.2f %.2f\n", totalMs, fileSystem.checkMs, fileSystem.stagingMs,
+                fileSystem.flushMs, fileSystem.movesMs);
 }
 
-void PlainCopy(const std::string& source, const std::string& destination, const std::vector<std::string>& names) {
+void PlainCopy(const std::string& source, const std::string& destination, const std::vector<std::string>& names,
+               bool print = true) {
     const auto start = Clock::now();
     for (const std::string& name : names) {
         if (!CopyFileA(JoinPath(source, name).c_str(), JoinPath(destination, name).c_str(), FALSE))
             throw std::runtime_error("CopyFileA failed for " + name);
     }
-    std::printf("grab plain %.2f\n", MsSince(start));
+    if (print) std::printf("grab plain %.2f\n", MsSince(start));
 }
 
 int Grab(char** args) {
@@ -187,10 +242,11 @@ int Grab(char** args) {
     const std::vector<std::string> names =
         FileNames(FilesToGrab(fileSystem.ListFiles(source).value_or(std::vector<GrabFile>{})));
     if (names.empty()) throw std::runtime_error("no files to grab in " + source);
+    // Both replace the files of the run before, as a grab replaces the data folder's old versions.
+    EmptyFolder(destination, names);
+    PlainCopy(source, destination, names, false);
     for (int i = 0; i < runs; ++i) {
-        EmptyFolder(destination, names);
         ComponentCopy(source, destination);
-        EmptyFolder(destination, names);
         PlainCopy(source, destination, names);
         std::fflush(stdout);
     }

@@ -208,7 +208,8 @@ def grab(build, runs):
         destination = OUT / "sites/destination"
         destination.mkdir(parents=True, exist_ok=True)
         lines = bench_exe(build, "grab", wine_path(folder), wine_path(destination), runs)
-        component = [(float(line[2]), float(line[3])) for line in lines if line[:2] == ["grab", "component"]]
+        component = [tuple(float(value) for value in line[2:7]) for line in lines
+                     if line[:2] == ["grab", "component"]]
         plain = [float(line[2]) for line in lines if line[:2] == ["grab", "plain"]]
         results[name] = {"component": component, "plain": plain}
     return results
@@ -261,6 +262,12 @@ def measure(build, runs, row):
         row("grab copy step, %s (ms)" % site, copy, plain, copy / plain, "<= 1.1 x", copy / plain <= 1.1)
         share = 100.0 * check / copy
         row("completion check share, %s (%%)" % site, share, None, share / 100, "<= 5 %", share <= 5.0)
+        staging = median([c[2] for c in result["component"]])
+        row("  staging folder made and removed, %s (ms)" % site, staging, None, staging / copy, "-", None)
+        flush = median([c[3] for c in result["component"]])
+        row("  staged files written to the disk, %s (ms)" % site, flush, None, flush / copy, "-", None)
+        moves = median([c[4] for c in result["component"]])
+        row("  moves over the old files, %s (ms)" % site, moves, None, moves / copy, "-", None)
     return {"start_rounds": rounds, "startup_phases_ms": phases,
             "samples": {"startup": starts, "idle": idles, "grab": grabs}}
 
