@@ -50,10 +50,11 @@ std::wstring WideFilePath(const std::string& folder, const std::string& name) {
 
 bool ExistsAtAll(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Removes the folder's contents and the folder; whether it is gone is judged afterwards by the caller.
-void RemoveTree(const std::wstring& folder) {
+// Removes the folder's contents and the folder; whether it is gone is judged afterwards by the caller. A link
+// to another folder is removed as a link: what it points to is never touched.
+void RemoveTree(const std::wstring& folder, DWORD attributes) {
     WIN32_FIND_DATAW data{};
-    {
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
         UniqueFind find(::FindFirstFileW((folder + L"\\*").c_str(), &data));
         if (find) {
             do {
@@ -61,7 +62,7 @@ void RemoveTree(const std::wstring& folder) {
                 if (name == L"." || name == L"..") continue;
                 const std::wstring path = folder + L"\\" + name;
                 if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                    RemoveTree(path);
+                    RemoveTree(path, data.dwFileAttributes);
                 } else {
                     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                     ::DeleteFileW(path.c_str());
@@ -114,8 +115,9 @@ bool SystemGrabFileSystem::CreateFolder(const std::string& path) {
 
 bool SystemGrabFileSystem::RemoveFolder(const std::string& path) {
     const std::wstring folder = WidePath(path);
-    if (!ExistsAtAll(folder)) return true;
-    if (FolderExists(path)) RemoveTree(folder);
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) RemoveTree(folder, attributes);
     return !ExistsAtAll(folder);
 }
 

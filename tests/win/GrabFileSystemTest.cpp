@@ -104,6 +104,34 @@ TEST(GrabSystemFileSystem, CreatesAFolderWithItsParents) {
     EXPECT_FALSE(system.CreateFolder(JoinPath(temp.Path().string(), "Data\\Brightwell Wholesale")));
 }
 
+TEST(GrabSystemFileSystem, RemovesFoldersAndMovesFilesOverReadOnlyOnes) {
+    TempFolder temp;
+    SystemGrabFileSystem system;
+    const std::string root = temp.Path().string();
+    const std::string staging = JoinPath(root, "staging");
+    WriteFile(JoinPath(staging, "Tax.tbl"), "new tax", kTime);
+    WriteFile(JoinPath(staging, "User.dat"), "new user", kTime);
+    WriteFile(JoinPath(root, "Tax.tbl"), "old tax", kTime);
+    ::SetFileAttributesA(JoinPath(root, "Tax.tbl").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    system.WriteThrough(staging, "Tax.tbl");
+    EXPECT_EQ(system.MoveOver(staging, root, "Tax.tbl"), "");
+    EXPECT_EQ(system.FileInfo(root, "Tax.tbl"), (GrabFile{"Tax.tbl", 7, kTime}));
+    EXPECT_FALSE(system.FileInfo(staging, "Tax.tbl").has_value());
+    EXPECT_NE(system.MoveOver(staging, root, "Missing.dat"), "");
+    ASSERT_TRUE(system.FreeSpace(root).has_value());
+    EXPECT_GT(*system.FreeSpace(root), 0u);
+
+    // The rest of the staging folder, a read-only file and a folder inside it included, goes in one call.
+    WriteFile(JoinPath(staging, "inner\\Inventory.dat"), "left over", kTime);
+    ::SetFileAttributesA(JoinPath(staging, "User.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(system.RemoveFolder(staging));
+    EXPECT_FALSE(fs::exists(staging));
+    EXPECT_TRUE(system.RemoveFolder(staging));                     // nothing there
+    EXPECT_FALSE(system.RemoveFolder(JoinPath(root, "Tax.tbl")));  // a file is no folder
+    EXPECT_TRUE(fs::exists(JoinPath(root, "Tax.tbl")));
+}
+
 // --- Whole grabs through the real shell ------------------------------------------------------------
 
 namespace {
