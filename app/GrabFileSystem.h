@@ -26,6 +26,8 @@ public:
     virtual bool RemoveFolder(const std::string& path) = 0;
     // The bytes the user may still write on the folder's disk, or nothing when the system cannot say.
     virtual std::optional<std::uint64_t> FreeSpace(const std::string& folder) = 0;
+    // True when another program holds the file open in a way that keeps it from being replaced.
+    virtual bool InUse(const std::string& folder, const std::string& name) = 0;
     // Writes the file's data through to the disk, as far as the system lets it, so that a power cut after a
     // move cannot leave a file whose data never reached the disk.
     virtual void WriteThrough(const std::string& folder, const std::string& name) = 0;

@@ -19,6 +19,8 @@ struct FileTraits {
 };
 using UniqueFile = fw::UniqueHandle<HANDLE, FileTraits>;
 
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 std::uint64_t Combine(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
 
 std::wstring ToWide(const std::string& text, UINT codePage) {
@@ -127,8 +129,14 @@ std::optional<std::uint64_t> SystemGrabFileSystem::FreeSpace(const std::string& 
     return available.QuadPart;
 }
 
+bool SystemGrabFileSystem::InUse(const std::string& folder, const std::string& name) {
+    // Replacing a file needs the right to delete it, which a program holding it without sharing that denies.
+    const UniqueFile file(::CreateFileW(WideFilePath(folder, name).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file && ::GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 void SystemGrabFileSystem::WriteThrough(const std::string& folder, const std::string& name) {
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const UniqueFile file(::CreateFileW(WideFilePath(folder, name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file) ::FlushFileBuffers(file.Get());

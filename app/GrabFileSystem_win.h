@@ -10,6 +10,7 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
     std::optional<std::uint64_t> FreeSpace(const std::string& folder) override;
+    bool InUse(const std::string& folder, const std::string& name) override;
     void WriteThrough(const std::string& folder, const std::string& name) override;
     std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override;
     // In the system code page; characters it lacks show as "?".

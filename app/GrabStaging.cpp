@@ -16,6 +16,12 @@ bool MayPutInPlace(const GrabResult& result) {
     return result.notCopied.empty() && result.changed.empty() && !result.cancelled;
 }
 
+std::string InUseMessage(const std::vector<std::string>& names, std::size_t expected) {
+    std::string text = "The grab did not complete, so the data folder was left as it was.";
+    AppendNames(text, " ", names, expected, " files are in use by another program:");
+    return text.append("\r\n\r\nClose the program that uses them and grab again.");
+}
+
 std::string PartlyInPlaceMessage(const std::vector<std::string>& names, std::size_t moved, const std::string& error) {
     const auto split = names.begin() + static_cast<std::ptrdiff_t>(moved);
     std::string text = "The grab did not complete: " + *split +

@@ -26,6 +26,9 @@ StagingPlan PlanStaging(std::string_view dataFolder, const std::vector<GrabFile>
 // cancel.
 bool MayPutInPlace(const GrabResult& result);
 
+// Files of the data folder that another program holds open, so that nothing was put in place.
+std::string InUseMessage(const std::vector<std::string>& names, std::size_t expected);
+
 // A move failed after `moved` of the planned moves were done: which files the data folder now holds in their
 // new versions and which as they were before the grab, with the system's text for the failure.
 std::string PartlyInPlaceMessage(const std::vector<std::string>& names, std::size_t moved, const std::string& error);

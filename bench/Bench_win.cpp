@@ -176,6 +176,9 @@ public:
     std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
         return Timed(stagingMs, [&] { return system_.FreeSpace(folder); });
     }
+    bool InUse(const std::string& folder, const std::string& name) override {
+        return Timed(stagingMs, [&] { return system_.InUse(folder, name); });
+    }
     void WriteThrough(const std::string& folder, const std::string& name) override {
         Timed(flushMs, [&] {
             system_.WriteThrough(folder, name);
@@ -188,7 +191,7 @@ public:
     std::string ShownName(const std::string& name) override { return system_.ShownName(name); }
 
     double checkMs = 0;
-    double stagingMs = 0;  // the staging folder made ready, the free space asked, the folder removed
+    double stagingMs = 0;  // the staging folder made ready, the free space and files in use asked, the folder removed
     double flushMs = 0;    // the staged files written through to the disk
     double movesMs = 0;
 

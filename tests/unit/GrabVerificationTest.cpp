@@ -183,6 +183,11 @@ TEST(GrabStaging, SaysForEachOutcomeWhatTheDataFolderHolds) {
         EXPECT_EQ(GrabResultMessage(row.result), row.putInPlace ? "Grab Complete" : row.says);
     }
 
+    // Data files another program holds keep every file from being moved.
+    EXPECT_EQ(InUseMessage({"Tax.tbl", "User.dat"}, 9),
+              "The grab did not complete, so the data folder was left as it was. 2 of 9 files are in use by another "
+              "program:\r\nTax.tbl\r\nUser.dat\r\n\r\nClose the program that uses them and grab again.");
+
     // A move that fails names the files in place and those as they were, exactly.
     const std::string head =
         " could not be put into the data folder. The files before it in name order are new, it "

@@ -112,6 +112,7 @@ public:
         return true;
     }
     std::optional<std::uint64_t> FreeSpace(const std::string&) override { return freeSpace; }
+    bool InUse(const std::string&, const std::string& name) override { return name == heldOpen; }
     void WriteThrough(const std::string& folder, const std::string& name) override {
         if (FileInfo(folder, name)) recorder_.Add("write through: " + name);
     }
@@ -135,6 +136,7 @@ public:
     bool canCreate = true;
     std::optional<std::uint64_t> freeSpace;
     std::string failingMove;
+    std::string heldOpen;
     int listings = 0;
 
 private:
@@ -552,6 +554,10 @@ TEST_F(GrabWorkflowTest, DataFolderIsTouchedOnlyWhenEveryFileArrived) {
          "The grab did not complete, so the data folder was left as it was. 1 of 5 files were not copied:", true},
         {"cancelled with every file copied", [&] { shell.userCancels = true; },
          "The grab was cancelled, so the data folder was left as it was.", true},
+        {"a data file held open", [&] { fileSystem.heldOpen = "Tax.tbl"; },
+         "The grab did not complete, so the data folder was left as it was. 1 of 5 files are in use by another "
+         "program:\r\n<Tax.tbl>\r\n\r\nClose the program that uses them and grab again.",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -560,6 +566,7 @@ TEST_F(GrabWorkflowTest, DataFolderIsTouchedOnlyWhenEveryFileArrived) {
         fileSystem.canCreate = true;
         shell.copies = kGrabbed;
         shell.userCancels = false;
+        fileSystem.heldOpen.clear();
         recorder.events.clear();
         c.steer();
         Grab(kSite);
@@ -571,6 +578,7 @@ TEST_F(GrabWorkflowTest, DataFolderIsTouchedOnlyWhenEveryFileArrived) {
     // Exactly enough room is enough.
     fileSystem.freeSpace = total;
     shell.userCancels = false;
+    fileSystem.heldOpen.clear();
     Grab(kSite);
     EXPECT_EQ(LastMessage(), "Grab Complete");
 }
