@@ -138,8 +138,6 @@ TEST(GrabResultMessage, AppendsTheErrorText) {
 }
 
 TEST(GrabResultMessage, SaysCancelledOnlyWhenTheUserCancelled) {
-    // A cancel is honoured even when every file made it: nothing is put in place.
-    EXPECT_EQ(GrabResultMessage(Result(4, {}, true)), "The grab was cancelled, so the data folder was left as it was.");
     EXPECT_EQ(
         GrabResultMessage(Result(4, {"User.dat"}, true)),
         "The grab was cancelled, so the data folder was left as it was. 1 of 4 files were not copied:\r\nUser.dat");

@@ -583,18 +583,6 @@ TEST_F(GrabWorkflowTest, DataFolderIsTouchedOnlyWhenEveryFileArrived) {
     EXPECT_EQ(LastMessage(), "Grab Complete");
 }
 
-TEST_F(GrabWorkflowTest, StagingFolderLeftByAnInterruptedGrabIsRemovedFirst) {
-    fileSystem.Put(kStaging, {"Tax.tbl", 9, 9});  // a torn copy from the grab that was ended
-    Grab(kSite);
-    const auto what = recorder.What();
-    const auto removed = std::find(what.begin(), what.end(), "remove folder: " + kStaging);
-    const auto created = std::find(what.begin(), what.end(), "create folder: " + kStaging);
-    ASSERT_NE(removed, what.end());
-    EXPECT_LT(removed, created);
-    EXPECT_EQ(LastMessage(), "Grab Complete");
-    EXPECT_EQ(fileSystem.folders[kDest], kGrabbed);
-}
-
 TEST_F(GrabWorkflowTest, MoveThatFailsPartWayNamesTheNewAndTheOldFiles) {
     fileSystem.folders[kDest] = {{"Program.cfg", 1, 1}, {"User.dat", 2, 2}};
     fileSystem.failingMove = "Program.cfg";
