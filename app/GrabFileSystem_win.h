@@ -2,7 +2,7 @@
 #include "app/GrabFileSystem.h"
 
 // The file system as the system sees it, network paths included, through the wide-character calls.
-class SystemGrabFileSystem final : public GrabFileSystem {
+class SystemGrabFileSystem : public GrabFileSystem {
 public:
     bool FolderExists(const std::string& path) override;
     std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override;

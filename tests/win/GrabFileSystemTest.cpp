@@ -133,32 +133,17 @@ public:
 
 // The system's file system, with the free space it reports and an interruption before the first move
 // steered by the test.
-class SteeredFileSystem final : public GrabFileSystem {
+class SteeredFileSystem final : public SystemGrabFileSystem {
 public:
-    bool FolderExists(const std::string& path) override { return system.FolderExists(path); }
-    std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override {
-        return system.ListFiles(folder);
-    }
-    std::optional<GrabFile> FileInfo(const std::string& folder, const std::string& name) override {
-        return system.FileInfo(folder, name);
-    }
-    bool CreateFolder(const std::string& path) override { return system.CreateFolder(path); }
-    bool RemoveFolder(const std::string& path) override { return system.RemoveFolder(path); }
     std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
-        return freeSpace ? freeSpace : system.FreeSpace(folder);
-    }
-    bool InUse(const std::string& folder, const std::string& name) override { return system.InUse(folder, name); }
-    void WriteThrough(const std::string& folder, const std::string& name) override {
-        system.WriteThrough(folder, name);
+        return freeSpace ? freeSpace : SystemGrabFileSystem::FreeSpace(folder);
     }
     std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
         // As the program ends when it is killed: nothing after this point runs.
         if (interruptBeforeMoves) throw std::runtime_error("interrupted");
-        return system.MoveOver(from, to, name);
+        return SystemGrabFileSystem::MoveOver(from, to, name);
     }
-    std::string ShownName(const std::string& name) override { return system.ShownName(name); }
 
-    SystemGrabFileSystem system;
     std::optional<std::uint64_t> freeSpace;
     bool interruptBeforeMoves = false;
 };
