@@ -132,14 +132,15 @@ GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::str
 }
 
 std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string& destination) {
-    // A file another program holds would stop the moves part-way: nothing is moved while one is held.
+    // Every file is on the disk before the first move, so that the moves, the only time the data folder holds
+    // old and new files side by side, follow each other closely.
+    for (const std::string& name : plan.moves) fileSystem_.WriteThrough(plan.folder, name);
+    // A file another program holds would stop the moves part-way: nothing is moved while one is held. Asked
+    // last, so that little time is left for a program to open one.
     std::vector<std::string> inUse;
     for (const std::string& name : plan.moves)
         if (fileSystem_.InUse(destination, name)) inUse.push_back(fileSystem_.ShownName(name));
     if (!inUse.empty()) return InUseMessage(inUse, plan.moves.size());
-    // Every file is on the disk before the first move, so that the moves, the only time the data folder holds
-    // old and new files side by side, follow each other closely.
-    for (const std::string& name : plan.moves) fileSystem_.WriteThrough(plan.folder, name);
     for (std::size_t moved = 0; moved < plan.moves.size(); ++moved) {
         const std::string error = fileSystem_.MoveOver(plan.folder, destination, plan.moves[moved]);
         if (error.empty()) continue;
