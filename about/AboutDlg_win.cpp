@@ -9,7 +9,7 @@
 #include "about/AboutLayout.h"
 #include "about/ExtendedIcon_win.h"
 #include "controls/Button_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/PartPublisher.h"
 #include "controls/SimpleLabel_win.h"
 #include "framework/Application_win.h"
 

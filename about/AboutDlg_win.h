@@ -12,7 +12,7 @@
 #include "about/AboutTypes.h"
 #include "about/MachineInfo.h"
 #include "about/VersionInfo.h"
-#include "controls/DialogPosition_win.h"
+#include "framework/DialogPosition_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Handles_win.h"
 

@@ -6,8 +6,8 @@
 
 #include "browse/BrowseShell_win.h"
 #include "browse/ShortenPath.h"
-#include "controls/DialogPosition_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/DialogPosition_win.h"
+#include "framework/PartPublisher.h"
 #include "framework/Application_win.h"
 #include "framework/Control_win.h"
 #include "framework/Form_win.h"

@@ -14,7 +14,7 @@
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 #include "controls/Glyph_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/PartPublisher.h"
 #include "framework/Handles_win.h"
 #include "framework/PopupMenu_win.h"
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "controls/EclObject.h"
+#include "framework/EclObject.h"
 
 enum class TEclCaretStyles { csDefault, csBlock, csUnder, csOver, csBitmap, csUnderBlock };
 std::span<const std::string_view> EnumNames(TEclCaretStyles);

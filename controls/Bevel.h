@@ -5,8 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "controls/EclObject.h"
-#include "controls/PartPublisher.h"
+#include "framework/EclObject.h"
+#include "framework/PartPublisher.h"
 #include "framework/Graphics.h"
 #include "framework/Set.h"
 

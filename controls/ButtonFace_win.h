@@ -8,7 +8,7 @@
 #include "controls/FxCaption.h"
 #include "controls/Glyph_win.h"
 #include "controls/GlyphTextLayout.h"
-#include "controls/PartPublisher.h"
+#include "framework/PartPublisher.h"
 
 namespace ecl {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "controls/EclObject.h"
+#include "framework/EclObject.h"
 #include "framework/Graphics.h"
 
 enum class TEclDisabledStyle { dsAuto, dsStandard, ds3d, dsNone };

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "controls/Alignment.h"
-#include "controls/EclObject.h"
-#include "controls/PartPublisher.h"
+#include "framework/EclObject.h"
+#include "framework/PartPublisher.h"
 
 enum class TEclTextLayout { taLeft, taLeftTop, taRight, taRightTop, taTop, taTopLeft, taBottom, taBottomLeft };
 std::span<const std::string_view> EnumNames(TEclTextLayout);

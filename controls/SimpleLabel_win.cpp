@@ -5,7 +5,7 @@
 
 #include "controls/FxText_win.h"
 #include "controls/LabelFormat.h"
-#include "controls/PartPublisher.h"
+#include "framework/PartPublisher.h"
 #include "controls/TextFormat.h"
 
 std::span<const std::string_view> EnumNames(TEclJumpModes) {

@@ -6,7 +6,7 @@
 
 #include "fileops/FileOperationTypes.h"
 #include "fileops/ShellFileApi_win.h"
-#include "fileops/SysComponent.h"
+#include "framework/SysComponent.h"
 
 // Told the system's text for a failed operation; setting handled has no effect on the result.
 using TsysFileOperationEvent = std::function<void(fw::Component& sender, const std::string& s, bool& handled)>;

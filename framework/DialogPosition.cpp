@@ -1,4 +1,4 @@
-#include "controls/DialogPosition.h"
+#include "framework/DialogPosition.h"
 
 #include <array>
 
