@@ -353,8 +353,9 @@ void TEclBrowseEdit::ShowContextMenu(LPARAM where) {
         screen = {area.left + 1 + CaretX() - scroll_, area.bottom};
         ::ClientToScreen(Handle(), &screen);
     }
-    std::vector<fw::MenuItem> items;
     const auto model = ecl::EditMenuItems(line_, readOnly_, ::IsClipboardFormatAvailable(CF_TEXT) != FALSE);
+    std::vector<fw::MenuItem> items;
+    items.reserve(model.size());
     for (const ecl::EditMenuItem& item : model)
         items.push_back({item.caption, static_cast<int>(item.command), item.enabled});
     RunCommand(static_cast<ecl::EditCommand>(fw::ShowPopupMenu(items, Handle(), screen)));

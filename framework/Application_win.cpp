@@ -1,6 +1,7 @@
 #include "framework/Application_win.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "framework/ExceptionText.h"
 #include "framework/Form_win.h"
@@ -140,7 +141,7 @@ void Application::HandleException(std::exception_ptr error) noexcept {
     try {
         std::string message;
         try {
-            std::rethrow_exception(error);
+            std::rethrow_exception(std::move(error));
         } catch (const std::exception& e) {
             message = e.what();
         } catch (...) {
