@@ -125,6 +125,14 @@ private:
     int CaretX() const;
     void ScrollToCaret();
     void PlaceCaretAt(int x, bool extend = false);
+    // The window procedure's handlers, one per group of messages.
+    LRESULT PaintUnderHiddenCaret(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool OnLeftButtonDown(int x, int y, bool shift);
+    void OnMouseMove(int x, bool leftHeld);
+    void OnLeftButtonUp();
+    std::size_t CopyTextTo(char* out, std::size_t capacity) const;
+    LRESULT ReportSelection(DWORD* start, DWORD* end) const;
+    void SelectRange(int start, int end);
     void OnKeyDown(WPARAM key);
     void OnChar(char c);
     void Paste();
@@ -138,6 +146,7 @@ private:
     void OnKillFocus(HWND next);
     void ShowSystemCaret();
     void HideSystemCaret();
+    void DestroySystemCaret();
     void MoveSystemCaret();
     void ButtonClicked();
 
