@@ -3,6 +3,7 @@
 // effects and the repeat settings, published under the same names on both.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "controls/ButtonState.h"
 #include "controls/FxCaption.h"
@@ -65,7 +66,8 @@ private:
     bool useGlobalTimer_ = false;
 };
 
-// Publishes the face's properties on a button class C with `ButtonFace& Face()`.
+// Publishes the face's properties, and the pointer's entering and leaving, on a button class C
+// with `ButtonFace& Face()`.
 template <class C>
 void PublishButtonFace(fw::ClassInfo& info) {
     auto face = [](auto& c) -> auto& { return c.Face(); };
@@ -95,6 +97,9 @@ void PublishButtonFace(fw::ClassInfo& info) {
         info, "FontFX", [](auto& c) -> auto& { return c.Face().FontFX(); }));
     PublishGlyphTextLayout(PublishPart<C>(
         info, "ButtonLayout", [](auto& c) -> auto& { return c.Face().ButtonLayout(); }));
+    fw::ClassBuilder<C>(info)
+        .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
+        .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
 }
 
 }  // namespace ecl

@@ -20,9 +20,6 @@ const fw::ClassInfo& TEclButton::StaticClass() {
             .Property<bool>("Default", &C::Default, &C::SetDefault)
             .Property<bool>("Cancel", &C::Cancel, &C::SetCancel)
             .Property<int>("ModalResult", &C::ModalResult, &C::SetModalResult);
-        fw::ClassBuilder<C>(ci)
-            .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
-            .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
         ecl::PublishButtonFace<C>(ci);
         return ci;
     }();

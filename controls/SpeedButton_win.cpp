@@ -25,9 +25,6 @@ const fw::ClassInfo& TEclSpeedButton::StaticClass() {
             .Property<int>("GroupIndex", &C::GroupIndex, &C::SetGroupIndex)
             .Property<bool>("AllowAllUp", &C::AllowAllUp, &C::SetAllowAllUp)
             .Property<bool>("Pressed", &C::Pressed, &C::SetPressed);
-        fw::ClassBuilder<C>(ci)
-            .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
-            .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
         ecl::PublishButtonFace<C>(ci);
         return ci;
     }();
