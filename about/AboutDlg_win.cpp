@@ -9,6 +9,7 @@
 #include "about/AboutLayout.h"
 #include "about/ExtendedIcon_win.h"
 #include "controls/Button_win.h"
+#include "framework/Change.h"
 #include "framework/PartPublisher.h"
 #include "controls/SimpleLabel_win.h"
 #include "framework/Application_win.h"
@@ -219,7 +220,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
     static const fw::ClassInfo info = [] {
         using C = TEclAboutDlg;
         fw::ClassInfo ci("TEclAboutDlg", nullptr, [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<std::string>("About", &C::About, &C::SetAbout)
             .Property<std::string>("Appname", &C::Appname, &C::SetAppname)
             .Property<int>("AppNameSize", &C::AppNameSize, &C::SetAppNameSize)
@@ -245,8 +246,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
             .Property<bool>("UseResInfo", &C::UseResInfo, &C::SetUseResInfo)
             .Property<TEclAboutVersionStyle>("UseResVersionInfoStyle", &C::UseResVersionInfoStyle,
                                              &C::SetUseResVersionInfoStyle)
-            .Property<std::string>("Version", &C::Version, &C::SetVersion);
-        fw::ClassBuilder<C>(ci)
+            .Property<std::string>("Version", &C::Version, &C::SetVersion)
             .Event("OnCustomize", [](C& c, fw::NotifyEvent e) { c.SetOnCustomize(std::move(e)); })
             .Event("OnCustomClick", [](C& c, fw::NotifyEvent e) { c.SetOnCustomClick(std::move(e)); });
         return ci;
@@ -255,8 +255,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
 }
 
 void TEclAboutDlg::SetCaptionTitle(std::string value) {
-    if (value == captionTitle_) return;
-    captionTitle_ = std::move(value);
+    if (!fw::Change(captionTitle_, std::move(value))) return;
     if (dialog_) dialog_->SetCaption(captionTitle_);
 }
 

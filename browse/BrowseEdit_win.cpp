@@ -151,7 +151,7 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
         using C = TEclBrowseEdit;
         fw::ClassInfo ci("TEclBrowseEdit", &fw::WinControl::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
             .Property<int>("MaxLength", &C::MaxLength, &C::SetMaxLength)
             .Property<TEclUserButtonStyle>("CustomButtonsStyle", &C::CustomButtonsStyle, &C::SetCustomButtonsStyle)
@@ -165,13 +165,12 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
             .Property<bool>("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
             .Property<bool>("HideSelection", &C::HideSelection, &C::SetHideSelection)
             .Property<bool>("AutoSelect", &C::AutoSelect, &C::SetAutoSelect);
-        ecl::PublishBevel(ecl::PublishPart<C>(
+        ecl::PublishBevel(fw::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
-        ecl::PublishPart<C>(
+        fw::PublishPart<C>(
             ci, "Caret", [](auto& c) -> auto& { return c.Caret(); })
             .template Property<int>("BlinkRate", &TEclCaret::BlinkRate, &TEclCaret::SetBlinkRate)
-            .template Property<TEclCaretStyles>("Style", &TEclCaret::Style, &TEclCaret::SetStyle);
-        fw::ClassBuilder<C>(ci)
+            .template Property<TEclCaretStyles>("Style", &TEclCaret::Style, &TEclCaret::SetStyle)
             .Event("OnChange", [](C& c, fw::NotifyEvent e) { c.SetOnChange(std::move(e)); })
             .Event("OnDlgChange", [](C& c, fw::NotifyEvent e) { c.SetOnDlgChange(std::move(e)); })
             .Event("OnBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBrowse(std::move(e)); })
@@ -188,24 +187,12 @@ std::string TEclBrowseEdit::Path() const { return line_.Text(); }
 
 void TEclBrowseEdit::SetPath(std::string path) { SetText(std::move(path)); }
 
-void TEclBrowseEdit::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
-    AdjustSize();
-}
-
 void TEclBrowseEdit::SetCustomButtonWidth(int width) {
     if (width == buttonWidth_ || width < 0) return;
     buttonWidth_ = width;
     AdjustSize();
     LayoutButton();
     ScrollToCaret();
-    Invalidate();
-}
-
-void TEclBrowseEdit::SetCustomButtonsStyle(TEclUserButtonStyle style) {
-    if (style == buttonsStyle_) return;
-    buttonsStyle_ = style;
     Invalidate();
 }
 

@@ -15,6 +15,7 @@
 #include "browse/EditMenu.h"
 #include "controls/Bevel.h"
 #include "controls/ButtonState.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 namespace ecl {
@@ -45,11 +46,13 @@ public:
 
     // With AutoSize the height follows the font ("Qp" height x 5 / 4, plus the frame).
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
+    void SetAutoSize(bool on) { fw::Change(autoSize_, on, this, &TEclBrowseEdit::AdjustSize); }
     int CustomButtonWidth() const { return buttonWidth_; }
     void SetCustomButtonWidth(int width);
     TEclUserButtonStyle CustomButtonsStyle() const { return buttonsStyle_; }
-    void SetCustomButtonsStyle(TEclUserButtonStyle style);
+    void SetCustomButtonsStyle(TEclUserButtonStyle style) {
+        fw::Change(buttonsStyle_, style, this, &TEclBrowseEdit::Invalidate);
+    }
     bool CustomButtonParentCtlXP() const { return buttonParentCtlXP_; }
     void SetCustomButtonParentCtlXP(bool on) { buttonParentCtlXP_ = on; }
     // Typing stops at MaxLength characters when it is positive; 0 is no limit.
