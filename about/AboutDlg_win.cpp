@@ -9,7 +9,8 @@
 #include "about/AboutLayout.h"
 #include "about/ExtendedIcon_win.h"
 #include "controls/Button_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/PartPublisher.h"
 #include "controls/SimpleLabel_win.h"
 #include "framework/Application_win.h"
 
@@ -17,6 +18,19 @@ namespace {
 
 // The dialog is designed at this density.
 constexpr int kPixelsPerInch = 96;
+
+// Where the parts stand before the layout moves them, and the layout's fixed distances.
+using about::Box;
+constexpr Box kImage{15, 7, 105, 105};
+constexpr int kStandardIconLeft = 13;
+constexpr Box kButton{0, 0, 75, 25};
+constexpr Box kSeparator{96, 181, 153, 3};
+constexpr int kNameLeft = 93;
+constexpr int kNameTop = 18;
+constexpr int kNameSpacing = 10;       // below the application's name
+constexpr int kInfoColumnWidth = 150;  // the memory and processor captions
+constexpr int kSpaceAboveButtons = 24;
+constexpr int kButtonMargin = 6;  // between the buttons, and to the window's right and bottom edges
 
 // Texts the dialog shows besides the component's own.
 constexpr const char* kInfoCaptionPrefix = "Info ";
@@ -111,7 +125,92 @@ private:
     about::AboutForm*& ref_;
 };
 
+void Place(fw::Control& control, const Box& box) { control.SetBounds(box.left, box.top, box.width, box.height); }
+
+TEclButton& AddButton(about::AboutForm& form, int tabOrder) {
+    auto& button = form.Create<TEclButton>();
+    button.SetParent(&form);
+    Place(button, kButton);
+    button.SetTabOrder(tabOrder);
+    return button;
+}
+
 }  // namespace
+
+namespace about {
+
+// The parts of one dialog window, which owns them.
+struct AboutParts {
+    AboutForm& form;
+    AboutIcon& image;
+    TEclButton& ok;
+    TEclButton& custom;
+    AboutSeparator& separator;
+    TEclSimpleLabel& name;
+    TEclSimpleLabel& version;
+    TEclSimpleLabel& description;
+    TEclSimpleLabel& copyright;
+    TEclSimpleLabel& infoCaption;
+    TEclSimpleLabel& infoValue;
+    TEclSimpleLabel& web;
+    TEclSimpleLabel& email;
+};
+
+namespace {
+
+// Every part of the dialog, made with the window and placed where the layout starts from.
+AboutParts AddAboutParts(AboutForm& form, LinkOpener& links, int appNameSize) {
+    form.SetFont(DialogFont());
+    form.SetPosition(fw::FormPosition::poDesigned);
+
+    auto& image = form.Create<AboutIcon>();
+    image.SetParent(&form);
+    Place(image, kImage);
+
+    TEclButton& ok = AddButton(form, 0);
+    ok.SetCaption("OK");
+    ok.SetModalResult(IDOK);
+    ok.SetDefault(true);
+    ok.SetCancel(true);
+    CloseOnClick(form, ok);
+    form.SetDefaultButton(&ok);
+    form.SetCancelButton(&ok);
+    TEclButton& custom = AddButton(form, 1);
+    custom.SetVisible(false);
+
+    auto& separator = form.Create<AboutSeparator>();
+    separator.SetParent(&form);
+    Place(separator, kSeparator);
+
+    TEclSimpleLabel& name = AddLabel(form);
+    name.SetBounds(kNameLeft, kNameTop, name.Width(), name.Height());
+    name.SetParentFont(false);
+    fw::FontSpec nameFont = DialogFont();
+    nameFont.name = "Arial";
+    nameFont.style.Include(fw::FontStyle::fsBold);
+    nameFont.height = PointsToHeight(appNameSize);
+    name.SetFont(nameFont);
+    name.Font3D().SetStyle(TEclThreeDStyle::tdSunken);
+
+    TEclSimpleLabel& version = AddLabel(form);
+    fw::FontSpec bold = DialogFont();
+    bold.style.Include(fw::FontStyle::fsBold);
+    version.SetParentFont(false);
+    version.SetFont(bold);
+    TEclSimpleLabel& description = AddLabel(form);
+    TEclSimpleLabel& copyright = AddLabel(form);
+    TEclSimpleLabel& infoCaption = AddLabel(form, "lblinfo1");
+    TEclSimpleLabel& infoValue = AddLabel(form, "lblinfo2");
+    TEclSimpleLabel& web = AddLink(form, links);
+    TEclSimpleLabel& email = AddLink(form, links);
+    form.SetLinks({&web, &email});
+    return {form,        image,     ok,          custom,    separator, name, version,
+            description, copyright, infoCaption, infoValue, web,       email};
+}
+
+}  // namespace
+
+}  // namespace about
 
 TEclAboutDlg::TEclAboutDlg(fw::Component* owner) : fw::Component(owner) {}
 
@@ -121,7 +220,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
     static const fw::ClassInfo info = [] {
         using C = TEclAboutDlg;
         fw::ClassInfo ci("TEclAboutDlg", nullptr, [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<std::string>("About", &C::About, &C::SetAbout)
             .Property<std::string>("Appname", &C::Appname, &C::SetAppname)
             .Property<int>("AppNameSize", &C::AppNameSize, &C::SetAppNameSize)
@@ -147,8 +246,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
             .Property<bool>("UseResInfo", &C::UseResInfo, &C::SetUseResInfo)
             .Property<TEclAboutVersionStyle>("UseResVersionInfoStyle", &C::UseResVersionInfoStyle,
                                              &C::SetUseResVersionInfoStyle)
-            .Property<std::string>("Version", &C::Version, &C::SetVersion);
-        fw::ClassBuilder<C>(ci)
+            .Property<std::string>("Version", &C::Version, &C::SetVersion)
             .Event("OnCustomize", [](C& c, fw::NotifyEvent e) { c.SetOnCustomize(std::move(e)); })
             .Event("OnCustomClick", [](C& c, fw::NotifyEvent e) { c.SetOnCustomClick(std::move(e)); });
         return ci;
@@ -157,8 +255,7 @@ const fw::ClassInfo& TEclAboutDlg::StaticClass() {
 }
 
 void TEclAboutDlg::SetCaptionTitle(std::string value) {
-    if (value == captionTitle_) return;
-    captionTitle_ = std::move(value);
+    if (!fw::Change(captionTitle_, std::move(value))) return;
     if (dialog_) dialog_->SetCaption(captionTitle_);
 }
 
@@ -212,122 +309,77 @@ bool TEclAboutDlg::ShowStandardAbout(HWND anchor, const std::string& nameText, c
 void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     // The texts come first: the properties, else the version resource or the application.
     const about::TextSources sources = ReadTextSources();
-    const std::string nameText = about::NameText(appname_, sources);
-    const std::string copyrightText = about::CopyrightText(copyright_, sources);
-
     // The window and its parts; all of them go with the window, also when an exception passes.
     auto form = std::make_unique<about::AboutForm>(nullptr);
-    form->SetFont(DialogFont());
-    form->SetPosition(fw::FormPosition::poDesigned);
+    const about::AboutParts parts = about::AddAboutParts(*form, *linkOpener_, appNameSize_);
+    LayOutAboutForm(parts, sources);
+    ShowAboutForm(*form, anchor, about::DefaultCaption(kInfoCaptionPrefix, sources.applicationTitle));
+}
 
-    auto& image = form->Create<about::AboutIcon>();
-    image.SetParent(form.get());
-    image.SetBounds(15, 7, 105, 105);
-
-    auto& ok = form->Create<TEclButton>();
-    ok.SetParent(form.get());
-    ok.SetBounds(0, 0, 75, 25);
-    ok.SetCaption("OK");
-    ok.SetModalResult(IDOK);
-    ok.SetDefault(true);
-    ok.SetCancel(true);
-    ok.SetTabOrder(0);
-    CloseOnClick(*form, ok);
-    form->SetDefaultButton(&ok);
-    form->SetCancelButton(&ok);
-
-    auto& custom = form->Create<TEclButton>();
-    custom.SetParent(form.get());
-    custom.SetBounds(0, 0, 75, 25);
-    custom.SetTabOrder(1);
-    custom.SetVisible(false);
-
-    auto& separator = form->Create<about::AboutSeparator>();
-    separator.SetParent(form.get());
-    separator.SetBounds(96, 181, 153, 3);
-
-    TEclSimpleLabel& name = AddLabel(*form);
-    name.SetBounds(93, 18, name.Width(), name.Height());
-    name.SetParentFont(false);
-    fw::FontSpec nameFont = DialogFont();
-    nameFont.name = "Arial";
-    nameFont.style.Include(fw::FontStyle::fsBold);
-    nameFont.height = PointsToHeight(appNameSize_);
-    name.SetFont(nameFont);
-    name.Font3D().SetStyle(TEclThreeDStyle::tdSunken);
-
-    TEclSimpleLabel& version = AddLabel(*form);
-    fw::FontSpec bold = DialogFont();
-    bold.style.Include(fw::FontStyle::fsBold);
-    version.SetParentFont(false);
-    version.SetFont(bold);
-    TEclSimpleLabel& description = AddLabel(*form);
-    TEclSimpleLabel& copyright = AddLabel(*form);
-    TEclSimpleLabel& infoCaption = AddLabel(*form, "lblinfo1");
-    TEclSimpleLabel& infoValue = AddLabel(*form, "lblinfo2");
-    TEclSimpleLabel& web = AddLink(*form, *linkOpener_);
-    TEclSimpleLabel& email = AddLink(*form, *linkOpener_);
-    form->SetLinks({&web, &email});
-
-    HICON icon = nullptr;
-    if (iconStyle_ != TEclAboutIconStyle::isNone) icon = icon_ ? icon_.Get() : ApplicationIcon();
-
+void TEclAboutDlg::LayOutAboutForm(const about::AboutParts& parts, const about::TextSources& sources) {
+    about::AboutForm& form = parts.form;
     // The window's width and the icon set where the text column starts beside it.
-    form->SetBounds(form->Left(), form->Top(), about::ScaleToPpi(about::OuterWidthFor(iconStyle_), kPixelsPerInch),
-                    form->Height());
-    const int clientWidth = ClientWidthOf(*form);
-    if (iconStyle_ == TEclAboutIconStyle::isStandard) {
-        image.SetBounds(13, image.Top(), image.Width(), image.Height());
-        image.SetIcon(icon);
-    } else if (iconStyle_ == TEclAboutIconStyle::isNone) {
-        image.SetVisible(false);
-    } else {
-        image.SetPicture(about::MakeExtendedIconBitmap(icon));
-    }
-    about::IconArea area =
-        about::IconAreaFor(iconStyle_, clientWidth, image.Left() + image.Width(), image.Top() + image.Height());
+    form.SetBounds(form.Left(), form.Top(), about::ScaleToPpi(about::OuterWidthFor(iconStyle_), kPixelsPerInch),
+                   form.Height());
+    const int clientWidth = ClientWidthOf(form);
+    ShowIcon(parts.image);
+    const about::IconArea area = about::IconAreaFor(iconStyle_, clientWidth, parts.image.Left() + parts.image.Width(),
+                                                    parts.image.Top() + parts.image.Height());
     about::LayoutCursor cursor = area.cursor;
-    name.SetBounds(cursor.x, area.nameTop, cursor.w, 0);
-    ColumnLabel nameColumn(name);
-    about::PlaceLabel(cursor, clientWidth, nameColumn, nameText, 10);
+    parts.name.SetBounds(cursor.x, area.nameTop, cursor.w, 0);
+    ColumnLabel nameColumn(parts.name);
+    about::PlaceLabel(cursor, clientWidth, nameColumn, about::NameText(appname_, sources), kNameSpacing);
     cursor.y = std::max(cursor.y, area.minYAfterName);
-    for (TEclSimpleLabel* label : {&version, &description, &copyright})
+    for (TEclSimpleLabel* label : {&parts.version, &parts.description, &parts.copyright})
         label->SetBounds(label->Left(), label->Top(), cursor.w, label->Height());
 
     // Version, description, copyright and the two links stacked below the name, then the line.
-    ColumnLabel versionColumn(version), descriptionColumn(description), copyrightColumn(copyright), webColumn(web),
-        emailColumn(email);
+    ColumnLabel versionColumn(parts.version), descriptionColumn(parts.description), copyrightColumn(parts.copyright),
+        webColumn(parts.web), emailColumn(parts.email);
     about::ColumnTexts texts;
     texts.version = about::VersionLine(version_, sources);
     texts.description = description_;
     texts.useResInfo = useResInfo_;
     texts.resDescription = sources.resFileDescription;
-    texts.copyright = copyrightText;
+    texts.copyright = about::CopyrightText(copyright_, sources);
     texts.jump = jump_;
     texts.email = email_;
     const about::ColumnResult column = about::LayOutTextColumn(
         cursor, clientWidth, {versionColumn, descriptionColumn, copyrightColumn, webColumn, emailColumn}, texts);
-    web.SetVisible(column.webVisible);
-    email.SetVisible(column.emailVisible);
-    separator.SetBounds(column.separator.left, column.separator.top, column.separator.width, column.separator.height);
-    cursor.w = about::ScaleToPpi(150, kPixelsPerInch);
+    parts.web.SetVisible(column.webVisible);
+    parts.email.SetVisible(column.emailVisible);
+    parts.separator.SetBounds(column.separator.left, column.separator.top, column.separator.width,
+                              column.separator.height);
+    cursor.w = about::ScaleToPpi(kInfoColumnWidth, kPixelsPerInch);
 
     // The computer's memory and processors in two columns, then the buttons, which set the height.
     const about::MachineFacts facts = machineApi_->Query();
     if (facts.ntPlatform) {
-        ColumnLabel captionColumn(infoCaption), valueColumn(infoValue);
+        ColumnLabel captionColumn(parts.infoCaption), valueColumn(parts.infoValue);
         about::PlaceLabel(cursor, clientWidth, captionColumn,
                           about::SystemInfoCaption(kMemoryCaption, kPlatformCaption), 0);
-        cursor.x += infoCaption.Width();
+        cursor.x += parts.infoCaption.Width();
         about::PlaceLabel(cursor, clientWidth, valueColumn, about::SystemInfoValue(facts, kOrCompatible), 0);
     }
-    cursor.y += std::max(infoCaption.Height(), infoValue.Height()) + 24;
-    ok.SetBounds(clientWidth - ok.Width() - 6, cursor.y, ok.Width(), ok.Height());
-    custom.SetBounds(ok.Left() - custom.Width() - 6, cursor.y, custom.Width(), custom.Height());
-    form->SetClientSize(clientWidth, ok.Top() + ok.Height() + 6);
+    cursor.y += std::max(parts.infoCaption.Height(), parts.infoValue.Height()) + kSpaceAboveButtons;
+    TEclButton& ok = parts.ok;
+    ok.SetBounds(clientWidth - ok.Width() - kButtonMargin, cursor.y, ok.Width(), ok.Height());
+    parts.custom.SetBounds(ok.Left() - parts.custom.Width() - kButtonMargin, cursor.y, parts.custom.Width(),
+                           parts.custom.Height());
+    form.SetClientSize(clientWidth, ok.Top() + ok.Height() + kButtonMargin);
+}
 
-    const std::string defaultCaption = about::DefaultCaption(kInfoCaptionPrefix, sources.applicationTitle);
-    ShowAboutForm(*form, anchor, defaultCaption);
+void TEclAboutDlg::ShowIcon(about::AboutIcon& image) const {
+    HICON icon = nullptr;
+    if (iconStyle_ != TEclAboutIconStyle::isNone) icon = icon_ ? icon_.Get() : ApplicationIcon();
+    switch (iconStyle_) {
+        case TEclAboutIconStyle::isStandard:
+            image.SetBounds(kStandardIconLeft, image.Top(), image.Width(), image.Height());
+            image.SetIcon(icon);
+            break;
+        case TEclAboutIconStyle::isNone: image.SetVisible(false); break;
+        case TEclAboutIconStyle::isExtended: image.SetPicture(about::MakeExtendedIconBitmap(icon)); break;
+    }
 }
 
 int TEclAboutDlg::ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std::string& defaultCaption) {

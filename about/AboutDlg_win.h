@@ -12,13 +12,15 @@
 #include "about/AboutTypes.h"
 #include "about/MachineInfo.h"
 #include "about/VersionInfo.h"
-#include "controls/DialogPosition_win.h"
+#include "framework/DialogPosition_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Handles_win.h"
 
 namespace about {
 class AboutForm;
-}
+class AboutIcon;
+struct AboutParts;
+}  // namespace about
 
 class TEclAboutDlg : public fw::Component {
 public:
@@ -105,6 +107,10 @@ protected:
     virtual int ShowAboutForm(about::AboutForm& dialog, HWND anchor, const std::string& defaultCaption);
 
 private:
+    // Sizes the window for the icon style and stacks the texts, the machine facts and the buttons.
+    void LayOutAboutForm(const about::AboutParts& parts, const about::TextSources& sources);
+    // The application's icon as the icon style shows it, or none.
+    void ShowIcon(about::AboutIcon& image) const;
     // The platform's own About box; false when it cannot be shown.
     bool ShowStandardAbout(HWND anchor, const std::string& nameText, const std::string& copyrightText);
     // What the texts fall back on: the version resource (read only with UseResInfo), the

@@ -134,12 +134,6 @@ int AboutForm::ShowModal() {
     return modalResult_;
 }
 
-void AboutIcon::SetIcon(HICON icon) {
-    if (icon == icon_) return;
-    icon_ = icon;
-    Invalidate();
-}
-
 void AboutIcon::SetPicture(fw::UniqueBitmap picture) {
     picture_ = std::move(picture);
     Invalidate();

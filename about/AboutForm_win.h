@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/Change.h"
 #include "framework/Form_win.h"
 #include "framework/Handles_win.h"
 
@@ -60,7 +61,7 @@ class AboutIcon : public fw::Control {
 public:
     explicit AboutIcon(fw::Component* owner) : fw::Control(owner) {}
     HICON Icon() const { return icon_; }
-    void SetIcon(HICON icon);
+    void SetIcon(HICON icon) { fw::Change(icon_, icon, this, &AboutIcon::Invalidate); }
     HBITMAP Picture() const { return picture_.Get(); }
     void SetPicture(fw::UniqueBitmap picture);
     void Paint(fw::Canvas& canvas) override;

@@ -7,5 +7,6 @@
 #include <cstdlib>
 
 namespace __gnu_cxx {
+// NOLINTNEXTLINE(bugprone-reserved-identifier): it replaces the library's handler by that name.
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx

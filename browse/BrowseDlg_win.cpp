@@ -6,8 +6,9 @@
 
 #include "browse/BrowseShell_win.h"
 #include "browse/ShortenPath.h"
-#include "controls/DialogPosition_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/DialogPosition_win.h"
+#include "framework/PartPublisher.h"
 #include "framework/Application_win.h"
 #include "framework/Control_win.h"
 #include "framework/Form_win.h"
@@ -23,7 +24,7 @@ const fw::ClassInfo& TEclBrowseDlg::StaticClass() {
     static const fw::ClassInfo info = [] {
         using C = TEclBrowseDlg;
         fw::ClassInfo ci("TEclBrowseDlg", nullptr, [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<std::string>("CaptionTitle", &C::CaptionTitle, &C::SetCaptionTitle)
             .Property<std::string>("Caption", &C::Caption, &C::SetCaption)
             .Property<TEclSystemFolders>("StartFolder", &C::StartFolder, &C::SetStartFolder)
@@ -31,8 +32,7 @@ const fw::ClassInfo& TEclBrowseDlg::StaticClass() {
             .Property<std::string>("SelectedFolder", &C::SelectedFolder, &C::SetSelectedFolder)
             .Property<TEclDlgPosition>("Position", &C::Position, &C::SetPosition)
             .Property<TEclDlgPosRel>("RelatePos", &C::RelatePos, &C::SetRelatePos)
-            .Property<std::string>("StatusText", &C::StatusText, &C::SetStatusText);
-        fw::ClassBuilder<C>(ci)
+            .Property<std::string>("StatusText", &C::StatusText, &C::SetStatusText)
             .Event("OnInit", [](C& c, fw::NotifyEvent e) { c.SetOnInit(std::move(e)); })
             .template Event<SelectionChangeEvent>(
                 "OnSelectionChanged", [](C& c, SelectionChangeEvent e) { c.SetOnSelectionChanged(std::move(e)); })
@@ -43,20 +43,17 @@ const fw::ClassInfo& TEclBrowseDlg::StaticClass() {
 }
 
 void TEclBrowseDlg::SetCaptionTitle(std::string value) {
-    if (value == captionTitle_) return;
-    captionTitle_ = std::move(value);
+    if (!fw::Change(captionTitle_, std::move(value))) return;
     if (dialog_) ::SendMessageA(dialog_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(captionTitle_.c_str()));
 }
 
 void TEclBrowseDlg::SetSelectedFolder(std::string value) {
-    if (value == selectedFolder_) return;
-    selectedFolder_ = std::move(value);
+    if (!fw::Change(selectedFolder_, std::move(value))) return;
     if (dialog_) ::SendMessageA(dialog_, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selectedFolder_.c_str()));
 }
 
 void TEclBrowseDlg::SetStatusText(std::string value) {
-    if (value == statusText_) return;
-    statusText_ = std::move(value);
+    if (!fw::Change(statusText_, std::move(value))) return;
     if (dialog_) ::SendMessageA(dialog_, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(statusText_.c_str()));
 }
 

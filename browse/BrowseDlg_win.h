@@ -10,7 +10,7 @@
 #include <string>
 
 #include "browse/BrowseTypes.h"
-#include "controls/DialogPosition.h"
+#include "framework/DialogPosition.h"
 #include "framework/ClassInfo.h"
 #include "framework/Component.h"
 

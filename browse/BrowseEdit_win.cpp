@@ -14,7 +14,7 @@
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 #include "controls/Glyph_win.h"
-#include "controls/PartPublisher.h"
+#include "framework/PartPublisher.h"
 #include "framework/Handles_win.h"
 #include "framework/PopupMenu_win.h"
 
@@ -151,7 +151,7 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
         using C = TEclBrowseEdit;
         fw::ClassInfo ci("TEclBrowseEdit", &fw::WinControl::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
             .Property<int>("MaxLength", &C::MaxLength, &C::SetMaxLength)
             .Property<TEclUserButtonStyle>("CustomButtonsStyle", &C::CustomButtonsStyle, &C::SetCustomButtonsStyle)
@@ -165,13 +165,12 @@ const fw::ClassInfo& TEclBrowseEdit::StaticClass() {
             .Property<bool>("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
             .Property<bool>("HideSelection", &C::HideSelection, &C::SetHideSelection)
             .Property<bool>("AutoSelect", &C::AutoSelect, &C::SetAutoSelect);
-        ecl::PublishBevel(ecl::PublishPart<C>(
+        ecl::PublishBevel(fw::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
-        ecl::PublishPart<C>(
+        fw::PublishPart<C>(
             ci, "Caret", [](auto& c) -> auto& { return c.Caret(); })
             .template Property<int>("BlinkRate", &TEclCaret::BlinkRate, &TEclCaret::SetBlinkRate)
-            .template Property<TEclCaretStyles>("Style", &TEclCaret::Style, &TEclCaret::SetStyle);
-        fw::ClassBuilder<C>(ci)
+            .template Property<TEclCaretStyles>("Style", &TEclCaret::Style, &TEclCaret::SetStyle)
             .Event("OnChange", [](C& c, fw::NotifyEvent e) { c.SetOnChange(std::move(e)); })
             .Event("OnDlgChange", [](C& c, fw::NotifyEvent e) { c.SetOnDlgChange(std::move(e)); })
             .Event("OnBrowse", [](C& c, fw::NotifyEvent e) { c.SetOnBrowse(std::move(e)); })
@@ -188,24 +187,12 @@ std::string TEclBrowseEdit::Path() const { return line_.Text(); }
 
 void TEclBrowseEdit::SetPath(std::string path) { SetText(std::move(path)); }
 
-void TEclBrowseEdit::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
-    AdjustSize();
-}
-
 void TEclBrowseEdit::SetCustomButtonWidth(int width) {
     if (width == buttonWidth_ || width < 0) return;
     buttonWidth_ = width;
     AdjustSize();
     LayoutButton();
     ScrollToCaret();
-    Invalidate();
-}
-
-void TEclBrowseEdit::SetCustomButtonsStyle(TEclUserButtonStyle style) {
-    if (style == buttonsStyle_) return;
-    buttonsStyle_ = style;
     Invalidate();
 }
 
@@ -353,8 +340,9 @@ void TEclBrowseEdit::ShowContextMenu(LPARAM where) {
         screen = {area.left + 1 + CaretX() - scroll_, area.bottom};
         ::ClientToScreen(Handle(), &screen);
     }
-    std::vector<fw::MenuItem> items;
     const auto model = ecl::EditMenuItems(line_, readOnly_, ::IsClipboardFormatAvailable(CF_TEXT) != FALSE);
+    std::vector<fw::MenuItem> items;
+    items.reserve(model.size());
     for (const ecl::EditMenuItem& item : model)
         items.push_back({item.caption, static_cast<int>(item.command), item.enabled});
     RunCommand(static_cast<ecl::EditCommand>(fw::ShowPopupMenu(items, Handle(), screen)));
@@ -522,6 +510,13 @@ void TEclBrowseEdit::HideSystemCaret() {
     caretVisible_ = false;
 }
 
+void TEclBrowseEdit::DestroySystemCaret() {
+    if (!caretCreated_) return;
+    HideSystemCaret();
+    ::DestroyCaret();
+    caretCreated_ = false;
+}
+
 void TEclBrowseEdit::MoveSystemCaret() {
     if (!caretCreated_) return;
     const fw::Rect area = TextArea();
@@ -539,11 +534,7 @@ void TEclBrowseEdit::OnSetFocus() {
 }
 
 void TEclBrowseEdit::OnKillFocus(HWND next) {
-    if (caretCreated_) {
-        HideSystemCaret();
-        ::DestroyCaret();
-        caretCreated_ = false;
-    }
+    DestroySystemCaret();
     if (line_.HasSelection() && hideSelection_) Invalidate();
     // Moving on within the same window shows the beginning of the text again.
     if (next && ::GetAncestor(next, GA_ROOT) == ::GetAncestor(Handle(), GA_ROOT)) {
@@ -605,92 +596,102 @@ void TEclBrowseEdit::Paint(fw::Canvas& canvas) {
 
 LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_PAINT: {
-            // The caret is hidden while the text is drawn under it.
-            const bool visible = caretVisible_;
-            HideSystemCaret();
-            const LRESULT result = fw::WinControl::WndProc(msg, wParam, lParam);
-            if (visible) ShowSystemCaret();
-            return result;
-        }
+        // Painting, focus and the caret.
+        case WM_PAINT: return PaintUnderHiddenCaret(msg, wParam, lParam);
         case WM_SETFOCUS: OnSetFocus(); return 0;
         case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
-        case WM_DESTROY:
-            if (caretCreated_) {
-                HideSystemCaret();
-                ::DestroyCaret();
-                caretCreated_ = false;
-            }
-            break;
+        case WM_DESTROY: DestroySystemCaret(); break;
+        // The keyboard.
         case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN: OnKeyDown(wParam); return 0;
         case WM_CHAR: OnChar(static_cast<char>(wParam)); return 0;
-        case WM_LBUTTONDOWN: {
-            const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-            if (ButtonRect().Contains(x, y)) break;  // the button takes it
-            if (CanFocus() && !Focused()) SetFocus();
-            // The window class has no double-click style (the framework's buttons count every
-            // press), so a second press in the same place soon enough selects a word.
-            const LONG now = ::GetMessageTime();
-            const bool twice = clicked_ && static_cast<DWORD>(now - lastClickTime_) <= ::GetDoubleClickTime() &&
-                               std::abs(x - lastClickX_) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                               std::abs(y - lastClickY_) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-            clicked_ = !twice;
-            lastClickTime_ = now;
-            lastClickX_ = x;
-            lastClickY_ = y;
-            if (twice) {
-                line_.SelectWordAt(ecl::CaretIndexAt(Edges(), x - (TextArea().left + 1) + scroll_));
-                Edited(false);
-                return 0;
-            }
-            PlaceCaretAt(x, (wParam & MK_SHIFT) != 0);
-            dragging_ = true;
-            ::SetCapture(Handle());
-            return 0;
-        }
-        case WM_MOUSEMOVE:
-            if (dragging_ && (wParam & MK_LBUTTON) != 0) PlaceCaretAt(GET_X_LPARAM(lParam), true);
+        // The mouse.
+        case WM_LBUTTONDOWN:
+            if (OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_SHIFT) != 0)) return 0;
             break;
-        case WM_LBUTTONUP:
-            if (!dragging_) break;
-            dragging_ = false;
-            if (::GetCapture() == Handle()) ::ReleaseCapture();
-            break;
+        case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), (wParam & MK_LBUTTON) != 0); break;
+        case WM_LBUTTONUP: OnLeftButtonUp(); break;
         case WM_CAPTURECHANGED: dragging_ = false; break;
         case WM_CONTEXTMENU: ShowContextMenu(lParam); return 0;
         // The window's text is the path, so that other programs can read and set it as an edit's.
         case WM_GETTEXTLENGTH: return static_cast<LRESULT>(line_.Text().size());
-        case WM_GETTEXT: {
-            if (wParam == 0 || lParam == 0) return 0;
-            const std::size_t n = std::min(line_.Text().size(), static_cast<std::size_t>(wParam) - 1);
-            char* out = reinterpret_cast<char*>(lParam);
-            std::copy_n(line_.Text().data(), n, out);
-            out[n] = '\0';
-            return static_cast<LRESULT>(n);
-        }
+        case WM_GETTEXT:
+            return static_cast<LRESULT>(CopyTextTo(reinterpret_cast<char*>(lParam), static_cast<std::size_t>(wParam)));
         case WM_SETTEXT: SetText(lParam ? reinterpret_cast<const char*>(lParam) : ""); return TRUE;
-        case EM_GETSEL: {
-            const auto start = static_cast<DWORD>(line_.SelStart()), end = static_cast<DWORD>(line_.SelEnd());
-            if (wParam) *reinterpret_cast<DWORD*>(wParam) = start;
-            if (lParam) *reinterpret_cast<DWORD*>(lParam) = end;
-            return MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
-        }
-        case EM_SETSEL: {
-            // As an edit's: -1 for the start removes the selection, -1 for the end runs to the text's end.
-            const auto start = static_cast<int>(wParam), end = static_cast<int>(lParam);
-            const std::size_t size = line_.Text().size();
-            if (start < 0) {
-                line_.SetCaret(line_.Caret());
-            } else {
-                const std::size_t from = std::min<std::size_t>(static_cast<std::size_t>(start), size);
-                const std::size_t to = end < 0 ? size : std::min<std::size_t>(static_cast<std::size_t>(end), size);
-                line_.Select(std::min(from, to), to > from ? to - from : from - to);
-            }
-            Edited(false);
-            return 0;
-        }
+        case EM_GETSEL: return ReportSelection(reinterpret_cast<DWORD*>(wParam), reinterpret_cast<DWORD*>(lParam));
+        case EM_SETSEL: SelectRange(static_cast<int>(wParam), static_cast<int>(lParam)); return 0;
         default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
+}
+
+LRESULT TEclBrowseEdit::PaintUnderHiddenCaret(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The caret is hidden while the text is drawn under it.
+    const bool visible = caretVisible_;
+    HideSystemCaret();
+    const LRESULT result = fw::WinControl::WndProc(msg, wParam, lParam);
+    if (visible) ShowSystemCaret();
+    return result;
+}
+
+bool TEclBrowseEdit::OnLeftButtonDown(int x, int y, bool shift) {
+    if (ButtonRect().Contains(x, y)) return false;  // the button takes it
+    if (CanFocus() && !Focused()) SetFocus();
+    // The window class has no double-click style (the framework's buttons count every press), so
+    // a second press in the same place soon enough selects a word.
+    const LONG now = ::GetMessageTime();
+    const bool twice = clicked_ && static_cast<DWORD>(now - lastClickTime_) <= ::GetDoubleClickTime() &&
+                       std::abs(x - lastClickX_) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                       std::abs(y - lastClickY_) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    clicked_ = !twice;
+    lastClickTime_ = now;
+    lastClickX_ = x;
+    lastClickY_ = y;
+    if (twice) {
+        line_.SelectWordAt(ecl::CaretIndexAt(Edges(), x - (TextArea().left + 1) + scroll_));
+        Edited(false);
+        return true;
+    }
+    PlaceCaretAt(x, shift);
+    dragging_ = true;
+    ::SetCapture(Handle());
+    return true;
+}
+
+void TEclBrowseEdit::OnMouseMove(int x, bool leftHeld) {
+    if (dragging_ && leftHeld) PlaceCaretAt(x, true);
+}
+
+void TEclBrowseEdit::OnLeftButtonUp() {
+    if (!dragging_) return;
+    dragging_ = false;
+    if (::GetCapture() == Handle()) ::ReleaseCapture();
+}
+
+std::size_t TEclBrowseEdit::CopyTextTo(char* out, std::size_t capacity) const {
+    if (capacity == 0 || !out) return 0;
+    const std::size_t n = std::min(line_.Text().size(), capacity - 1);
+    std::copy_n(line_.Text().data(), n, out);
+    out[n] = '\0';
+    return n;
+}
+
+LRESULT TEclBrowseEdit::ReportSelection(DWORD* start, DWORD* end) const {
+    const auto from = static_cast<DWORD>(line_.SelStart()), to = static_cast<DWORD>(line_.SelEnd());
+    if (start) *start = from;
+    if (end) *end = to;
+    return MAKELONG(std::min<DWORD>(from, 0xFFFF), std::min<DWORD>(to, 0xFFFF));
+}
+
+void TEclBrowseEdit::SelectRange(int start, int end) {
+    // As an edit's: -1 for the start removes the selection, -1 for the end runs to the text's end.
+    const std::size_t size = line_.Text().size();
+    if (start < 0) {
+        line_.SetCaret(line_.Caret());
+    } else {
+        const std::size_t from = std::min<std::size_t>(static_cast<std::size_t>(start), size);
+        const std::size_t to = end < 0 ? size : std::min<std::size_t>(static_cast<std::size_t>(end), size);
+        line_.Select(std::min(from, to), to > from ? to - from : from - to);
+    }
+    Edited(false);
 }

@@ -15,6 +15,7 @@
 #include "browse/EditMenu.h"
 #include "controls/Bevel.h"
 #include "controls/ButtonState.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 namespace ecl {
@@ -45,11 +46,13 @@ public:
 
     // With AutoSize the height follows the font ("Qp" height x 5 / 4, plus the frame).
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
+    void SetAutoSize(bool on) { fw::Change(autoSize_, on, this, &TEclBrowseEdit::AdjustSize); }
     int CustomButtonWidth() const { return buttonWidth_; }
     void SetCustomButtonWidth(int width);
     TEclUserButtonStyle CustomButtonsStyle() const { return buttonsStyle_; }
-    void SetCustomButtonsStyle(TEclUserButtonStyle style);
+    void SetCustomButtonsStyle(TEclUserButtonStyle style) {
+        fw::Change(buttonsStyle_, style, this, &TEclBrowseEdit::Invalidate);
+    }
     bool CustomButtonParentCtlXP() const { return buttonParentCtlXP_; }
     void SetCustomButtonParentCtlXP(bool on) { buttonParentCtlXP_ = on; }
     // Typing, pasting and setting the text stop at MaxLength characters when it is positive, at the
@@ -126,6 +129,14 @@ private:
     int CaretX() const;
     void ScrollToCaret();
     void PlaceCaretAt(int x, bool extend = false);
+    // The window procedure's handlers, one per group of messages.
+    LRESULT PaintUnderHiddenCaret(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool OnLeftButtonDown(int x, int y, bool shift);
+    void OnMouseMove(int x, bool leftHeld);
+    void OnLeftButtonUp();
+    std::size_t CopyTextTo(char* out, std::size_t capacity) const;
+    LRESULT ReportSelection(DWORD* start, DWORD* end) const;
+    void SelectRange(int start, int end);
     void OnKeyDown(WPARAM key);
     void OnChar(char c);
     void Paste();
@@ -139,6 +150,7 @@ private:
     void OnKillFocus(HWND next);
     void ShowSystemCaret();
     void HideSystemCaret();
+    void DestroySystemCaret();
     void MoveSystemCaret();
     void ButtonClicked();
 

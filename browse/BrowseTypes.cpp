@@ -2,49 +2,6 @@
 
 #include <array>
 
-std::span<const std::string_view> EnumNames(TEclBrowseDlgOption) {
-    static constexpr std::array<std::string_view, 10> names{
-        "doBrowseForComputer", "doBrowseForPrinter", "doDontGoBelowDomain", "doReturnFileSysAncestors",
-        "doReturnFileSysDirs", "doStatusText",       "doShowFiles",         "doAllowEdit",
-        "doShowPath",          "doEnableOK"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclSystemFolders) {
-    static constexpr std::array<std::string_view, 31> names{"bfoDesktop",
-                                                            "bfoDesktopExpanded",
-                                                            "bfoPrograms",
-                                                            "bfoControlPanel",
-                                                            "bfoPrinters",
-                                                            "bfoPersonal",
-                                                            "bfoFavorites",
-                                                            "bfoStartup",
-                                                            "bfoRecent",
-                                                            "bfoSendto",
-                                                            "bfoRecycleBin",
-                                                            "bfoStartMenu",
-                                                            "bfoDesktopDirectory",
-                                                            "bfoMyComputer",
-                                                            "bfoNetwork",
-                                                            "bfoNetworkNeighborhood",
-                                                            "bfoInternet",
-                                                            "bfoFonts",
-                                                            "bfoTemplates",
-                                                            "bfoCommonStartMenu",
-                                                            "bfoCommonPrograms",
-                                                            "bfoCommonStartup",
-                                                            "bfoCommonDesktopDirectory",
-                                                            "bfoAppData",
-                                                            "bfoPrintHood",
-                                                            "bfoAltStartup",
-                                                            "bfoCommonAltstartup",
-                                                            "bfoCommonFavorites",
-                                                            "bfoInternetChache",
-                                                            "bfoCookies",
-                                                            "bfoHistory"};
-    return names;
-}
-
 unsigned BrowseFlagWord(TEclBrowseDlgOptions options) {
     // By option ordinal; doShowPath and doEnableOK steer the browser at run time and add no flag.
     static constexpr std::array<unsigned, 10> flags{0x1000, 0x2000, 0x0002, 0x0008, 0x0001,

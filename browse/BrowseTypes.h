@@ -1,5 +1,6 @@
 #pragma once
 // The folder browser's option set and start folders, as the browse edit publishes them.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,7 +20,13 @@ enum class TEclBrowseDlgOption {
     doEnableOK,
 };
 using TEclBrowseDlgOptions = fw::Set<TEclBrowseDlgOption>;
-std::span<const std::string_view> EnumNames(TEclBrowseDlgOption);
+inline std::span<const std::string_view> EnumNames(TEclBrowseDlgOption) {
+    static constexpr std::array<std::string_view, 10> names{
+        "doBrowseForComputer", "doBrowseForPrinter", "doDontGoBelowDomain", "doReturnFileSysAncestors",
+        "doReturnFileSysDirs", "doStatusText",       "doShowFiles",         "doAllowEdit",
+        "doShowPath",          "doEnableOK"};
+    return names;
+}
 
 inline constexpr TEclBrowseDlgOptions kDefaultBrowseDlgOptions{TEclBrowseDlgOption::doReturnFileSysDirs,
                                                                TEclBrowseDlgOption::doShowPath};
@@ -58,7 +65,40 @@ enum class TEclSystemFolders {
     bfoCookies,
     bfoHistory,
 };
-std::span<const std::string_view> EnumNames(TEclSystemFolders);
+inline std::span<const std::string_view> EnumNames(TEclSystemFolders) {
+    static constexpr std::array<std::string_view, 31> names{"bfoDesktop",
+                                                            "bfoDesktopExpanded",
+                                                            "bfoPrograms",
+                                                            "bfoControlPanel",
+                                                            "bfoPrinters",
+                                                            "bfoPersonal",
+                                                            "bfoFavorites",
+                                                            "bfoStartup",
+                                                            "bfoRecent",
+                                                            "bfoSendto",
+                                                            "bfoRecycleBin",
+                                                            "bfoStartMenu",
+                                                            "bfoDesktopDirectory",
+                                                            "bfoMyComputer",
+                                                            "bfoNetwork",
+                                                            "bfoNetworkNeighborhood",
+                                                            "bfoInternet",
+                                                            "bfoFonts",
+                                                            "bfoTemplates",
+                                                            "bfoCommonStartMenu",
+                                                            "bfoCommonPrograms",
+                                                            "bfoCommonStartup",
+                                                            "bfoCommonDesktopDirectory",
+                                                            "bfoAppData",
+                                                            "bfoPrintHood",
+                                                            "bfoAltStartup",
+                                                            "bfoCommonAltstartup",
+                                                            "bfoCommonFavorites",
+                                                            "bfoInternetChache",
+                                                            "bfoCookies",
+                                                            "bfoHistory"};
+    return names;
+}
 
 // The shell's BIF_* flag word for an option set.
 unsigned BrowseFlagWord(TEclBrowseDlgOptions options);

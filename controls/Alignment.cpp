@@ -4,13 +4,6 @@
 
 #include "controls/TextFormat.h"
 
-std::span<const std::string_view> EnumNames(TEclAlignment) {
-    static constexpr std::array<std::string_view, 9> names{"agTopLeft",    "agTopCenter",    "agTopRight",
-                                                           "agCenterLeft", "agCenter",       "agCenterRight",
-                                                           "agBottomLeft", "agBottomCenter", "agBottomRight"};
-    return names;
-}
-
 namespace ecl {
 
 namespace {

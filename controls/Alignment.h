@@ -1,5 +1,6 @@
 #pragma once
 // Placement of text, or of a glyph-and-caption block, inside a box.
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -16,7 +17,12 @@ enum class TEclAlignment {
     agBottomCenter,
     agBottomRight,
 };
-std::span<const std::string_view> EnumNames(TEclAlignment);
+inline std::span<const std::string_view> EnumNames(TEclAlignment) {
+    static constexpr std::array<std::string_view, 9> names{"agTopLeft",    "agTopCenter",    "agTopRight",
+                                                           "agCenterLeft", "agCenter",       "agCenterRight",
+                                                           "agBottomLeft", "agBottomCenter", "agBottomRight"};
+    return names;
+}
 
 namespace ecl {
 

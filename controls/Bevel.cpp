@@ -1,38 +1,5 @@
 #include "controls/Bevel.h"
 
-#include <array>
-
-std::span<const std::string_view> EnumNames(TEclBevelStyle) {
-    static constexpr std::array<std::string_view, 7> names{"bvNone",        "bvLowered", "bvRaised", "bvFrameLowered",
-                                                           "bvFrameRaised", "bvNormal",  "bvShadow"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclBorderSide) {
-    static constexpr std::array<std::string_view, 4> names{"fsBottom", "fsLeft", "fsRight", "fsTop"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclEdgeStyle) {
-    static constexpr std::array<std::string_view, 8> names{"etRaisedInner", "etRaisedOuter", "etSunkenInner",
-                                                           "etSunkenOuter", "etBump",        "etEtched",
-                                                           "etRaised",      "etSunken"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclBevelMode) {
-    static constexpr std::array<std::string_view, 4> names{"bmCustom", "bmStandard", "bmEdge", "bmWindows"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclBorderStyle) {
-    static constexpr std::array<std::string_view, 15> names{
-        "lsNone",         "lsSingle",       "lsLowered",       "lsRaised",       "lsRaisedspb",
-        "lsLoweredspb",   "lsRaisedExt",    "lsLoweredExt",    "lsFrameInset",   "lsFrameOffset",
-        "lsWindowBorder", "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised", "lsDoubleLowered"};
-    return names;
-}
-
 namespace {
 bool IsFrame(TEclBevelStyle s) { return s == TEclBevelStyle::bvFrameLowered || s == TEclBevelStyle::bvFrameRaised; }
 }  // namespace

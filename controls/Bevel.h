@@ -1,12 +1,14 @@
 #pragma once
 // The frame description owned by the library's controls as their Bevel: its style values, the
 // pixels it takes from each side of its owner (the extent), and change notification.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "controls/EclObject.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/EclObject.h"
+#include "framework/PartPublisher.h"
 #include "framework/Graphics.h"
 #include "framework/Set.h"
 
@@ -42,11 +44,32 @@ enum class TEclBorderStyle {
     lsDoubleLowered,
 };
 
-std::span<const std::string_view> EnumNames(TEclBevelStyle);
-std::span<const std::string_view> EnumNames(TEclBorderSide);
-std::span<const std::string_view> EnumNames(TEclEdgeStyle);
-std::span<const std::string_view> EnumNames(TEclBevelMode);
-std::span<const std::string_view> EnumNames(TEclBorderStyle);
+inline std::span<const std::string_view> EnumNames(TEclBevelStyle) {
+    static constexpr std::array<std::string_view, 7> names{"bvNone",        "bvLowered", "bvRaised", "bvFrameLowered",
+                                                           "bvFrameRaised", "bvNormal",  "bvShadow"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclBorderSide) {
+    static constexpr std::array<std::string_view, 4> names{"fsBottom", "fsLeft", "fsRight", "fsTop"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclEdgeStyle) {
+    static constexpr std::array<std::string_view, 8> names{"etRaisedInner", "etRaisedOuter", "etSunkenInner",
+                                                           "etSunkenOuter", "etBump",        "etEtched",
+                                                           "etRaised",      "etSunken"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclBevelMode) {
+    static constexpr std::array<std::string_view, 4> names{"bmCustom", "bmStandard", "bmEdge", "bmWindows"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclBorderStyle) {
+    static constexpr std::array<std::string_view, 15> names{
+        "lsNone",         "lsSingle",       "lsLowered",       "lsRaised",       "lsRaisedspb",
+        "lsLoweredspb",   "lsRaisedExt",    "lsLoweredExt",    "lsFrameInset",   "lsFrameOffset",
+        "lsWindowBorder", "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised", "lsDoubleLowered"};
+    return names;
+}
 
 class TEclBevel : public TEclObject {
 public:
@@ -60,32 +83,32 @@ public:
     TEclBevelStyle StyleOuter() const { return v_.styleOuter; }
     void SetStyleOuter(TEclBevelStyle style);
     int WidthInner() const { return v_.widthInner; }
-    void SetWidthInner(int width) { Update(v_.widthInner, Byte(width)); }
+    void SetWidthInner(int width) { fw::Change(v_.widthInner, Byte(width), this, &TEclBevel::Changed); }
     int WidthOuter() const { return v_.widthOuter; }
-    void SetWidthOuter(int width) { Update(v_.widthOuter, Byte(width)); }
+    void SetWidthOuter(int width) { fw::Change(v_.widthOuter, Byte(width), this, &TEclBevel::Changed); }
     fw::Color BorderColor() const { return v_.borderColor; }
-    void SetBorderColor(fw::Color color) { Update(v_.borderColor, color); }
+    void SetBorderColor(fw::Color color) { fw::Change(v_.borderColor, color, this, &TEclBevel::Changed); }
     TEclBorderSides BorderSides() const { return v_.borderSides; }
-    void SetBorderSides(TEclBorderSides sides) { Update(v_.borderSides, sides); }
+    void SetBorderSides(TEclBorderSides sides) { fw::Change(v_.borderSides, sides, this, &TEclBevel::Changed); }
     int BorderWidth() const { return v_.borderWidth; }
-    void SetBorderWidth(int width) { Update(v_.borderWidth, Byte(width)); }
+    void SetBorderWidth(int width) { fw::Change(v_.borderWidth, Byte(width), this, &TEclBevel::Changed); }
     int BorderInnerWidth() const { return v_.borderInnerWidth; }
-    void SetBorderInnerWidth(int width) { Update(v_.borderInnerWidth, Byte(width)); }
+    void SetBorderInnerWidth(int width) { fw::Change(v_.borderInnerWidth, Byte(width), this, &TEclBevel::Changed); }
     TEclEdgeStyle EdgeStyle() const { return v_.edgeStyle; }
-    void SetEdgeStyle(TEclEdgeStyle style) { Update(v_.edgeStyle, style); }
+    void SetEdgeStyle(TEclEdgeStyle style) { fw::Change(v_.edgeStyle, style, this, &TEclBevel::Changed); }
     fw::Color LightColor() const { return v_.lightColor; }
-    void SetLightColor(fw::Color color) { Update(v_.lightColor, color); }
+    void SetLightColor(fw::Color color) { fw::Change(v_.lightColor, color, this, &TEclBevel::Changed); }
     TEclBevelMode Mode() const { return v_.mode; }
-    void SetMode(TEclBevelMode mode) { Update(v_.mode, mode); }
+    void SetMode(TEclBevelMode mode) { fw::Change(v_.mode, mode, this, &TEclBevel::Changed); }
     fw::Color ShadowColor() const { return v_.shadowColor; }
-    void SetShadowColor(fw::Color color) { Update(v_.shadowColor, color); }
+    void SetShadowColor(fw::Color color) { fw::Change(v_.shadowColor, color, this, &TEclBevel::Changed); }
     TEclBorderStyle StandardStyle() const { return v_.standardStyle; }
     // Notifies only in standard mode, where the style shows.
     void SetStandardStyle(TEclBorderStyle style);
 
     // Set by owners whose window border the platform draws: the Windows frame then takes no room.
     bool ThemeSupport() const { return themeSupport_; }
-    void SetThemeSupport(bool on) { Update(themeSupport_, on); }
+    void SetThemeSupport(bool on) { fw::Change(themeSupport_, on, this, &TEclBevel::Changed); }
 
     // Pixels the frame takes from each side of the owner.
     int Extent() const;

@@ -7,30 +7,6 @@ ButtonFace::ButtonFace(std::function<void()> repaint) : repaint_(std::move(repai
     layout_.SetOnChange(repaint_);
 }
 
-void ButtonFace::SetButtonStyle(TEclUserButtonStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    repaint_();
-}
-
-void ButtonFace::SetUseCaption(bool on) {
-    if (on == useCaption_) return;
-    useCaption_ = on;
-    repaint_();
-}
-
-void ButtonFace::SetCtlXP(bool on) {
-    if (on == ctlXP_) return;
-    ctlXP_ = on;
-    repaint_();
-}
-
-void ButtonFace::SetMultiLine(bool on) {
-    if (on == multiLine_) return;
-    multiLine_ = on;
-    repaint_();
-}
-
 void ButtonFace::SetGlyphName(const std::string& resourceName) {
     if (resourceName == glyph_.ResourceName()) return;
     glyph_.Load(resourceName);

@@ -3,12 +3,14 @@
 // effects and the repeat settings, published under the same names on both.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "controls/ButtonState.h"
 #include "controls/FxCaption.h"
 #include "controls/Glyph_win.h"
 #include "controls/GlyphTextLayout.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/PartPublisher.h"
 
 namespace ecl {
 
@@ -19,13 +21,21 @@ public:
     ButtonFace& operator=(const ButtonFace&) = delete;
 
     TEclUserButtonStyle ButtonStyle() const { return style_; }
-    void SetButtonStyle(TEclUserButtonStyle style);
+    void SetButtonStyle(TEclUserButtonStyle style) {
+        if (fw::Change(style_, style)) repaint_();
+    }
     bool UseCaption() const { return useCaption_; }
-    void SetUseCaption(bool on);
+    void SetUseCaption(bool on) {
+        if (fw::Change(useCaption_, on)) repaint_();
+    }
     bool CtlXP() const { return ctlXP_; }
-    void SetCtlXP(bool on);
+    void SetCtlXP(bool on) {
+        if (fw::Change(ctlXP_, on)) repaint_();
+    }
     bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool on);
+    void SetMultiLine(bool on) {
+        if (fw::Change(multiLine_, on)) repaint_();
+    }
 
     // The glyph names a bitmap resource of the program; the number of cells follows its size.
     TEclGlyph& Glyph() { return glyph_; }
@@ -65,12 +75,13 @@ private:
     bool useGlobalTimer_ = false;
 };
 
-// Publishes the face's properties on a button class C with `ButtonFace& Face()`.
+// Publishes the face's properties, and the pointer's entering and leaving, on a button class C
+// with `ButtonFace& Face()`.
 template <class C>
 void PublishButtonFace(fw::ClassInfo& info) {
     auto face = [](auto& c) -> auto& { return c.Face(); };
     using F = ButtonFace;
-    PublishPart<C>(info, "", face)
+    fw::PublishPart<C>(info, "", face)
         .template Property<TEclUserButtonStyle>("ButtonStyle", &F::ButtonStyle, &F::SetButtonStyle)
         .template Property<bool>("UseCaption", &F::UseCaption, &F::SetUseCaption)
         .template Property<bool>("CtlXP", &F::CtlXP, &F::SetCtlXP)
@@ -91,10 +102,13 @@ void PublishButtonFace(fw::ClassInfo& info) {
                      return fw::Value{fw::Value::Kind::Identifier, 0, static_cast<const C&>(c).Face().GlyphName(), {}};
                  },
                  {}});
-    PublishFxCaption(PublishPart<C>(
+    PublishFxCaption(fw::PublishPart<C>(
         info, "FontFX", [](auto& c) -> auto& { return c.Face().FontFX(); }));
-    PublishGlyphTextLayout(PublishPart<C>(
+    PublishGlyphTextLayout(fw::PublishPart<C>(
         info, "ButtonLayout", [](auto& c) -> auto& { return c.Face().ButtonLayout(); }));
+    fw::Publish<C>(info)
+        .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
+        .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
 }
 
 }  // namespace ecl

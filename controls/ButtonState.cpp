@@ -1,14 +1,5 @@
 #include "controls/ButtonState.h"
-
-#include <array>
-
-std::span<const std::string_view> EnumNames(TEclUserButtonStyle) {
-    static constexpr std::array<std::string_view, 14> names{
-        "ubsWin31",         "ubsWin40",     "ubsClassic",      "ubsClassicFlat",     "ubsFlat",
-        "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",     "ubsExplorerColored", "ubsIntegrated",
-        "ubsCombo",         "ubsOffice",    "ubsOfficeTransp", "ubsWin40Ext"};
-    return names;
-}
+#include "framework/Change.h"
 
 namespace ecl {
 
@@ -28,8 +19,7 @@ void SpeedButtonTracker::SetEnabled(bool enabled) {
 }
 
 void SpeedButtonTracker::SetLatched(bool latched) {
-    if (latched == latched_) return;
-    latched_ = latched;
+    if (!fw::Change(latched_, latched)) return;
     if (!enabled_) {
         state_ = latched_ ? ButtonState::DisabledDown : ButtonState::Disabled;
     } else if (!tracking_) {

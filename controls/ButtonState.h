@@ -1,6 +1,7 @@
 #pragma once
 // The face styles and states of the library's buttons, the speed button's mouse state machine and
 // the choice of glyph cell for a state.
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -22,7 +23,13 @@ enum class TEclUserButtonStyle {
     ubsOfficeTransp,
     ubsWin40Ext,
 };
-std::span<const std::string_view> EnumNames(TEclUserButtonStyle);
+inline std::span<const std::string_view> EnumNames(TEclUserButtonStyle) {
+    static constexpr std::array<std::string_view, 14> names{
+        "ubsWin31",         "ubsWin40",     "ubsClassic",      "ubsClassicFlat",     "ubsFlat",
+        "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",     "ubsExplorerColored", "ubsIntegrated",
+        "ubsCombo",         "ubsOffice",    "ubsOfficeTransp", "ubsWin40Ext"};
+    return names;
+}
 
 namespace ecl {
 

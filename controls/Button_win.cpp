@@ -4,6 +4,7 @@
 
 #include "controls/ButtonContent_win.h"
 #include "controls/ButtonFacePaint_win.h"
+#include "framework/Change.h"
 #include "framework/Mnemonic.h"
 
 TEclButton::TEclButton(fw::Component* owner) : fw::WinControl(owner), face_([this] { Invalidate(); }) {
@@ -16,13 +17,10 @@ const fw::ClassInfo& TEclButton::StaticClass() {
         using C = TEclButton;
         fw::ClassInfo ci("TEclButton", &fw::WinControl::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<bool>("Default", &C::Default, &C::SetDefault)
             .Property<bool>("Cancel", &C::Cancel, &C::SetCancel)
             .Property<int>("ModalResult", &C::ModalResult, &C::SetModalResult);
-        fw::ClassBuilder<C>(ci)
-            .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
-            .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
         ecl::PublishButtonFace<C>(ci);
         return ci;
     }();
@@ -30,12 +28,6 @@ const fw::ClassInfo& TEclButton::StaticClass() {
 }
 
 ecl::ButtonState TEclButton::State() const { return ecl::PushButtonState(Enabled(), pressed_, hot_); }
-
-void TEclButton::SetPressed(bool pressed) {
-    if (pressed == pressed_) return;
-    pressed_ = pressed;
-    Invalidate();
-}
 
 // Forgets a press in progress without clicking.
 void TEclButton::EndPress() {
@@ -53,8 +45,7 @@ void TEclButton::EnabledChanged() {
 }
 
 void TEclButton::SetHot(bool hot) {
-    if (hot == hot_) return;
-    hot_ = hot;
+    if (!fw::Change(hot_, hot)) return;
     Invalidate();
     const fw::NotifyEvent& notify = hot ? onMouseEnter_ : onMouseExit_;
     if (notify && Enabled()) notify(*this);

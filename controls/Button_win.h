@@ -5,6 +5,7 @@
 #include "controls/ButtonFace_win.h"
 #include "controls/ButtonRepeat_win.h"
 #include "controls/Theme_win.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 class TEclButton : public fw::WinControl {
@@ -38,7 +39,7 @@ protected:
     void EnabledChanged() override;
 
 private:
-    void SetPressed(bool pressed);
+    void SetPressed(bool pressed) { fw::Change(pressed_, pressed, this, &TEclButton::Invalidate); }
     void EndPress();
     void OnMouseMove(int x, int y);
     void SetHot(bool hot);

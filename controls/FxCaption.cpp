@@ -1,24 +1,6 @@
 #include "controls/FxCaption.h"
 
-#include <array>
 #include <initializer_list>
-
-std::span<const std::string_view> EnumNames(TEclDisabledStyle) {
-    static constexpr std::array<std::string_view, 4> names{"dsAuto", "dsStandard", "ds3d", "dsNone"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclThreeDStyle) {
-    static constexpr std::array<std::string_view, 11> names{
-        "tdNone",         "tdSunken", "tdRaised",  "tdSunkenShadow", "tdRaisedShadow", "tdPColorSunken",
-        "tdPColorRaised", "tdShadow", "tdOutline", "tdExtrude",      "tdExtrudeEnh"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclTextOrientation) {
-    static constexpr std::array<std::string_view, 4> names{"toBottomLeft", "toBottomRight", "toTopLeft", "toTopRight"};
-    return names;
-}
 
 void TEcl3DCaption::Assign(const TEcl3DCaption& other) {
     if (&other == this) return;

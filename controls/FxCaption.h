@@ -1,10 +1,12 @@
 #pragma once
 // Three-dimensional text effects: the layers drawn around a text and the room they need.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "controls/EclObject.h"
+#include "framework/Change.h"
+#include "framework/EclObject.h"
 #include "framework/Graphics.h"
 
 enum class TEclDisabledStyle { dsAuto, dsStandard, ds3d, dsNone };
@@ -23,37 +25,56 @@ enum class TEclThreeDStyle {
 };
 enum class TEclTextOrientation { toBottomLeft, toBottomRight, toTopLeft, toTopRight };
 
-std::span<const std::string_view> EnumNames(TEclDisabledStyle);
-std::span<const std::string_view> EnumNames(TEclThreeDStyle);
-std::span<const std::string_view> EnumNames(TEclTextOrientation);
+inline std::span<const std::string_view> EnumNames(TEclDisabledStyle) {
+    static constexpr std::array<std::string_view, 4> names{"dsAuto", "dsStandard", "ds3d", "dsNone"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclThreeDStyle) {
+    static constexpr std::array<std::string_view, 11> names{
+        "tdNone",         "tdSunken", "tdRaised",  "tdSunkenShadow", "tdRaisedShadow", "tdPColorSunken",
+        "tdPColorRaised", "tdShadow", "tdOutline", "tdExtrude",      "tdExtrudeEnh"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclTextOrientation) {
+    static constexpr std::array<std::string_view, 4> names{"toBottomLeft", "toBottomRight", "toTopLeft", "toTopRight"};
+    return names;
+}
 
 class TEcl3DCaption : public TEclObject {
 public:
     void Assign(const TEcl3DCaption& other);
 
     TEclDisabledStyle DisabledStyle() const { return v_.disabledStyle; }
-    void SetDisabledStyle(TEclDisabledStyle style) { Update(v_.disabledStyle, style); }
+    void SetDisabledStyle(TEclDisabledStyle style) {
+        fw::Change(v_.disabledStyle, style, this, &TEcl3DCaption::Changed);
+    }
     int LightDepth() const { return v_.lightDepth; }
-    void SetLightDepth(int depth) { Update(v_.lightDepth, static_cast<std::uint8_t>(depth)); }
+    void SetLightDepth(int depth) {
+        fw::Change(v_.lightDepth, static_cast<std::uint8_t>(depth), this, &TEcl3DCaption::Changed);
+    }
     int ShadowDepth() const { return v_.shadowDepth; }
-    void SetShadowDepth(int depth) { Update(v_.shadowDepth, static_cast<std::uint8_t>(depth)); }
+    void SetShadowDepth(int depth) {
+        fw::Change(v_.shadowDepth, static_cast<std::uint8_t>(depth), this, &TEcl3DCaption::Changed);
+    }
     fw::Color LightColor() const { return v_.lightColor; }
-    void SetLightColor(fw::Color color) { Update(v_.lightColor, color); }
+    void SetLightColor(fw::Color color) { fw::Change(v_.lightColor, color, this, &TEcl3DCaption::Changed); }
     fw::Color ShadowColor() const { return v_.shadowColor; }
-    void SetShadowColor(fw::Color color) { Update(v_.shadowColor, color); }
+    void SetShadowColor(fw::Color color) { fw::Change(v_.shadowColor, color, this, &TEcl3DCaption::Changed); }
     TEclThreeDStyle Style() const { return v_.style; }
-    void SetStyle(TEclThreeDStyle style) { Update(v_.style, style); }
+    void SetStyle(TEclThreeDStyle style) { fw::Change(v_.style, style, this, &TEcl3DCaption::Changed); }
     TEclTextOrientation Orientation() const { return v_.orientation; }
-    void SetOrientation(TEclTextOrientation orientation) { Update(v_.orientation, orientation); }
+    void SetOrientation(TEclTextOrientation orientation) {
+        fw::Change(v_.orientation, orientation, this, &TEcl3DCaption::Changed);
+    }
     int Tracing() const { return v_.tracing; }
-    void SetTracing(int tracing) { Update(v_.tracing, tracing); }
+    void SetTracing(int tracing) { fw::Change(v_.tracing, tracing, this, &TEcl3DCaption::Changed); }
     int Angle() const { return v_.angle; }
     // Degrees, kept within 0..359 (360 stores 0).
-    void SetAngle(int angle) { Update(v_.angle, ((angle % 360) + 360) % 360); }
+    void SetAngle(int angle) { fw::Change(v_.angle, ((angle % 360) + 360) % 360, this, &TEcl3DCaption::Changed); }
     int PosX() const { return v_.posX; }
-    void SetPosX(int x) { Update(v_.posX, static_cast<std::uint16_t>(x)); }
+    void SetPosX(int x) { fw::Change(v_.posX, static_cast<std::uint16_t>(x), this, &TEcl3DCaption::Changed); }
     int PosY() const { return v_.posY; }
-    void SetPosY(int y) { Update(v_.posY, static_cast<std::uint16_t>(y)); }
+    void SetPosY(int y) { fw::Change(v_.posY, static_cast<std::uint16_t>(y), this, &TEcl3DCaption::Changed); }
 
     // Pixels the effect adds to the right of and below the plain text.
     int TextRoom() const;

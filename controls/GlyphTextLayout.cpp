@@ -1,13 +1,6 @@
 #include "controls/GlyphTextLayout.h"
 
 #include <algorithm>
-#include <array>
-
-std::span<const std::string_view> EnumNames(TEclTextLayout) {
-    static constexpr std::array<std::string_view, 8> names{"taLeft", "taLeftTop", "taRight",  "taRightTop",
-                                                           "taTop",  "taTopLeft", "taBottom", "taBottomLeft"};
-    return names;
-}
 
 void TEclGlyphTextLayout::Assign(const TEclGlyphTextLayout& other) {
     if (&other == this) return;

@@ -1,15 +1,21 @@
 #pragma once
 // The layout of a glyph and a text box as one block: where the text sits relative to the glyph,
 // the spacing between them, the block's alignment in a box and an offset.
+#include <array>
 #include <span>
 #include <string_view>
 
 #include "controls/Alignment.h"
-#include "controls/EclObject.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/EclObject.h"
+#include "framework/PartPublisher.h"
 
 enum class TEclTextLayout { taLeft, taLeftTop, taRight, taRightTop, taTop, taTopLeft, taBottom, taBottomLeft };
-std::span<const std::string_view> EnumNames(TEclTextLayout);
+inline std::span<const std::string_view> EnumNames(TEclTextLayout) {
+    static constexpr std::array<std::string_view, 8> names{"taLeft", "taLeftTop", "taRight",  "taRightTop",
+                                                           "taTop",  "taTopLeft", "taBottom", "taBottomLeft"};
+    return names;
+}
 
 class TEclGlyphTextLayout : public TEclObject {
 public:
@@ -17,15 +23,19 @@ public:
     void Assign(const TEclGlyphTextLayout& other);
 
     TEclAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TEclAlignment alignment) { Update(alignment_, alignment); }
+    void SetAlignment(TEclAlignment alignment) {
+        fw::Change(alignment_, alignment, this, &TEclGlyphTextLayout::Changed);
+    }
     TEclTextLayout AlignText2Glyph() const { return alignText2Glyph_; }
-    void SetAlignText2Glyph(TEclTextLayout layout) { Update(alignText2Glyph_, layout); }
+    void SetAlignText2Glyph(TEclTextLayout layout) {
+        fw::Change(alignText2Glyph_, layout, this, &TEclGlyphTextLayout::Changed);
+    }
     int OffsetX() const { return offsetX_; }
-    void SetOffsetX(int x) { Update(offsetX_, x); }
+    void SetOffsetX(int x) { fw::Change(offsetX_, x, this, &TEclGlyphTextLayout::Changed); }
     int OffsetY() const { return offsetY_; }
-    void SetOffsetY(int y) { Update(offsetY_, y); }
+    void SetOffsetY(int y) { fw::Change(offsetY_, y, this, &TEclGlyphTextLayout::Changed); }
     int Spacing() const { return spacing_; }
-    void SetSpacing(int spacing) { Update(spacing_, spacing); }
+    void SetSpacing(int spacing) { fw::Change(spacing_, spacing, this, &TEclGlyphTextLayout::Changed); }
 
 private:
     TEclAlignment alignment_;

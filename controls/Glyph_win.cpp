@@ -99,8 +99,10 @@ fw::UniqueBitmap TEclGlyph::Greyed() const {
         out[i] = key;
     }
     for (int y = 0; y + 1 < h; ++y)
-        for (int x = 0; x + 1 < w; ++x)
-            if (opaque[static_cast<size_t>(y * w + x)]) out[(y + 1) * w + x + 1] = light;
+        for (int x = 0; x + 1 < w; ++x) {
+            const int i = y * w + x;
+            if (opaque[static_cast<size_t>(i)]) out[i + w + 1] = light;
+        }
     for (int i = 0; i < w * h; ++i)
         if (opaque[static_cast<size_t>(i)]) out[i] = shadow;
     return greyed;

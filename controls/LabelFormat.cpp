@@ -1,13 +1,6 @@
 #include "controls/LabelFormat.h"
 
-#include <array>
-
 #include "controls/TextFormat.h"
-
-std::span<const std::string_view> EnumNames(TEclLabelOption) {
-    static constexpr std::array<std::string_view, 3> names{"loPathEllipsis", "loEndEllipsis", "loEditControl"};
-    return names;
-}
 
 namespace ecl {
 

@@ -1,5 +1,6 @@
 #pragma once
 // The effects label's rules for text-drawing formats and for sizing itself to its text.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,7 +10,10 @@
 
 enum class TEclLabelOption { loPathEllipsis, loEndEllipsis, loEditControl };
 using TEclLabelOptions = fw::Set<TEclLabelOption>;
-std::span<const std::string_view> EnumNames(TEclLabelOption);
+inline std::span<const std::string_view> EnumNames(TEclLabelOption) {
+    static constexpr std::array<std::string_view, 3> names{"loPathEllipsis", "loEndEllipsis", "loEditControl"};
+    return names;
+}
 
 namespace ecl {
 

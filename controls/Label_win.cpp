@@ -3,6 +3,7 @@
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
 #include "controls/TextFormat.h"
+#include "framework/Change.h"
 #include "framework/Mnemonic.h"
 
 namespace {
@@ -34,7 +35,7 @@ const fw::ClassInfo& TEclLabel::StaticClass() {
         using C = TEclLabel;
         fw::ClassInfo ci("TEclLabel", &fw::Control::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<TEclAlignment>("Alignment", &C::Alignment, &C::SetAlignment)
             .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
             .Property<bool>("MultiLine", &C::MultiLine, &C::SetMultiLine)
@@ -45,49 +46,13 @@ const fw::ClassInfo& TEclLabel::StaticClass() {
             .Property<int>("TwinkleVisible", &C::TwinkleVisible, &C::SetTwinkleVisible)
             .Property<int>("TwinkleInVisible", &C::TwinkleInVisible, &C::SetTwinkleInVisible)
             .Property<fw::Color>("TwinkleColor", &C::TwinkleColor, &C::SetTwinkleColor);
-        ecl::PublishBevel(ecl::PublishPart<C>(
+        ecl::PublishBevel(fw::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
-        ecl::PublishFxCaption(ecl::PublishPart<C>(
+        ecl::PublishFxCaption(fw::PublishPart<C>(
             ci, "FontFX", [](auto& c) -> auto& { return c.FontFX(); }));
         return ci;
     }();
     return info;
-}
-
-void TEclLabel::SetAlignment(TEclAlignment alignment) {
-    if (alignment == alignment_) return;
-    alignment_ = alignment;
-    Changed();
-}
-
-void TEclLabel::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
-    AdjustSize();
-}
-
-void TEclLabel::SetMultiLine(bool on) {
-    if (on == multiLine_) return;
-    multiLine_ = on;
-    Changed();
-}
-
-void TEclLabel::SetOptions(TEclLabelOptions options) {
-    if (options == options_) return;
-    options_ = options;
-    Changed();
-}
-
-void TEclLabel::SetShowAccelChar(bool on) {
-    if (on == showAccelChar_) return;
-    showAccelChar_ = on;
-    Invalidate();
-}
-
-void TEclLabel::SetTransparent(bool on) {
-    if (on == transparent_) return;
-    transparent_ = on;
-    Invalidate();
 }
 
 void TEclLabel::SetFocusControl(fw::WinControl* control) {
@@ -112,8 +77,7 @@ bool TEclLabel::Accelerate(char letter) {
 // Turning the twinkle on starts a timer for the shown phase, running only when the label is
 // enabled at this moment; the phase itself is left as it is. Turning it off shows the text again.
 void TEclLabel::SetTwinkle(bool on) {
-    if (on == twinkle_) return;
-    twinkle_ = on;
+    if (!fw::Change(twinkle_, on)) return;
     twinkleTimer_.reset();
     if (on) {
         twinkleTimer_ = std::make_unique<TEclTimer>(PhaseLength(twinkleVisible_), Enabled(), [this] { TwinkleTick(); });

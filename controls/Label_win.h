@@ -8,6 +8,7 @@
 #include "controls/LabelFormat.h"
 #include "controls/RotatedText.h"
 #include "controls/Timer_win.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 class TEclLabel : public fw::Control {
@@ -17,21 +18,21 @@ public:
     const fw::ClassInfo& Class() const override { return StaticClass(); }
 
     TEclAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TEclAlignment alignment);
+    void SetAlignment(TEclAlignment alignment) { fw::Change(alignment_, alignment, this, &TEclLabel::Changed); }
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
+    void SetAutoSize(bool on) { fw::Change(autoSize_, on, this, &TEclLabel::AdjustSize); }
     TEclBevel& Bevel() { return bevel_; }
     const TEclBevel& Bevel() const { return bevel_; }
     TEclFxCaption& FontFX() { return fontFX_; }
     const TEclFxCaption& FontFX() const { return fontFX_; }
     bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool on);
+    void SetMultiLine(bool on) { fw::Change(multiLine_, on, this, &TEclLabel::Changed); }
     TEclLabelOptions Options() const { return options_; }
-    void SetOptions(TEclLabelOptions options);
+    void SetOptions(TEclLabelOptions options) { fw::Change(options_, options, this, &TEclLabel::Changed); }
     bool ShowAccelChar() const { return showAccelChar_; }
-    void SetShowAccelChar(bool on);
+    void SetShowAccelChar(bool on) { fw::Change(showAccelChar_, on, this, &TEclLabel::Invalidate); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool on);
+    void SetTransparent(bool on) { fw::Change(transparent_, on, this, &TEclLabel::Invalidate); }
     // The control the label's accelerator gives the focus to; forgotten when it is destroyed.
     fw::WinControl* FocusControl() const { return focusControl_; }
     void SetFocusControl(fw::WinControl* control);

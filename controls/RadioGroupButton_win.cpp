@@ -6,6 +6,7 @@
 
 #include "controls/FxText_win.h"
 #include "controls/RadioGroup_win.h"
+#include "framework/Change.h"
 #include "framework/Handles_win.h"
 
 namespace {
@@ -56,8 +57,7 @@ void TEclRadioGroupButton::GetCreateParams(CreateParams& params) {
 }
 
 void TEclRadioGroupButton::SetChecked(bool on) {
-    if (on == checked_) return;
-    checked_ = on;
+    if (!fw::Change(checked_, on)) return;
     Invalidate();
     if (!on) return;
     for (fw::Control* c : Parent()->Controls())

@@ -5,49 +5,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/Change.h"
+#include "framework/PartPublisher.h"
 #include "controls/Bevel_win.h"
 #include "controls/FxText_win.h"
 #include "controls/RotatedText.h"
 #include "framework/Form_win.h"
 #include "framework/Mnemonic.h"
 #include "framework/Handles_win.h"
-
-namespace {
-
-template <class Fn>
-void EditCaptionFont(TEclRadioGroup& g, Fn edit) {
-    fw::FontSpec font = g.CaptionFont();
-    edit(font);
-    g.SetCaptionFont(font);
-}
-
-void PublishCaptionFont(fw::ClassInfo& ci) {
-    using C = TEclRadioGroup;
-    fw::ClassBuilder<C>(ci)
-        .Property<std::string>(
-            "CaptionFont.Name", [](const C& c) { return c.CaptionFont().name; },
-            [](C& c, std::string v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.name = v; }); })
-        .Property<int>(
-            "CaptionFont.Height", [](const C& c) { return c.CaptionFont().height; },
-            [](C& c, int v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.height = v; }); })
-        .Property<fw::Color>(
-            "CaptionFont.Color", [](const C& c) { return c.CaptionFont().color; },
-            [](C& c, fw::Color v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.color = v; }); })
-        .Property<fw::Set<fw::FontStyle>>(
-            "CaptionFont.Style", [](const C& c) { return c.CaptionFont().style; },
-            [](C& c, fw::Set<fw::FontStyle> v) { EditCaptionFont(c, [&](fw::FontSpec& f) { f.style = v; }); });
-    ci.Add("CaptionFont.Charset",
-           fw::PropertyInfo{[](fw::Component& c, const fw::Value& v) {
-                                const int charset = fw::CharsetFromValue(v);
-                                EditCaptionFont(static_cast<C&>(c), [&](fw::FontSpec& f) { f.charset = charset; });
-                            },
-                            [](const fw::Component& c) {
-                                return fw::ValueTraits<int>::To(static_cast<const C&>(c).CaptionFont().charset);
-                            },
-                            {}});
-}
-
-}  // namespace
 
 TEclRadioGroup::TEclRadioGroup(fw::Component* owner) : fw::WinControl(owner) {
     SetBounds(0, 0, 185, 105);
@@ -79,7 +44,7 @@ const fw::ClassInfo& TEclRadioGroup::StaticClass() {
         using C = TEclRadioGroup;
         fw::ClassInfo ci("TEclRadioGroup", &fw::WinControl::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<std::vector<std::string>>("Items", &C::Items, &C::SetItems)
             .Property<int>("ItemIndex", &C::ItemIndex, &C::SetItemIndex)
             .Property<TEclGroupCaptionAlign>("Alignment", &C::Alignment, &C::SetAlignment)
@@ -100,25 +65,23 @@ const fw::ClassInfo& TEclRadioGroup::StaticClass() {
             .Property<bool>("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
             .Property<bool>("Transparent", &C::Transparent, &C::SetTransparent)
             .Property<bool>("CtlXP", &C::CtlXP, &C::SetCtlXP)
-            .Property<bool>("CtlXPCaptionColor", &C::CtlXPCaptionColor, &C::SetCtlXPCaptionColor);
-        fw::ClassBuilder<C>(ci)
+            .Property<bool>("CtlXPCaptionColor", &C::CtlXPCaptionColor, &C::SetCtlXPCaptionColor)
             .Event<ChangeEvent>("OnChange", [](C& c, ChangeEvent e) { c.SetOnChange(std::move(e)); })
             .Event("OnDblClick", [](C& c, fw::NotifyEvent e) { c.SetOnDblClick(std::move(e)); });
-        ecl::PublishBevel(ecl::PublishPart<C>(
+        ecl::PublishBevel(fw::PublishPart<C>(
             ci, "Bevel", [](auto& c) -> auto& { return c.Bevel(); }));
-        ecl::PublishGlyphTextLayout(ecl::PublishPart<C>(
+        ecl::PublishGlyphTextLayout(fw::PublishPart<C>(
             ci, "BtnAlignment", [](auto& c) -> auto& { return c.BtnAlignment(); }));
-        ecl::PublishFxCaption(ecl::PublishPart<C>(
+        ecl::PublishFxCaption(fw::PublishPart<C>(
             ci, "CaptionFont3D", [](auto& c) -> auto& { return c.CaptionFont3D(); }));
-        PublishCaptionFont(ci);
+        fw::PublishFont<C>(ci, "CaptionFont", &C::CaptionFont, &C::SetCaptionFont);
         return ci;
     }();
     return info;
 }
 
 void TEclRadioGroup::SetItems(const std::vector<std::string>& items) {
-    if (items == items_) return;
-    items_ = items;
+    if (!fw::Change(items_, items)) return;
     if (IsLoading()) return;
     const int last = static_cast<int>(items_.size()) - 1;
     if (itemIndex_ > last) itemIndex_ = last;
@@ -229,7 +192,9 @@ void TEclRadioGroup::ReceiveFocus() {
     if (form) form->SelectNext((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
 }
 
-void TEclRadioGroup::SetAlignment(TEclGroupCaptionAlign alignment) { StoreAndLayOut(alignment_, alignment); }
+void TEclRadioGroup::SetAlignment(TEclGroupCaptionAlign alignment) {
+    fw::Change(alignment_, alignment, this, &TEclRadioGroup::Relayout);
+}
 
 const fw::FontSpec& TEclRadioGroup::CaptionFont() const {
     return captionParentFont_ && Parent() ? Parent()->Font() : captionFont_;
@@ -251,23 +216,37 @@ void TEclRadioGroup::SetCaptionParentFont(bool on) {
     LayOutItems();
 }
 
-void TEclRadioGroup::SetCaptionOffset(int offset) { StoreAndLayOut(captionOffset_, offset); }
-void TEclRadioGroup::SetColumns(int columns) { StoreAndLayOut(columns_, ecl::ClampColumns(columns)); }
-void TEclRadioGroup::SetItemHeight(int height) { StoreAndLayOut(itemHeight_, height); }
-void TEclRadioGroup::SetItemOffset(int offset) { StoreAndLayOut(itemOffset_, offset); }
-void TEclRadioGroup::SetShowAccelChar(bool on) { StoreAndLayOut(showAccelChar_, on); }
+void TEclRadioGroup::SetCaptionOffset(int offset) {
+    fw::Change(captionOffset_, offset, this, &TEclRadioGroup::Relayout);
+}
+void TEclRadioGroup::SetColumns(int columns) {
+    fw::Change(columns_, ecl::ClampColumns(columns), this, &TEclRadioGroup::Relayout);
+}
+void TEclRadioGroup::SetItemHeight(int height) { fw::Change(itemHeight_, height, this, &TEclRadioGroup::Relayout); }
+void TEclRadioGroup::SetItemOffset(int offset) { fw::Change(itemOffset_, offset, this, &TEclRadioGroup::Relayout); }
+void TEclRadioGroup::SetShowAccelChar(bool on) { fw::Change(showAccelChar_, on, this, &TEclRadioGroup::Relayout); }
 
 // The items paint with these: they repaint with the group.
-void TEclRadioGroup::SetGlyphSize(int size) { Store(glyphSize_, size & 0xFF); }
-void TEclRadioGroup::SetGlyphTransparent(bool on) { Store(glyphTransparent_, on); }
-void TEclRadioGroup::SetGlyphTransparentColor(fw::Color color) { Store(glyphTransparentColor_, color); }
-void TEclRadioGroup::SetGlyphFlat(bool on) { Store(glyphFlat_, on); }
-void TEclRadioGroup::SetFocusStyle(TEclFocusStyle style) { Store(focusStyle_, style); }
-void TEclRadioGroup::SetFocusColor(fw::Color color) { Store(focusColor_, color); }
-void TEclRadioGroup::SetUseFocusColor(bool on) { Store(useFocusColor_, on); }
-void TEclRadioGroup::SetTransparent(bool on) { Store(transparent_, on); }
-void TEclRadioGroup::SetCtlXP(bool on) { Store(ctlXP_, on); }
-void TEclRadioGroup::SetCtlXPCaptionColor(bool on) { Store(ctlXPCaptionColor_, on); }
+void TEclRadioGroup::SetGlyphSize(int size) { fw::Change(glyphSize_, size & 0xFF, this, &TEclRadioGroup::Invalidate); }
+void TEclRadioGroup::SetGlyphTransparent(bool on) {
+    fw::Change(glyphTransparent_, on, this, &TEclRadioGroup::Invalidate);
+}
+void TEclRadioGroup::SetGlyphTransparentColor(fw::Color color) {
+    fw::Change(glyphTransparentColor_, color, this, &TEclRadioGroup::Invalidate);
+}
+void TEclRadioGroup::SetGlyphFlat(bool on) { fw::Change(glyphFlat_, on, this, &TEclRadioGroup::Invalidate); }
+void TEclRadioGroup::SetFocusStyle(TEclFocusStyle style) {
+    fw::Change(focusStyle_, style, this, &TEclRadioGroup::Invalidate);
+}
+void TEclRadioGroup::SetFocusColor(fw::Color color) {
+    fw::Change(focusColor_, color, this, &TEclRadioGroup::Invalidate);
+}
+void TEclRadioGroup::SetUseFocusColor(bool on) { fw::Change(useFocusColor_, on, this, &TEclRadioGroup::Invalidate); }
+void TEclRadioGroup::SetTransparent(bool on) { fw::Change(transparent_, on, this, &TEclRadioGroup::Invalidate); }
+void TEclRadioGroup::SetCtlXP(bool on) { fw::Change(ctlXP_, on, this, &TEclRadioGroup::Invalidate); }
+void TEclRadioGroup::SetCtlXPCaptionColor(bool on) {
+    fw::Change(ctlXPCaptionColor_, on, this, &TEclRadioGroup::Invalidate);
+}
 
 void TEclRadioGroup::Invalidate() {
     fw::WinControl::Invalidate();

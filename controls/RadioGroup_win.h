@@ -14,6 +14,7 @@
 #include "controls/RadioGroupButton_win.h"
 #include "controls/RadioLayout.h"
 #include "controls/Theme_win.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 class TEclRadioGroup : public fw::WinControl {
@@ -123,17 +124,8 @@ private:
     void ReceiveFocus();
     void PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool themed);
     void PaintCaption(fw::Canvas& canvas, fw::Color background, bool themed);
-    template <class T>
-    void Store(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
-    // A change that moves the caption or the items: repaint and lay the items out again.
-    template <class T>
-    void StoreAndLayOut(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
+    // After a change that moves the caption or the items: repaint and lay the items out again.
+    void Relayout() {
         Invalidate();
         LayOutItems();
     }

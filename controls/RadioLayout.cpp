@@ -1,19 +1,6 @@
 #include "controls/RadioLayout.h"
 
 #include <algorithm>
-#include <array>
-
-std::span<const std::string_view> EnumNames(TEclGroupCaptionAlign) {
-    static constexpr std::array<std::string_view, 12> names{
-        "gcaTopLeft",    "gcaTopCenter",    "gcaTopRight",    "gcaLeftBottom", "gcaLeftCenter",  "gcaLeftTop",
-        "gcaBottomLeft", "gcaBottomCenter", "gcaBottomRight", "gcaRightTop",   "gcaRightCenter", "gcaRightBottom"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclFocusStyle) {
-    static constexpr std::array<std::string_view, 5> names{"fcControl", "fcText", "fcGlyph", "fcGlyphText", "fcNone"};
-    return names;
-}
 
 namespace ecl {
 

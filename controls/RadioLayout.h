@@ -1,6 +1,7 @@
 #pragma once
 // Geometry and selection rules of the radio group: where its frame, caption and items go, and how
 // the selected index moves.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +25,16 @@ enum class TEclGroupCaptionAlign {
     gcaRightBottom,
 };
 enum class TEclFocusStyle { fcControl, fcText, fcGlyph, fcGlyphText, fcNone };
-std::span<const std::string_view> EnumNames(TEclGroupCaptionAlign);
-std::span<const std::string_view> EnumNames(TEclFocusStyle);
+inline std::span<const std::string_view> EnumNames(TEclGroupCaptionAlign) {
+    static constexpr std::array<std::string_view, 12> names{
+        "gcaTopLeft",    "gcaTopCenter",    "gcaTopRight",    "gcaLeftBottom", "gcaLeftCenter",  "gcaLeftTop",
+        "gcaBottomLeft", "gcaBottomCenter", "gcaBottomRight", "gcaRightTop",   "gcaRightCenter", "gcaRightBottom"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclFocusStyle) {
+    static constexpr std::array<std::string_view, 5> names{"fcControl", "fcText", "fcGlyph", "fcGlyphText", "fcNone"};
+    return names;
+}
 
 namespace ecl {
 

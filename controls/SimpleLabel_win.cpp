@@ -1,17 +1,12 @@
 #include "controls/SimpleLabel_win.h"
 
 #include <algorithm>
-#include <array>
 
 #include "controls/FxText_win.h"
 #include "controls/LabelFormat.h"
-#include "controls/PartPublisher.h"
+#include "framework/Change.h"
+#include "framework/PartPublisher.h"
 #include "controls/TextFormat.h"
-
-std::span<const std::string_view> EnumNames(TEclJumpModes) {
-    static constexpr std::array<std::string_view, 4> names{"jmInternet", "jmApplication", "jmNone", "jmCustom"};
-    return names;
-}
 
 TEclSimpleLabel::TEclSimpleLabel(fw::Component* owner) : fw::Control(owner) {
     SetBounds(0, 0, 30, 30);
@@ -26,7 +21,7 @@ const fw::ClassInfo& TEclSimpleLabel::StaticClass() {
         using C = TEclSimpleLabel;
         fw::ClassInfo ci("TEclSimpleLabel", &fw::Control::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<bool>("AutoSize", &C::AutoSize, &C::SetAutoSize)
             .Property<bool>("MultiLine", &C::MultiLine, &C::SetMultiLine)
             .Property<bool>("ShowAccelChar", &C::ShowAccelChar, &C::SetShowAccelChar)
@@ -35,35 +30,21 @@ const fw::ClassInfo& TEclSimpleLabel::StaticClass() {
             .Property<bool>("JumpUnderline", &C::JumpUnderline, &C::SetJumpUnderline)
             .Property<fw::Color>("ActiveColor", &C::ActiveColor, &C::SetActiveColor)
             .Property<fw::Color>("InActiveColor", &C::InActiveColor, &C::SetInActiveColor);
-        ecl::PublishFxCaption(ecl::PublishPart<C>(
+        ecl::PublishFxCaption(fw::PublishPart<C>(
             ci, "Font3D", [](auto& c) -> auto& { return c.Font3D(); }));
         return ci;
     }();
     return info;
 }
 
-void TEclSimpleLabel::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
-    AdjustSize();
-}
-
 void TEclSimpleLabel::SetMultiLine(bool on) {
-    if (on == multiLine_) return;
-    multiLine_ = on;
+    if (!fw::Change(multiLine_, on)) return;
     AdjustSize();
-    Invalidate();
-}
-
-void TEclSimpleLabel::SetShowAccelChar(bool on) {
-    if (on == showAccelChar_) return;
-    showAccelChar_ = on;
     Invalidate();
 }
 
 void TEclSimpleLabel::SetJumpMode(TEclJumpModes mode) {
-    if (mode == jumpMode_) return;
-    jumpMode_ = mode;
+    if (!fw::Change(jumpMode_, mode)) return;
     if (mode == TEclJumpModes::jmNone) {
         SetCursor(fw::MouseCursor::crDefault);
         return;
@@ -83,12 +64,6 @@ void TEclSimpleLabel::Visit() {
     if (jumpMode_ == TEclJumpModes::jmNone || !Enabled() || Font().color == activeColor_) return;
     if (ParentFont()) SetParentFont(false);
     OwnFont().color = activeColor_;
-    Invalidate();
-}
-
-void TEclSimpleLabel::SetShowFocus(bool on) {
-    if (on == showFocus_) return;
-    showFocus_ = on;
     Invalidate();
 }
 

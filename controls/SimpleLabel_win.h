@@ -2,14 +2,19 @@
 // The library's simple label: windowless and transparent, it sizes itself to its text at its
 // current width whenever the text or font changes, draws the text with 3-D effects, and can act
 // as a link.
+#include <array>
 #include <span>
 #include <string_view>
 
 #include "controls/FxCaption.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 enum class TEclJumpModes { jmInternet, jmApplication, jmNone, jmCustom };
-std::span<const std::string_view> EnumNames(TEclJumpModes);
+inline std::span<const std::string_view> EnumNames(TEclJumpModes) {
+    static constexpr std::array<std::string_view, 4> names{"jmInternet", "jmApplication", "jmNone", "jmCustom"};
+    return names;
+}
 
 class TEclSimpleLabel : public fw::Control {
 public:
@@ -18,11 +23,11 @@ public:
     const fw::ClassInfo& Class() const override { return StaticClass(); }
 
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
+    void SetAutoSize(bool on) { fw::Change(autoSize_, on, this, &TEclSimpleLabel::AdjustSize); }
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool on);
     bool ShowAccelChar() const { return showAccelChar_; }
-    void SetShowAccelChar(bool on);
+    void SetShowAccelChar(bool on) { fw::Change(showAccelChar_, on, this, &TEclSimpleLabel::Invalidate); }
     TEcl3DCaption& Font3D() { return font3D_; }
     const TEcl3DCaption& Font3D() const { return font3D_; }
 
@@ -44,7 +49,7 @@ public:
     void Visit();
     // A link that the keyboard has reached shows a focus rectangle around its text.
     bool ShowFocus() const { return showFocus_; }
-    void SetShowFocus(bool on);
+    void SetShowFocus(bool on) { fw::Change(showFocus_, on, this, &TEclSimpleLabel::Invalidate); }
 
     // Measures the text at the current width and takes its size.
     void AdjustSize();

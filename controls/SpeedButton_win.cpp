@@ -3,6 +3,7 @@
 #include "controls/ButtonContent_win.h"
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
+#include "framework/Change.h"
 #include "framework/Mnemonic.h"
 
 using ecl::ButtonState;
@@ -19,36 +20,20 @@ const fw::ClassInfo& TEclSpeedButton::StaticClass() {
         using C = TEclSpeedButton;
         fw::ClassInfo ci("TEclSpeedButton", &fw::Control::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<C>(owner); });
-        ecl::Publish<C>(ci)
+        fw::Publish<C>(ci)
             .Property<fw::Color>("EnterColor", &C::EnterColor, &C::SetEnterColor)
             .Property<bool>("EnterColorChange", &C::EnterColorChange, &C::SetEnterColorChange)
             .Property<int>("GroupIndex", &C::GroupIndex, &C::SetGroupIndex)
             .Property<bool>("AllowAllUp", &C::AllowAllUp, &C::SetAllowAllUp)
             .Property<bool>("Pressed", &C::Pressed, &C::SetPressed);
-        fw::ClassBuilder<C>(ci)
-            .Event("OnMouseEnter", [](C& c, fw::NotifyEvent e) { c.SetOnMouseEnter(std::move(e)); })
-            .Event("OnMouseExit", [](C& c, fw::NotifyEvent e) { c.SetOnMouseExit(std::move(e)); });
         ecl::PublishButtonFace<C>(ci);
         return ci;
     }();
     return info;
 }
 
-void TEclSpeedButton::SetEnterColor(fw::Color color) {
-    if (color == enterColor_) return;
-    enterColor_ = color;
-    Invalidate();
-}
-
-void TEclSpeedButton::SetEnterColorChange(bool on) {
-    if (on == enterColorChange_) return;
-    enterColorChange_ = on;
-    Invalidate();
-}
-
 void TEclSpeedButton::SetGroupIndex(int index) {
-    if (index == groupIndex_) return;
-    groupIndex_ = index;
+    if (!fw::Change(groupIndex_, index)) return;
     if (groupIndex_ != 0 && pressedDown_)
         ChangeGroup(&ecl::SetDownInGroup, true);
     else

@@ -8,6 +8,7 @@
 #include "controls/ButtonRepeat_win.h"
 #include "controls/Theme_win.h"
 #include "controls/Timer_win.h"
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 
 class TEclSpeedButton : public fw::Control {
@@ -20,9 +21,9 @@ public:
     const ecl::ButtonFace& Face() const { return face_; }
 
     fw::Color EnterColor() const { return enterColor_; }
-    void SetEnterColor(fw::Color color);
+    void SetEnterColor(fw::Color color) { fw::Change(enterColor_, color, this, &TEclSpeedButton::Invalidate); }
     bool EnterColorChange() const { return enterColorChange_; }
-    void SetEnterColorChange(bool on);
+    void SetEnterColorChange(bool on) { fw::Change(enterColorChange_, on, this, &TEclSpeedButton::Invalidate); }
     // Buttons of one parent with the same non-zero GroupIndex latch down in turn: at most one of
     // them is Pressed. Without a group Pressed is kept but shows nothing.
     int GroupIndex() const { return groupIndex_; }

@@ -37,18 +37,6 @@ TEclTimer::~TEclTimer() {
     ::SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
 }
 
-void TEclTimer::SetInterval(int intervalMs) {
-    if (intervalMs == interval_) return;
-    interval_ = intervalMs;
-    Restart();
-}
-
-void TEclTimer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
-    Restart();
-}
-
 void TEclTimer::Restart() {
     ::KillTimer(window_.Get(), kTimerId);
     if (!enabled_ || interval_ <= 0) return;

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "framework/Change.h"
 #include "framework/Handles_win.h"
 
 class TEclTimer {
@@ -19,9 +20,9 @@ public:
 
     int Interval() const { return interval_; }
     // The same value changes nothing; another one restarts the count. 0 stops the ticks.
-    void SetInterval(int intervalMs);
+    void SetInterval(int intervalMs) { fw::Change(interval_, intervalMs, this, &TEclTimer::Restart); }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
+    void SetEnabled(bool enabled) { fw::Change(enabled_, enabled, this, &TEclTimer::Restart); }
 
 private:
     void Restart();

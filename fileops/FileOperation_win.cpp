@@ -1,5 +1,6 @@
 #include "fileops/FileOperation_win.h"
 
+#include "framework/PartPublisher.h"
 #include "fileops/FileOperationRequest.h"
 #include "fileops/ShellResultText.h"
 #include "framework/WindowOwner_win.h"
@@ -19,47 +20,18 @@ const fw::ClassInfo& TsysFileOperation::StaticClass() {
         fw::ClassInfo ci("TsysFileOperation", &TsysComponent::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<TsysFileOperation>(owner); });
         using C = TsysFileOperation;
-        fw::ClassBuilder<C>(ci)
+        fw::Publish<C>(ci)
             .Property<std::vector<std::string>>(
-                "FileList", [](const C& c) { return c.FileList(); },
-                [](C& c, const std::vector<std::string>& v) { c.SetFileList(v); })
-            .Property<std::string>(
-                "DestFolder", [](const C& c) { return c.DestFolder(); },
-                [](C& c, const std::string& v) { c.SetDestFolder(v); })
-            .Property<std::string>(
-                "ProgressTitle", [](const C& c) { return c.ProgressTitle(); },
-                [](C& c, const std::string& v) { c.SetProgressTitle(v); })
-            .Property<TsysFileOperationType>(
-                "Operation", [](const C& c) { return c.Operation(); },
-                [](C& c, TsysFileOperationType v) { c.SetOperation(v); })
-            .Property<TsysFileOperationFlags>(
-                "Options", [](const C& c) { return c.Options(); },
-                [](C& c, TsysFileOperationFlags v) { c.SetOptions(v); })
+                "FileList", [](const C& c) { return c.FileList(); }, &C::SetFileList)
+            .Property<std::string>("DestFolder", &C::DestFolder, &C::SetDestFolder)
+            .Property<std::string>("ProgressTitle", &C::ProgressTitle, &C::SetProgressTitle)
+            .Property<TsysFileOperationType>("Operation", &C::Operation, &C::SetOperation)
+            .Property<TsysFileOperationFlags>("Options", &C::Options, &C::SetOptions)
             .Event<TsysFileOperationEvent>("OnError",
                                            [](C& c, TsysFileOperationEvent e) { c.SetOnError(std::move(e)); });
         return ci;
     }();
     return info;
-}
-
-void TsysFileOperation::SetFileList(const std::vector<std::string>& list) {
-    if (list != fileList_) fileList_ = list;
-}
-
-void TsysFileOperation::SetDestFolder(const std::string& folder) {
-    if (folder != destFolder_) destFolder_ = folder;
-}
-
-void TsysFileOperation::SetProgressTitle(const std::string& title) {
-    if (title != progressTitle_) progressTitle_ = title;
-}
-
-void TsysFileOperation::SetOperation(TsysFileOperationType operation) {
-    if (operation != operation_) operation_ = operation;
-}
-
-void TsysFileOperation::SetOptions(TsysFileOperationFlags options) {
-    if (options != options_) options_ = options;
 }
 
 HWND TsysFileOperation::OwnerWindow() const {

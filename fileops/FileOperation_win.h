@@ -2,11 +2,12 @@
 // TsysFileOperation: one shell copy, move, delete or rename over a list of file specifications.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fileops/FileOperationTypes.h"
 #include "fileops/ShellFileApi_win.h"
-#include "fileops/SysComponent.h"
+#include "framework/SysComponent.h"
 
 // Told the system's text for a failed operation; setting handled has no effect on the result.
 using TsysFileOperationEvent = std::function<void(fw::Component& sender, const std::string& s, bool& handled)>;
@@ -22,15 +23,15 @@ public:
     // The caller may edit the list in place; SetFileList copies the given strings.
     std::vector<std::string>& FileList() { return fileList_; }
     const std::vector<std::string>& FileList() const { return fileList_; }
-    void SetFileList(const std::vector<std::string>& list);
+    void SetFileList(std::vector<std::string> list) { fileList_ = std::move(list); }
     const std::string& DestFolder() const { return destFolder_; }
-    void SetDestFolder(const std::string& folder);
+    void SetDestFolder(std::string folder) { destFolder_ = std::move(folder); }
     const std::string& ProgressTitle() const { return progressTitle_; }
-    void SetProgressTitle(const std::string& title);
+    void SetProgressTitle(std::string title) { progressTitle_ = std::move(title); }
     TsysFileOperationType Operation() const { return operation_; }
-    void SetOperation(TsysFileOperationType operation);
+    void SetOperation(TsysFileOperationType operation) { operation_ = operation; }
     TsysFileOperationFlags Options() const { return options_; }
-    void SetOptions(TsysFileOperationFlags options);
+    void SetOptions(TsysFileOperationFlags options) { options_ = options; }
     const TsysFileOperationEvent& OnError() const { return onError_; }
     void SetOnError(TsysFileOperationEvent handler) { onError_ = std::move(handler); }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "framework/ExceptionText.h"
 #include "framework/Form_win.h"
@@ -151,7 +152,7 @@ void Application::HandleException(std::exception_ptr error) noexcept {
     try {
         std::string message;
         try {
-            std::rethrow_exception(error);
+            std::rethrow_exception(std::move(error));
         } catch (const std::exception& e) {
             message = e.what();
         } catch (...) {

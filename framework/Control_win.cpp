@@ -2,21 +2,11 @@
 
 #include <algorithm>
 
+#include "framework/PartPublisher.h"
 #include "framework/Application_win.h"
 #include "framework/Handles_win.h"
 
 namespace fw {
-
-namespace {
-
-template <class Fn>
-void EditFont(Control& c, Fn edit) {
-    FontSpec font = c.Font();
-    edit(font);
-    c.SetFont(font);
-}
-
-}  // namespace
 
 Control::Control(Component* owner) : Component(owner) {}
 
@@ -25,7 +15,7 @@ Control::~Control() { SetParent(nullptr); }
 const ClassInfo& Control::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TControl", nullptr);
-        ClassBuilder<Control>(ci)
+        Publish<Control>(ci)
             .Property<int>(
                 "Left", [](const Control& c) { return c.Left(); },
                 [](Control& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); })
@@ -38,50 +28,16 @@ const ClassInfo& Control::StaticClass() {
             .Property<int>(
                 "Height", [](const Control& c) { return c.Height(); },
                 [](Control& c, int v) { c.SetBounds(c.Left(), c.Top(), c.Width(), v); })
-            .Property<std::string>(
-                "Caption", [](const Control& c) { return c.Caption(); },
-                [](Control& c, std::string v) { c.SetCaption(std::move(v)); })
-            .Property<Color>(
-                "Color", [](const Control& c) { return c.GetColor(); }, [](Control& c, Color v) { c.SetColor(v); })
-            .Property<bool>(
-                "ParentColor", [](const Control& c) { return c.ParentColor(); },
-                [](Control& c, bool v) { c.SetParentColor(v); })
-            .Property<std::string>(
-                "Font.Name", [](const Control& c) { return c.Font().name; },
-                [](Control& c, std::string v) { EditFont(c, [&](FontSpec& f) { f.name = v; }); })
-            .Property<int>(
-                "Font.Height", [](const Control& c) { return c.Font().height; },
-                [](Control& c, int v) { EditFont(c, [&](FontSpec& f) { f.height = v; }); })
-            .Property<Color>(
-                "Font.Color", [](const Control& c) { return c.Font().color; },
-                [](Control& c, Color v) { EditFont(c, [&](FontSpec& f) { f.color = v; }); })
-            .Property<Set<FontStyle>>(
-                "Font.Style", [](const Control& c) { return c.Font().style; },
-                [](Control& c, Set<FontStyle> v) { EditFont(c, [&](FontSpec& f) { f.style = v; }); })
-            .Property<bool>(
-                "ParentFont", [](const Control& c) { return c.ParentFont(); },
-                [](Control& c, bool v) { c.SetParentFont(v); })
-            .Property<bool>(
-                "Enabled", [](const Control& c) { return c.Enabled(); }, [](Control& c, bool v) { c.SetEnabled(v); })
-            .Property<bool>(
-                "Visible", [](const Control& c) { return c.Visible(); }, [](Control& c, bool v) { c.SetVisible(v); })
-            .Property<Set<Anchor>>(
-                "Anchors", [](const Control& c) { return c.Anchors(); },
-                [](Control& c, Set<Anchor> v) { c.SetAnchors(v); })
-            .Property<MouseCursor>(
-                "Cursor", [](const Control& c) { return c.Cursor(); },
-                [](Control& c, MouseCursor v) { c.SetCursor(v); })
+            .Property<std::string>("Caption", &Control::Caption, &Control::SetCaption)
+            .Property<Color>("Color", &Control::GetColor, &Control::SetColor)
+            .Property<bool>("ParentColor", &Control::ParentColor, &Control::SetParentColor)
+            .Property<bool>("ParentFont", &Control::ParentFont, &Control::SetParentFont)
+            .Property<bool>("Enabled", &Control::Enabled, &Control::SetEnabled)
+            .Property<bool>("Visible", &Control::Visible, &Control::SetVisible)
+            .Property<Set<Anchor>>("Anchors", &Control::Anchors, &Control::SetAnchors)
+            .Property<MouseCursor>("Cursor", &Control::Cursor, &Control::SetCursor)
             .Event("OnClick", [](Control& c, NotifyEvent e) { c.SetOnClick(std::move(e)); });
-        ci.Add("Font.Charset",
-               PropertyInfo{[](Component& c, const Value& v) {
-                                auto& control = static_cast<Control&>(c);
-                                const int charset = CharsetFromValue(v);
-                                EditFont(control, [&](FontSpec& f) { f.charset = charset; });
-                            },
-                            [](const Component& c) {
-                                return ValueTraits<int>::To(static_cast<const Control&>(c).Font().charset);
-                            },
-                            {}});
+        PublishFont<Control>(ci, "Font", &Control::Font, &Control::SetFont);
         return ci;
     }();
     return info;
@@ -121,24 +77,12 @@ void Control::SetBounds(int left, int top, int width, int height) {
     BoundsChanged();
 }
 
-void Control::SetCaption(std::string caption) {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
-    TextChanged();
-}
-
 Color Control::GetColor() const { return parentColor_ && parent_ ? parent_->GetColor() : color_; }
 
 void Control::SetColor(Color color) {
     if (color == color_ && !parentColor_) return;
     color_ = color;
     parentColor_ = false;
-    ColorChanged();
-}
-
-void Control::SetParentColor(bool on) {
-    if (on == parentColor_) return;
-    parentColor_ = on;
     ColorChanged();
 }
 
@@ -156,18 +100,6 @@ void Control::SetParentFont(bool on) {
     if (!on && parent_) font_ = parent_->Font();
     parentFont_ = on;
     FontChanged();
-}
-
-void Control::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
-    EnabledChanged();
-}
-
-void Control::SetVisible(bool visible) {
-    if (visible == visible_) return;
-    visible_ = visible;
-    VisibleChanged();
 }
 
 void Control::Click() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Change.h"
 #include "framework/Canvas_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Graphics.h"
@@ -36,22 +37,22 @@ public:
     Rect ClientRect() const { return {0, 0, Width(), Height()}; }
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption);
+    void SetCaption(std::string caption) { fw::Change(caption_, std::move(caption), this, &Control::TextChanged); }
 
     // The effective colour and font: the parent's while ParentColor / ParentFont is on.
     Color GetColor() const;
     void SetColor(Color color);
     bool ParentColor() const { return parentColor_; }
-    void SetParentColor(bool on);
+    void SetParentColor(bool on) { fw::Change(parentColor_, on, this, &Control::ColorChanged); }
     const FontSpec& Font() const;
     void SetFont(const FontSpec& font);
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool on);
 
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
+    void SetEnabled(bool enabled) { fw::Change(enabled_, enabled, this, &Control::EnabledChanged); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible);
+    void SetVisible(bool visible) { fw::Change(visible_, visible, this, &Control::VisibleChanged); }
     Set<Anchor> Anchors() const { return anchors_; }
     void SetAnchors(Set<Anchor> anchors) { anchors_ = anchors; }
     // The mouse pointer while it is over the control (and the control is enabled).

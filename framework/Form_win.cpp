@@ -1,27 +1,11 @@
 #include "framework/Form_win.h"
 
-#include <array>
-
+#include "framework/PartPublisher.h"
 #include "framework/Application_win.h"
 #include "framework/Mnemonic_win.h"
 #include "framework/TabOrder.h"
 
 namespace fw {
-
-std::span<const std::string_view> EnumNames(FormBorderStyle) {
-    static constexpr std::array<std::string_view, 6> names{"bsNone",   "bsSingle",     "bsSizeable",
-                                                           "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-    return names;
-}
-std::span<const std::string_view> EnumNames(BorderIcon) {
-    static constexpr std::array<std::string_view, 4> names{"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
-    return names;
-}
-std::span<const std::string_view> EnumNames(FormPosition) {
-    static constexpr std::array<std::string_view, 5> names{"poDesigned", "poDefault", "poDefaultPosOnly",
-                                                           "poDefaultSizeOnly", "poScreenCenter"};
-    return names;
-}
 
 Form::Form(Component* owner) : WinControl(owner) {
     SetVisible(false);
@@ -34,18 +18,11 @@ Form::~Form() { DestroyHandle(); }
 const ClassInfo& Form::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TForm", &WinControl::StaticClass());
-        ClassBuilder<Form>(ci)
-            .Property<FormBorderStyle>(
-                "BorderStyle", [](const Form& f) { return f.BorderStyle(); },
-                [](Form& f, FormBorderStyle v) { f.SetBorderStyle(v); })
-            .Property<Set<BorderIcon>>(
-                "BorderIcons", [](const Form& f) { return f.BorderIcons(); },
-                [](Form& f, Set<BorderIcon> v) { f.SetBorderIcons(v); })
-            .Property<FormPosition>(
-                "Position", [](const Form& f) { return f.Position(); },
-                [](Form& f, FormPosition v) { f.SetPosition(v); })
-            .Property<bool>(
-                "Scaled", [](const Form& f) { return f.Scaled(); }, [](Form& f, bool v) { f.SetScaled(v); })
+        Publish<Form>(ci)
+            .Property<FormBorderStyle>("BorderStyle", &Form::BorderStyle, &Form::SetBorderStyle)
+            .Property<Set<BorderIcon>>("BorderIcons", &Form::BorderIcons, &Form::SetBorderIcons)
+            .Property<FormPosition>("Position", &Form::Position, &Form::SetPosition)
+            .Property<bool>("Scaled", &Form::Scaled, &Form::SetScaled)
             .Property<int>(
                 "ClientWidth", [](const Form& f) { return f.ClientWidth(); },
                 [](Form& f, int v) { f.SetClientSize(v, f.ClientHeight()); })

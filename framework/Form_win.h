@@ -1,5 +1,6 @@
 #pragma once
 // A top-level window built from a stored description, with handlers published by name.
+#include <array>
 #include <windows.h>
 
 #include <any>
@@ -12,11 +13,22 @@
 namespace fw {
 
 enum class FormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-std::span<const std::string_view> EnumNames(FormBorderStyle);
+inline std::span<const std::string_view> EnumNames(FormBorderStyle) {
+    static constexpr std::array<std::string_view, 6> names{"bsNone",   "bsSingle",     "bsSizeable",
+                                                           "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+    return names;
+}
 enum class BorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
-std::span<const std::string_view> EnumNames(BorderIcon);
+inline std::span<const std::string_view> EnumNames(BorderIcon) {
+    static constexpr std::array<std::string_view, 4> names{"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
+    return names;
+}
 enum class FormPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
-std::span<const std::string_view> EnumNames(FormPosition);
+inline std::span<const std::string_view> EnumNames(FormPosition) {
+    static constexpr std::array<std::string_view, 5> names{"poDesigned", "poDefault", "poDefaultPosOnly",
+                                                           "poDefaultSizeOnly", "poScreenCenter"};
+    return names;
+}
 
 class Form : public WinControl {
 public:

@@ -49,22 +49,6 @@ Value ValueTraits<Color>::To(Color c) {
     return Value{Value::Kind::Integer, c.value, {}, {}};
 }
 
-std::span<const std::string_view> EnumNames(FontStyle) {
-    static constexpr std::array<std::string_view, 4> names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(Anchor) {
-    static constexpr std::array<std::string_view, 4> names{"akLeft", "akTop", "akRight", "akBottom"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(MouseCursor) {
-    static constexpr std::array<std::string_view, 6> names{"crDefault", "crArrow",     "crIBeam",
-                                                           "crCross",   "crHourGlass", "crHandPoint"};
-    return names;
-}
-
 int CharsetFromValue(const Value& v) {
     if (v.kind == Value::Kind::Integer) return static_cast<int>(v.integer);
     const std::string name = ValueToIdentifier(v);

@@ -1,5 +1,6 @@
 #pragma once
 // Portable graphics values: rectangles, colours and font descriptions.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -51,7 +52,10 @@ struct ValueTraits<Color> {
 };
 
 enum class FontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-std::span<const std::string_view> EnumNames(FontStyle);
+inline std::span<const std::string_view> EnumNames(FontStyle) {
+    static constexpr std::array<std::string_view, 4> names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+    return names;
+}
 
 // A font as stored: a negative height is the character height in pixels.
 struct FontSpec {
@@ -68,10 +72,17 @@ struct FontSpec {
 int CharsetFromValue(const Value& v);
 
 enum class Anchor { akLeft, akTop, akRight, akBottom };
-std::span<const std::string_view> EnumNames(Anchor);
+inline std::span<const std::string_view> EnumNames(Anchor) {
+    static constexpr std::array<std::string_view, 4> names{"akLeft", "akTop", "akRight", "akBottom"};
+    return names;
+}
 
 // The mouse pointer over a control; crDefault leaves it to the parent (a window: to its class).
 enum class MouseCursor { crDefault, crArrow, crIBeam, crCross, crHourGlass, crHandPoint };
-std::span<const std::string_view> EnumNames(MouseCursor);
+inline std::span<const std::string_view> EnumNames(MouseCursor) {
+    static constexpr std::array<std::string_view, 6> names{"crDefault", "crArrow",     "crIBeam",
+                                                           "crCross",   "crHourGlass", "crHandPoint"};
+    return names;
+}
 
 }  // namespace fw

@@ -19,11 +19,15 @@ template <class H, class Traits>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(H h) : h_(h) { Count(h_, +1); }
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Traits::Invalid())) {}
+    explicit UniqueHandle(H h) { Take(h); }
+    ~UniqueHandle() { Free(); }
+    // A move hands the handle over uncounted: it stays counted once, by whichever owner holds it.
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(other.HandOver()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.h_, Traits::Invalid()));
+        if (this != &other) {
+            Free();
+            h_ = other.HandOver();
+        }
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -33,18 +37,28 @@ public:
     explicit operator bool() const { return h_ != Traits::Invalid(); }
     H Release() {
         Count(h_, -1);
-        return std::exchange(h_, Traits::Invalid());
+        return HandOver();
     }
     void Reset(H h = Traits::Invalid()) {
+        Free();
+        Take(h);
+    }
+
+private:
+    // The one path that counts a handle in, and the one that closes it and counts it out.
+    void Take(H h) {
+        h_ = h;
+        Count(h_, +1);
+    }
+    void Free() {
         if (h_ != Traits::Invalid()) {
             Traits::Close(h_);
             Count(h_, -1);
         }
-        h_ = h;
-        Count(h_, +1);
+        h_ = Traits::Invalid();
     }
+    H HandOver() { return std::exchange(h_, Traits::Invalid()); }
 
-private:
     static void Count(H h, long delta) {
         if (h == Traits::Invalid()) return;
         // Traits that name no kind hold kernel objects (find handles, mutexes and the like).

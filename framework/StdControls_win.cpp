@@ -1,7 +1,9 @@
+#include "framework/Change.h"
 #include "framework/StdControls_win.h"
 
 #include <algorithm>
 
+#include "framework/PartPublisher.h"
 #include "framework/Bitmaps_win.h"
 
 namespace fw {
@@ -24,26 +26,21 @@ const ClassInfo& Label::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TLabel", &Control::StaticClass(),
                      [](Component* owner) { return std::make_unique<Label>(owner); });
-        ClassBuilder<Label>(ci)
-            .Property<bool>(
-                "AutoSize", [](const Label& l) { return l.AutoSize(); }, [](Label& l, bool v) { l.SetAutoSize(v); })
-            .Property<bool>(
-                "Transparent", [](const Label& l) { return l.Transparent(); },
-                [](Label& l, bool v) { l.SetTransparent(v); });
+        Publish<Label>(ci)
+            .Property<bool>("AutoSize", &Label::AutoSize, &Label::SetAutoSize)
+            .Property<bool>("Transparent", &Label::Transparent, &Label::SetTransparent);
         return ci;
     }();
     return info;
 }
 
 void Label::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
+    if (!fw::Change(autoSize_, on)) return;
     AdjustSize();
 }
 
 void Label::SetTransparent(bool on) {
-    if (on == transparent_) return;
-    transparent_ = on;
+    if (!fw::Change(transparent_, on)) return;
     Invalidate();
 }
 
@@ -82,17 +79,11 @@ const ClassInfo& Image::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TImage", &Control::StaticClass(),
                      [](Component* owner) { return std::make_unique<Image>(owner); });
-        ClassBuilder<Image>(ci)
-            .Property<bool>(
-                "AutoSize", [](const Image& i) { return i.AutoSize(); }, [](Image& i, bool v) { i.SetAutoSize(v); })
-            .Property<bool>(
-                "Proportional", [](const Image& i) { return i.Proportional(); },
-                [](Image& i, bool v) { i.SetProportional(v); })
-            .Property<bool>(
-                "Stretch", [](const Image& i) { return i.Stretch(); }, [](Image& i, bool v) { i.SetStretch(v); })
-            .Property<bool>(
-                "Transparent", [](const Image& i) { return i.Transparent(); },
-                [](Image& i, bool v) { i.SetTransparent(v); });
+        Publish<Image>(ci)
+            .Property<bool>("AutoSize", &Image::AutoSize, &Image::SetAutoSize)
+            .Property<bool>("Proportional", &Image::Proportional, &Image::SetProportional)
+            .Property<bool>("Stretch", &Image::Stretch, &Image::SetStretch)
+            .Property<bool>("Transparent", &Image::Transparent, &Image::SetTransparent);
         // A stored picture names a bitmap resource of the program: Picture = LOGO.
         ci.Add("Picture",
                PropertyInfo{[](Component& c, const Value& v) {
@@ -121,26 +112,12 @@ void Image::SetPicture(std::string resourceName) {
 SIZE Image::PictureSize() const { return BitmapSize(bitmap_.Get()); }
 
 void Image::SetAutoSize(bool on) {
-    if (on == autoSize_) return;
-    autoSize_ = on;
+    if (!fw::Change(autoSize_, on)) return;
     AdjustSize();
 }
 
-void Image::SetProportional(bool on) {
-    if (on == proportional_) return;
-    proportional_ = on;
-    Invalidate();
-}
-
-void Image::SetStretch(bool on) {
-    if (on == stretch_) return;
-    stretch_ = on;
-    Invalidate();
-}
-
 void Image::SetTransparent(bool on) {
-    if (on == transparent_) return;
-    transparent_ = on;
+    if (!fw::Change(transparent_, on)) return;
     Invalidate();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The framework's plain windowless controls: a text label and a picture.
+#include "framework/Change.h"
 #include "framework/Control_win.h"
 #include "framework/Handles_win.h"
 
@@ -42,9 +43,9 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool on);
     bool Proportional() const { return proportional_; }
-    void SetProportional(bool on);
+    void SetProportional(bool on) { fw::Change(proportional_, on, this, &Image::Invalidate); }
     bool Stretch() const { return stretch_; }
-    void SetStretch(bool on);
+    void SetStretch(bool on) { fw::Change(stretch_, on, this, &Image::Invalidate); }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool on);
     SIZE PictureSize() const;

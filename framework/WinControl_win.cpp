@@ -3,6 +3,7 @@
 #include <set>
 
 #include "framework/Application_win.h"
+#include "framework/PartPublisher.h"
 #include "framework/Control_win.h"
 #include "framework/Handles_win.h"
 
@@ -57,18 +58,11 @@ WinControl::~WinControl() {
 const ClassInfo& WinControl::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo ci("TWinControl", &Control::StaticClass());
-        ClassBuilder<WinControl>(ci)
-            .Property<int>(
-                "TabOrder", [](const WinControl& c) { return c.TabOrder(); },
-                [](WinControl& c, int v) { c.SetTabOrder(v); })
-            .Property<bool>(
-                "TabStop", [](const WinControl& c) { return c.TabStop(); },
-                [](WinControl& c, bool v) { c.SetTabStop(v); })
-            .Property<bool>(
-                "Ctl3D", [](const WinControl& c) { return c.Ctl3D(); }, [](WinControl& c, bool v) { c.SetCtl3D(v); })
-            .Property<bool>(
-                "ParentCtl3D", [](const WinControl& c) { return c.ParentCtl3D(); },
-                [](WinControl& c, bool v) { c.SetParentCtl3D(v); });
+        Publish<WinControl>(ci)
+            .Property<int>("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder)
+            .Property<bool>("TabStop", &WinControl::TabStop, &WinControl::SetTabStop)
+            .Property<bool>("Ctl3D", &WinControl::Ctl3D, &WinControl::SetCtl3D)
+            .Property<bool>("ParentCtl3D", &WinControl::ParentCtl3D, &WinControl::SetParentCtl3D);
         return ci;
     }();
     return info;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/PartPublisher.h"
 #include "instance/InstanceNames.h"
 #include "instance/InstancePlatform_win.h"
 #include "instance/MutexHandle_win.h"
@@ -81,22 +82,14 @@ const fw::ClassInfo& TsysOneInstance::StaticClass() {
     static const fw::ClassInfo info = [] {
         fw::ClassInfo ci("TsysOneInstance", &TsysComponent::StaticClass(),
                          [](fw::Component* owner) { return std::make_unique<TsysOneInstance>(owner); });
-        fw::ClassBuilder<TsysOneInstance>(ci)
-            .Property<bool>(
-                "ActivatePrevInstance", [](const TsysOneInstance& c) { return c.ActivatePrevInstance(); },
-                [](TsysOneInstance& c, bool v) { c.SetActivatePrevInstance(v); })
-            .Property<bool>(
-                "ExeNameAsIdentifier", [](const TsysOneInstance& c) { return c.ExeNameAsIdentifier(); },
-                [](TsysOneInstance& c, bool v) { c.SetExeNameAsIdentifier(v); })
-            .Property<std::string>(
-                "Message", [](const TsysOneInstance& c) { return c.Message(); },
-                [](TsysOneInstance& c, std::string v) { c.SetMessage(std::move(v)); })
-            .Property<std::string>(
-                "Identifier", [](const TsysOneInstance& c) { return c.Identifier(); },
-                [](TsysOneInstance& c, std::string v) { c.SetIdentifier(std::move(v)); })
-            .Property<bool>(
-                "ShowMessage", [](const TsysOneInstance& c) { return c.ShowMessage(); },
-                [](TsysOneInstance& c, bool v) { c.SetShowMessage(v); })
+        fw::Publish<TsysOneInstance>(ci)
+            .Property<bool>("ActivatePrevInstance", &TsysOneInstance::ActivatePrevInstance,
+                            &TsysOneInstance::SetActivatePrevInstance)
+            .Property<bool>("ExeNameAsIdentifier", &TsysOneInstance::ExeNameAsIdentifier,
+                            &TsysOneInstance::SetExeNameAsIdentifier)
+            .Property<std::string>("Message", &TsysOneInstance::Message, &TsysOneInstance::SetMessage)
+            .Property<std::string>("Identifier", &TsysOneInstance::Identifier, &TsysOneInstance::SetIdentifier)
+            .Property<bool>("ShowMessage", &TsysOneInstance::ShowMessage, &TsysOneInstance::SetShowMessage)
             .Event<TsysOneInstanceShowMessage>("OnShowMessage", [](TsysOneInstance& c, TsysOneInstanceShowMessage e) {
                 c.SetOnShowMessage(std::move(e));
             });

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "fileops/SysComponent.h"
+#include "framework/SysComponent.h"
 
 // Fired instead of the refusal message box; setting terminate to false lets this copy run.
 using TsysOneInstanceShowMessage = std::function<void(fw::Component& sender, bool& terminate)>;

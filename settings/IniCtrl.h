@@ -2,6 +2,7 @@
 // The settings store carried by the main window. It holds where settings would live (a registry key
 // or an INI file) and nothing more: the program keeps no settings between runs, so nothing reads or
 // writes through it.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,14 +10,24 @@
 #include "framework/ClassInfo.h"
 
 enum class TEclIniTarget { itIniFile, itRegistry };
-std::span<const std::string_view> EnumNames(TEclIniTarget);
+inline std::span<const std::string_view> EnumNames(TEclIniTarget) {
+    static constexpr std::array<std::string_view, 2> names{"itIniFile", "itRegistry"};
+    return names;
+}
 
 enum class TEclRegRoot { rpClassesRoot, rpCurrentUser, rpLocalMachine, rpUsers, rpCurrentConfig };
-std::span<const std::string_view> EnumNames(TEclRegRoot);
+inline std::span<const std::string_view> EnumNames(TEclRegRoot) {
+    static constexpr std::array<std::string_view, 5> names{"rpClassesRoot", "rpCurrentUser", "rpLocalMachine",
+                                                           "rpUsers", "rpCurrentConfig"};
+    return names;
+}
 
 // What goes before the section names: nothing, the program's name, or a prefix of one's own.
 enum class TEclIniPrefix { ppNone, ppProgram, ppCustom };
-std::span<const std::string_view> EnumNames(TEclIniPrefix);
+inline std::span<const std::string_view> EnumNames(TEclIniPrefix) {
+    static constexpr std::array<std::string_view, 3> names{"ppNone", "ppProgram", "ppCustom"};
+    return names;
+}
 
 class TEclIniCtrl : public fw::Component {
 public:

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/Alignment.h"
-#include "controls/DialogPosition.h"
+#include "framework/DialogPosition.h"
 #include "controls/TextFormat.h"
 
 namespace {

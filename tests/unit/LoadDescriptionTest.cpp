@@ -5,7 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Change.h"
 #include "framework/ClassInfo.h"
+#include "framework/PartPublisher.h"
 
 namespace {
 
@@ -243,5 +245,53 @@ INSTANTIATE_TEST_SUITE_P(
                       "Invalid value shPurple"},
         LoadErrorCase{"MemberForSet", "object F: TTestForm\n  Shades = shDark\nend\n", 2, "Set expected"}),
     [](const testing::TestParamInfo<LoadErrorCase>& info) { return std::string(info.param.name); });
+
+// A component whose setters compare, store and notify, published by member pointers: each
+// property reads back what was written, by name for an enumeration, and only a real change
+// notifies.
+class Swatch : public fw::Component {
+public:
+    using Component::Component;
+    const fw::ClassInfo& Class() const override {
+        static const fw::ClassInfo info = [] {
+            fw::ClassInfo ci("TSwatch", nullptr);
+            fw::Publish<Swatch>(ci)
+                .Property<Shade>("Shade", &Swatch::GetShade, &Swatch::SetShade)
+                .Property<std::string>("Label", &Swatch::Label, &Swatch::SetLabel);
+            return ci;
+        }();
+        return info;
+    }
+    Shade GetShade() const { return shade_; }
+    void SetShade(Shade shade) {
+        if (fw::Change(shade_, shade)) ++changes;
+    }
+    const std::string& Label() const { return label_; }
+    void SetLabel(std::string label) {
+        if (fw::Change(label_, std::move(label))) ++changes;
+    }
+    int changes = 0;
+
+private:
+    Shade shade_ = Shade::shLight;
+    std::string label_;
+};
+
+TEST(PublishedProperty, ReadsBackWhatWasWrittenAndNotifiesOnlyOnAChange) {
+    Swatch swatch(nullptr);
+    const auto ident = [](const char* name) { return fw::Value{fw::Value::Kind::Identifier, 0, name, {}}; };
+    const auto text = [](const char* s) { return fw::Value{fw::Value::Kind::String, 0, s, {}}; };
+    const fw::PropertyInfo& shade = *swatch.Class().FindProperty("Shade");
+    const fw::PropertyInfo& label = *swatch.Class().FindProperty("Label");
+    shade.set(swatch, ident("shBlack"));
+    shade.set(swatch, ident("shBlack"));
+    EXPECT_EQ(shade.get(swatch).text, "shBlack");
+    label.set(swatch, text("Count"));
+    label.set(swatch, text("Count"));
+    EXPECT_EQ(label.get(swatch).text, "Count");
+    EXPECT_EQ(swatch.changes, 2) << "one for each property, none for the same value again";
+    EXPECT_THROW(shade.set(swatch, ident("shPurple")), fw::DescriptionError);
+    EXPECT_EQ(swatch.GetShade(), Shade::shBlack);
+}
 
 }  // namespace

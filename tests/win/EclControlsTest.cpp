@@ -17,6 +17,7 @@
 #include "controls/Label_win.h"
 #include "controls/RadioGroup_win.h"
 #include "controls/SpeedButton_win.h"
+#include "framework/Handles_win.h"
 
 namespace {
 
@@ -264,6 +265,43 @@ TEST_F(EclSpeedButtonTest, GlyphSetsItsNumberOfCellsAndZeroCellsIsIgnored) {
     s.Face().SetGlyphName("HELPGLYPH");  // 32 x 16: two cells
     EXPECT_EQ(s.Face().NumGlyphs(), 2);
     EXPECT_EQ(s.Face().Glyph().CellWidth(), 16);
+}
+
+// A glyph changed again and again holds exactly the objects of the one it shows: each time it is
+// back to the first, every count is where it started.
+TEST_F(EclSpeedButtonTest, FiftyGlyphChangesLeaveEveryHandleCountWhereItWas) {
+    Show();
+    auto& s = Get<TEclSpeedButton>("ExitButton");
+    const long gdi = fw::LiveHandles(fw::HandleKind::Gdi);
+    const long user = fw::LiveHandles(fw::HandleKind::User);
+    const char* const names[] = {"ABOUTGLYPH", "HELPGLYPH", "EXITGLYPH"};
+    for (int i = 0; i < 50; ++i) {
+        s.Face().SetGlyphName(names[i % 3]);
+        if (i % 3 != 2) continue;
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), gdi) << "change " << i;
+        ASSERT_EQ(fw::LiveHandles(fw::HandleKind::User), user) << "change " << i;
+    }
+}
+
+// Moving an owner, by construction or by assignment over an empty or a full one, hands the handle
+// over: only making and closing change a count.
+TEST(HandleCount, AMoveLeavesTheCountAsItWas) {
+    const long before = fw::LiveHandles(fw::HandleKind::Gdi);
+    fw::UniqueBrush first = fw::NewSolidBrush(RGB(1, 2, 3));
+    ASSERT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1);
+    fw::UniqueBrush moved(std::move(first));
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "move construction";
+    fw::UniqueBrush empty;
+    empty = std::move(moved);
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "move assignment into an empty owner";
+    fw::UniqueBrush full = fw::NewSolidBrush(RGB(4, 5, 6));
+    full = std::move(empty);
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "move assignment closes what it held";
+    full = fw::NewSolidBrush(RGB(7, 8, 9));
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "assignment of a new one";
+    const HBRUSH released = full.Release();
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before) << "released: no longer owned";
+    ::DeleteObject(released);
 }
 
 TEST_F(EclSpeedButtonTest, HotEndsAtTheNextCheckOnceThePointerIsAwayAndTheCheckStops) {

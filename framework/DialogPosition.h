@@ -1,6 +1,7 @@
 #pragma once
 // Placement of a dialog window within a reference rectangle (the screen, its work area, the main
 // window or the active window), kept on the desktop.
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -20,8 +21,17 @@ enum class TEclDlgPosition {
 };
 enum class TEclDlgPosRel { brScreen, brScreenWorkArea, brMainForm, brActiveWindow };
 
-std::span<const std::string_view> EnumNames(TEclDlgPosition);
-std::span<const std::string_view> EnumNames(TEclDlgPosRel);
+inline std::span<const std::string_view> EnumNames(TEclDlgPosition) {
+    static constexpr std::array<std::string_view, 10> names{
+        "bpCustom", "bpTopLeft",     "bpTopCenter",  "bpTopRight",     "bpCenterLeft",
+        "bpCenter", "bpCenterRight", "bpBottomLeft", "bpBottomCenter", "bpBottomRight"};
+    return names;
+}
+inline std::span<const std::string_view> EnumNames(TEclDlgPosRel) {
+    static constexpr std::array<std::string_view, 4> names{"brScreen", "brScreenWorkArea", "brMainForm",
+                                                           "brActiveWindow"};
+    return names;
+}
 
 namespace ecl {
 

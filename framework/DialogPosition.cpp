@@ -1,19 +1,4 @@
-#include "controls/DialogPosition.h"
-
-#include <array>
-
-std::span<const std::string_view> EnumNames(TEclDlgPosition) {
-    static constexpr std::array<std::string_view, 10> names{
-        "bpCustom", "bpTopLeft",     "bpTopCenter",  "bpTopRight",     "bpCenterLeft",
-        "bpCenter", "bpCenterRight", "bpBottomLeft", "bpBottomCenter", "bpBottomRight"};
-    return names;
-}
-
-std::span<const std::string_view> EnumNames(TEclDlgPosRel) {
-    static constexpr std::array<std::string_view, 4> names{"brScreen", "brScreenWorkArea", "brMainForm",
-                                                           "brActiveWindow"};
-    return names;
-}
+#include "framework/DialogPosition.h"
 
 namespace ecl {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/ClassInfo.h"
+#include "framework/PartPublisher.h"
 
 class TsysComponent : public fw::Component {
 public:
@@ -15,9 +16,8 @@ public:
     static const fw::ClassInfo& StaticClass() {
         static const fw::ClassInfo info = [] {
             fw::ClassInfo ci("TsysComponent", nullptr);
-            fw::ClassBuilder<TsysComponent>(ci).Property<std::string>(
-                "About", [](const TsysComponent& c) { return c.About(); },
-                [](TsysComponent& c, std::string v) { c.SetAbout(std::move(v)); });
+            fw::Publish<TsysComponent>(ci).Property<std::string>("About", &TsysComponent::About,
+                                                                 &TsysComponent::SetAbout);
             return ci;
         }();
         return info;

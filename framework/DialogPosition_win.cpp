@@ -1,4 +1,4 @@
-#include "controls/DialogPosition_win.h"
+#include "framework/DialogPosition_win.h"
 
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"

@@ -4,6 +4,8 @@
 #include <functional>
 #include <utility>
 
+#include "framework/Change.h"
+
 class TEclObject {
 public:
     TEclObject() = default;
@@ -23,14 +25,6 @@ public:
 protected:
     void Changed() {
         if (!updating_ && onChange_) onChange_();
-    }
-
-    // Stores a new value and notifies; does nothing when the value is unchanged.
-    template <class T>
-    void Update(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Changed();
     }
 
 private:

@@ -3,7 +3,7 @@
 // for the reference rectangle and the desktop they are kept on.
 #include <windows.h>
 
-#include "controls/DialogPosition.h"
+#include "framework/DialogPosition.h"
 
 namespace ecl {
 
