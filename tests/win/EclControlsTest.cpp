@@ -299,6 +299,9 @@ TEST(HandleCount, AMoveLeavesTheCountAsItWas) {
     EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "move assignment closes what it held";
     full = fw::NewSolidBrush(RGB(7, 8, 9));
     EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "assignment of a new one";
+    fw::UniqueBrush spare = fw::NewSolidBrush(RGB(10, 11, 12));
+    full.Reset(spare.Release());
+    EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before + 1) << "reset to another handle";
     const HBRUSH released = full.Release();
     EXPECT_EQ(fw::LiveHandles(fw::HandleKind::Gdi), before) << "released: no longer owned";
     ::DeleteObject(released);
