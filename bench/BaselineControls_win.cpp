@@ -1,6 +1,6 @@
 // The second start-up baseline: the program's main window built from the system's own controls
 // (BUTTON, EDIT, STATIC, a group box with two radio buttons, the logo in a STATIC bitmap), at the
-// bounds and in the fonts and colours of app/MainForm.dfm.in, with the program's manifest. The
+// bounds and in the fonts and colours of app/MainWindow.desc.in, with the program's manifest. The
 // program's start measured against this one is what our framework costs.
 #include <windows.h>
 
