@@ -126,8 +126,8 @@ GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::str
     const ArrivalCheck check = CheckArrivals(expected, FilesAfterTheCopy(folder), [&](const std::string& name) {
         return fileSystem_.FileInfo(staging, name);
     });
-    for (const std::string& name : check.notCopied) result.notCopied.push_back(fileSystem_.ShownName(name));
-    for (const std::string& name : check.changed) result.changed.push_back(fileSystem_.ShownName(name));
+    result.notCopied = ShownNames(check.notCopied);
+    result.changed = ShownNames(check.changed);
     return result;
 }
 
@@ -139,16 +139,20 @@ std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string&
     // last, so that little time is left for a program to open one.
     std::vector<std::string> inUse;
     for (const std::string& name : plan.moves)
-        if (fileSystem_.InUse(destination, name)) inUse.push_back(fileSystem_.ShownName(name));
-    if (!inUse.empty()) return InUseMessage(inUse, plan.moves.size());
+        if (fileSystem_.InUse(destination, name)) inUse.push_back(name);
+    if (!inUse.empty()) return InUseMessage(ShownNames(inUse), plan.moves.size());
     for (std::size_t moved = 0; moved < plan.moves.size(); ++moved) {
         const std::string error = fileSystem_.MoveOver(plan.folder, destination, plan.moves[moved]);
-        if (error.empty()) continue;
-        std::vector<std::string> shown;
-        for (const std::string& name : plan.moves) shown.push_back(fileSystem_.ShownName(name));
-        return PartlyInPlaceMessage(shown, moved, error);
+        if (!error.empty()) return PartlyInPlaceMessage(ShownNames(plan.moves), moved, error);
     }
     return std::string(kGrabComplete);
+}
+
+std::vector<std::string> GrabWorkflow::ShownNames(const std::vector<std::string>& names) {
+    std::vector<std::string> shown;
+    shown.reserve(names.size());
+    for (const std::string& name : names) shown.push_back(fileSystem_.ShownName(name));
+    return shown;
 }
 
 std::optional<std::vector<GrabFile>> GrabWorkflow::FilesAfterTheCopy(const std::string& folder) {

@@ -31,6 +31,8 @@ private:
     std::string PutInPlace(const StagingPlan& plan, const std::string& destination);
     // The grabbed files of the source folder as they are now, or nothing when it cannot be read.
     std::optional<std::vector<GrabFile>> FilesAfterTheCopy(const std::string& folder);
+    // Listed names as the messages show them.
+    std::vector<std::string> ShownNames(const std::vector<std::string>& names);
 
     fw::Dialogs& dialogs_;
     TsysFileOperation& fileOperation_;
