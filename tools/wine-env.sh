@@ -37,6 +37,12 @@ use_wine() {
     export WINE WINEARCH WINEPREFIX WINESERVER
 }
 
+# True when this machine runs Debian's 32-bit Wine: some kernels start with their 32-bit
+# emulation off (ia32_emulation=off) and refuse every 32-bit Linux program.
+runs_wine32() {
+    "$ROOT/tools/wine32" --version >/dev/null 2>&1
+}
+
 # 32 or 64: the bitness of a Windows program file (its PE header's machine field).
 pe_bits() {
     local offset machine
