@@ -69,7 +69,7 @@ TEclSimpleLabel& AddLabel(about::AboutForm& form, const std::string& name = {}) 
     return label;
 }
 
-TEclSimpleLabel& AddLink(about::AboutForm& form, about::LinkOpener& opener) {
+TEclSimpleLabel& AddLink(about::AboutForm& form) {
     TEclSimpleLabel& label = AddLabel(form);
     fw::FontSpec font = DialogFont();
     font.color = fw::Color{0xFF0000};
@@ -77,14 +77,14 @@ TEclSimpleLabel& AddLink(about::AboutForm& form, about::LinkOpener& opener) {
     label.SetParentFont(false);
     label.SetFont(font);
     label.SetJumpMode(TEclJumpModes::jmInternet);
-    label.SetOnClick([&label, &opener](fw::Component&) {
+    label.SetOnClick([&label](fw::Component&) {
         if (label.JumpMode() == TEclJumpModes::jmNone) return;
         std::string target = label.Jump();
         if (about::IsBlank(target)) {
             target = label.Caption();
             if (target.find('@') != std::string::npos) target = "mailto:" + target;
         }
-        if (!opener.Open(target)) {
+        if (!fw::Seam<about::LinkPlatform>::Current().Open(target)) {
             label.SetJumpMode(TEclJumpModes::jmNone);
             label.SetEnabled(false);
         }
@@ -159,7 +159,7 @@ struct AboutParts {
 namespace {
 
 // Every part of the dialog, made with the window and placed where the layout starts from.
-AboutParts AddAboutParts(AboutForm& form, LinkOpener& links, int appNameSize) {
+AboutParts AddAboutParts(AboutForm& form, int appNameSize) {
     form.SetFont(DialogFont());
     form.SetPosition(fw::FormPosition::poDesigned);
 
@@ -201,8 +201,8 @@ AboutParts AddAboutParts(AboutForm& form, LinkOpener& links, int appNameSize) {
     TEclSimpleLabel& copyright = AddLabel(form);
     TEclSimpleLabel& infoCaption = AddLabel(form, "lblinfo1");
     TEclSimpleLabel& infoValue = AddLabel(form, "lblinfo2");
-    TEclSimpleLabel& web = AddLink(form, links);
-    TEclSimpleLabel& email = AddLink(form, links);
+    TEclSimpleLabel& web = AddLink(form);
+    TEclSimpleLabel& email = AddLink(form);
     form.SetLinks({&web, &email});
     return {form,        image,     ok,          custom,    separator, name, version,
             description, copyright, infoCaption, infoValue, web,       email};
@@ -265,7 +265,7 @@ void TEclAboutDlg::SetColors(int value) {
 }
 
 std::string TEclAboutDlg::ReadVersionInfo(about::VersionItem item) const {
-    return about::ReadVersionInfo(item, *versionApi_, fw::Application::ExeName());
+    return about::ReadVersionInfo(item, fw::Seam<about::VersionInfoPlatform>::Current(), fw::Application::ExeName());
 }
 
 about::TextSources TEclAboutDlg::ReadTextSources() const {
@@ -311,7 +311,7 @@ void TEclAboutDlg::BuildAboutForm(HWND anchor) {
     const about::TextSources sources = ReadTextSources();
     // The window and its parts; all of them go with the window, also when an exception passes.
     auto form = std::make_unique<about::AboutForm>(nullptr);
-    const about::AboutParts parts = about::AddAboutParts(*form, *linkOpener_, appNameSize_);
+    const about::AboutParts parts = about::AddAboutParts(*form, appNameSize_);
     LayOutAboutForm(parts, sources);
     ShowAboutForm(*form, anchor, about::DefaultCaption(kInfoCaptionPrefix, sources.applicationTitle));
 }
@@ -353,7 +353,7 @@ void TEclAboutDlg::LayOutAboutForm(const about::AboutParts& parts, const about::
     cursor.w = about::ScaleToPpi(kInfoColumnWidth, kPixelsPerInch);
 
     // The computer's memory and processors in two columns, then the buttons, which set the height.
-    const about::MachineFacts facts = machineApi_->Query();
+    const about::MachineFacts facts = fw::Seam<about::MachineInfoPlatform>::Current().Query();
     if (facts.ntPlatform) {
         ColumnLabel captionColumn(parts.infoCaption), valueColumn(parts.infoValue);
         about::PlaceLabel(cursor, clientWidth, captionColumn,

@@ -92,11 +92,6 @@ public:
     // The dialog window while it is shown, else null.
     about::AboutForm* Dialog() const { return dialog_; }
 
-    // The platform the dialog reads its facts from; the system's by default.
-    void SetVersionInfoApi(about::VersionInfoApi& api) { versionApi_ = &api; }
-    void SetMachineInfoApi(about::MachineInfoApi& api) { machineApi_ = &api; }
-    void SetLinkOpener(about::LinkOpener& opener) { linkOpener_ = &opener; }
-
     // One text of the running program file's version resource; empty when it has none.
     std::string ReadVersionInfo(about::VersionItem item) const;
 
@@ -152,7 +147,4 @@ private:
     // Empty in this program: the application's icon stands in for it.
     fw::UniqueIcon icon_;
     about::AboutForm* dialog_ = nullptr;
-    about::VersionInfoApi* versionApi_ = &about::SystemVersionInfoApi();
-    about::MachineInfoApi* machineApi_ = &about::SystemMachineInfoApi();
-    about::LinkOpener* linkOpener_ = &about::SystemLinkOpener();
 };

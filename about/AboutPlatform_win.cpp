@@ -9,7 +9,7 @@ namespace about {
 
 namespace {
 
-class SystemVersionInfo final : public VersionInfoApi {
+class SystemVersionInfoPlatform final : public VersionInfoPlatform {
 public:
     std::uint32_t InfoSize(const std::string& path) override {
         DWORD ignored = 0;
@@ -27,7 +27,7 @@ public:
     }
 };
 
-class SystemMachineInfo final : public MachineInfoApi {
+class SystemMachineInfoPlatform final : public MachineInfoPlatform {
 public:
     MachineFacts Query() override {
         MachineFacts facts;
@@ -43,7 +43,7 @@ public:
     }
 };
 
-class SystemLinks final : public LinkOpener {
+class SystemLinkPlatform final : public LinkPlatform {
 public:
     bool Open(const std::string& target) override {
         const HWND owner = fw::Application::Exists() ? fw::Application::Instance().Handle() : nullptr;
@@ -54,19 +54,19 @@ public:
 
 }  // namespace
 
-VersionInfoApi& SystemVersionInfoApi() {
-    static SystemVersionInfo api;
-    return api;
+VersionInfoPlatform& VersionInfoPlatform::System() {
+    static SystemVersionInfoPlatform system;
+    return system;
 }
 
-MachineInfoApi& SystemMachineInfoApi() {
-    static SystemMachineInfo api;
-    return api;
+MachineInfoPlatform& MachineInfoPlatform::System() {
+    static SystemMachineInfoPlatform system;
+    return system;
 }
 
-LinkOpener& SystemLinkOpener() {
-    static SystemLinks links;
-    return links;
+LinkPlatform& LinkPlatform::System() {
+    static SystemLinkPlatform system;
+    return system;
 }
 
 }  // namespace about

@@ -1,6 +1,6 @@
 #pragma once
-// The system's side of the About dialog's platform seam: the version-resource calls, the memory
-// and processor queries and the shell's opening of links.
+// The About dialog's links, opened by the shell; its other platform seams, the version resource and
+// the computer's facts, are in VersionInfo.h and MachineInfo.h.
 #include <string>
 
 #include "about/MachineInfo.h"
@@ -9,14 +9,12 @@
 namespace about {
 
 // Opens a web address or a "mailto:" target with the shell; false when the shell cannot.
-class LinkOpener {
+class LinkPlatform {
 public:
-    virtual ~LinkOpener() = default;
+    static LinkPlatform& System();
+
+    virtual ~LinkPlatform() = default;
     virtual bool Open(const std::string& target) = 0;
 };
-
-VersionInfoApi& SystemVersionInfoApi();
-MachineInfoApi& SystemMachineInfoApi();
-LinkOpener& SystemLinkOpener();
 
 }  // namespace about

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/Seam.h"
+
 namespace about {
 
 struct MachineFacts {
@@ -12,9 +14,11 @@ struct MachineFacts {
     unsigned processorType = 0;  // the platform's processor type number (586 for a Pentium)
 };
 
-class MachineInfoApi {
+class MachineInfoPlatform {
 public:
-    virtual ~MachineInfoApi() = default;
+    static MachineInfoPlatform& System();
+
+    virtual ~MachineInfoPlatform() = default;
     virtual MachineFacts Query() = 0;
 };
 

@@ -29,21 +29,21 @@ std::uint16_t ReadUint16(std::span<const unsigned char> bytes, std::size_t offse
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
-std::string TableKey(VersionInfoApi& api, const std::vector<unsigned char>& block) {
-    const auto translation = api.Query(block, "\\VarFileInfo\\Translation");
+std::string TableKey(VersionInfoPlatform& platform, const std::vector<unsigned char>& block) {
+    const auto translation = platform.Query(block, "\\VarFileInfo\\Translation");
     if (!translation || translation->size() < 4) return kDefaultTranslation;
     return TranslationKey(ReadUint16(*translation, 0), ReadUint16(*translation, 2));
 }
 
-std::string StringValue(VersionInfoApi& api, const std::vector<unsigned char>& block, const char* key) {
-    const auto value = api.Query(block, "\\StringFileInfo\\" + TableKey(api, block) + "\\" + key);
+std::string StringValue(VersionInfoPlatform& platform, const std::vector<unsigned char>& block, const char* key) {
+    const auto value = platform.Query(block, "\\StringFileInfo\\" + TableKey(platform, block) + "\\" + key);
     if (!value) return {};
     const auto* chars = reinterpret_cast<const char*>(value->data());
     return std::string(chars, strnlen(chars, value->size()));
 }
 
-std::optional<FileVersion> FixedFileVersion(VersionInfoApi& api, const std::vector<unsigned char>& block) {
-    const auto fixed = api.Query(block, "\\");
+std::optional<FileVersion> FixedFileVersion(VersionInfoPlatform& platform, const std::vector<unsigned char>& block) {
+    const auto fixed = platform.Query(block, "\\");
     if (!fixed || fixed->size() < kFileVersionLsOffset + 4 || ReadUint32(*fixed, 0) != kFixedSignature)
         return std::nullopt;
     const std::uint32_t ms = ReadUint32(*fixed, kFileVersionMsOffset);
@@ -80,14 +80,14 @@ std::string TranslationKey(std::uint16_t language, std::uint16_t codePage) {
     return key.data();
 }
 
-std::string ReadVersionInfo(VersionItem item, VersionInfoApi& api, const std::string& path) {
-    const std::uint32_t size = api.InfoSize(path);
+std::string ReadVersionInfo(VersionItem item, VersionInfoPlatform& platform, const std::string& path) {
+    const std::uint32_t size = platform.InfoSize(path);
     if (size == 0) return {};
     std::vector<unsigned char> block(size);
-    if (!api.Read(path, block)) return {};
+    if (!platform.Read(path, block)) return {};
     const auto index = static_cast<std::size_t>(item);
-    if (index < kStringKeys.size()) return StringValue(api, block, kStringKeys[index]);
-    const auto version = FixedFileVersion(api, block);
+    if (index < kStringKeys.size()) return StringValue(platform, block, kStringKeys[index]);
+    const auto version = FixedFileVersion(platform, block);
     return version ? FormatFileVersion(*version, item) : std::string();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Texts from a program file's version resource: its string table entries and its file version in
-// three formats. The platform calls go through VersionInfoApi so that tests can steer them.
+// three formats. The platform calls go through VersionInfoPlatform so that tests can steer them.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "about/AboutTypes.h"
+#include "framework/Seam.h"
 
 namespace about {
 
 // The three version-resource calls of the platform, on the file at path.
-class VersionInfoApi {
+class VersionInfoPlatform {
 public:
-    virtual ~VersionInfoApi() = default;
+    static VersionInfoPlatform& System();
+
+    virtual ~VersionInfoPlatform() = default;
     // Size of the file's version resource in bytes; 0 when it has none.
     virtual std::uint32_t InfoSize(const std::string& path) = 0;
     // Reads the resource into block (already of InfoSize bytes); false on failure.
@@ -58,6 +61,6 @@ std::string TranslationKey(std::uint16_t language, std::uint16_t codePage);
 
 // One text of the version resource of the file at path; empty when the file has no resource, the
 // resource cannot be read or the entry is missing.
-std::string ReadVersionInfo(VersionItem item, VersionInfoApi& api, const std::string& path);
+std::string ReadVersionInfo(VersionItem item, VersionInfoPlatform& platform, const std::string& path);
 
 }  // namespace about

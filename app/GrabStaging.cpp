@@ -1,6 +1,6 @@
 #include "app/GrabStaging.h"
 
-#include "app/GrabFileSystem.h"
+#include "app/GrabPlatform.h"
 
 StagingPlan PlanStaging(std::string_view dataFolder, const std::vector<GrabFile>& files) {
     StagingPlan plan;

@@ -6,6 +6,8 @@
 
 namespace {
 
+GrabPlatform& FileSystem() { return fw::Seam<GrabPlatform>::Current(); }
+
 // Keeps the pressed button disabled for the scope, so that it is enabled again however the grab ends.
 class DisabledScope {
 public:
@@ -60,9 +62,8 @@ private:
 
 }  // namespace
 
-GrabWorkflow::GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, GrabFileSystem& fileSystem,
-                           std::function<void()> repaint)
-    : dialogs_(dialogs), fileOperation_(fileOperation), fileSystem_(fileSystem), repaint_(std::move(repaint)) {}
+GrabWorkflow::GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, std::function<void()> repaint)
+    : dialogs_(dialogs), fileOperation_(fileOperation), repaint_(std::move(repaint)) {}
 
 void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& readPath) {
     if (!dialogs_.ConfirmWarning(std::string(kGrabConfirmation))) return;
@@ -91,23 +92,23 @@ std::string GrabWorkflow::CopyFrom(const std::string& folder) {
     // The shell reports none of these, and with a single matching file it would even make a file of the
     // missing data folder: so they are checked here, before anything is copied.
     std::optional<std::vector<GrabFile>> listing;
-    if (fileSystem_.FolderExists(folder)) listing = fileSystem_.ListFiles(folder);
+    if (FileSystem().FolderExists(folder)) listing = FileSystem().ListFiles(folder);
     if (!listing) return UnreachableSourceMessage(folder);
     const std::vector<GrabFile> expected = FilesToGrab(*listing);
     if (expected.empty()) return NoFilesToGrabMessage(folder);
     const std::string destination = fileOperation_.DestFolder();
-    if (!fileSystem_.FolderExists(destination) && !fileSystem_.CreateFolder(destination))
+    if (!FileSystem().FolderExists(destination) && !FileSystem().CreateFolder(destination))
         return DestinationNotCreatedMessage(destination);
 
     const StagingPlan plan = PlanStaging(destination, expected);
-    const std::optional<std::uint64_t> free = fileSystem_.FreeSpace(destination);
+    const std::optional<std::uint64_t> free = FileSystem().FreeSpace(destination);
     if (free && plan.bytes > *free) return NotEnoughSpaceMessage(destination, plan.bytes, *free);
     // A staging folder that is still there was left by a grab that was ended before it could remove it.
-    if (!fileSystem_.RemoveFolder(plan.folder) || !fileSystem_.CreateFolder(plan.folder))
+    if (!FileSystem().RemoveFolder(plan.folder) || !FileSystem().CreateFolder(plan.folder))
         return StagingNotReadyMessage(plan.folder);
     const GrabResult result = CopyAndVerify(folder, plan.folder, expected);
     std::string closing = MayPutInPlace(result) ? PutInPlace(plan, destination) : GrabResultMessage(result);
-    fileSystem_.RemoveFolder(plan.folder);
+    FileSystem().RemoveFolder(plan.folder);
     return closing;
 }
 
@@ -124,7 +125,7 @@ GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::str
     // The copy's result is not the judge: the shell fails quietly or with codes of its own when every file
     // arrived, and reports success when it skipped a file in use. What is in the staging folder decides.
     const ArrivalCheck check = CheckArrivals(expected, FilesAfterTheCopy(folder), [&](const std::string& name) {
-        return fileSystem_.FileInfo(staging, name);
+        return FileSystem().FileInfo(staging, name);
     });
     result.notCopied = ShownNames(check.notCopied);
     result.changed = ShownNames(check.changed);
@@ -134,15 +135,15 @@ GrabResult GrabWorkflow::CopyAndVerify(const std::string& folder, const std::str
 std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string& destination) {
     // Every file is on the disk before the first move, so that the moves, the only time the data folder holds
     // old and new files side by side, follow each other closely.
-    for (const std::string& name : plan.moves) fileSystem_.WriteThrough(plan.folder, name);
+    for (const std::string& name : plan.moves) FileSystem().WriteThrough(plan.folder, name);
     // A file another program holds would stop the moves part-way: nothing is moved while one is held. Asked
     // last, so that little time is left for a program to open one.
     std::vector<std::string> inUse;
     for (const std::string& name : plan.moves)
-        if (fileSystem_.InUse(destination, name)) inUse.push_back(name);
+        if (FileSystem().InUse(destination, name)) inUse.push_back(name);
     if (!inUse.empty()) return InUseMessage(ShownNames(inUse), plan.moves.size());
     for (std::size_t moved = 0; moved < plan.moves.size(); ++moved) {
-        const std::string error = fileSystem_.MoveOver(plan.folder, destination, plan.moves[moved]);
+        const std::string error = FileSystem().MoveOver(plan.folder, destination, plan.moves[moved]);
         if (!error.empty()) return PartlyInPlaceMessage(ShownNames(plan.moves), moved, error);
     }
     return std::string(kGrabComplete);
@@ -151,12 +152,12 @@ std::string GrabWorkflow::PutInPlace(const StagingPlan& plan, const std::string&
 std::vector<std::string> GrabWorkflow::ShownNames(const std::vector<std::string>& names) {
     std::vector<std::string> shown;
     shown.reserve(names.size());
-    for (const std::string& name : names) shown.push_back(fileSystem_.ShownName(name));
+    for (const std::string& name : names) shown.push_back(FileSystem().ShownName(name));
     return shown;
 }
 
 std::optional<std::vector<GrabFile>> GrabWorkflow::FilesAfterTheCopy(const std::string& folder) {
-    std::optional<std::vector<GrabFile>> listing = fileSystem_.ListFiles(folder);
+    std::optional<std::vector<GrabFile>> listing = FileSystem().ListFiles(folder);
     if (listing) listing = FilesToGrab(*listing);
     return listing;
 }

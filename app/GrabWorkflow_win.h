@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/GrabFileSystem.h"
+#include "app/GrabPlatform.h"
 #include "app/GrabStaging.h"
 #include "fileops/FileOperation_win.h"
 #include "framework/Control_win.h"
@@ -14,8 +14,7 @@
 class GrabWorkflow {
 public:
     // repaint brings the main window up to date at once, before the copy blocks the thread.
-    GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, GrabFileSystem& fileSystem,
-                 std::function<void()> repaint);
+    GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, std::function<void()> repaint);
 
     // A grab for the pressed button from the folder that readPath gives (read once per mask). The button
     // is enabled again on every way out; an exception reaches the caller after that.
@@ -36,6 +35,5 @@ private:
 
     fw::Dialogs& dialogs_;
     TsysFileOperation& fileOperation_;
-    GrabFileSystem& fileSystem_;
     std::function<void()> repaint_;
 };

@@ -3,7 +3,6 @@
 #include "about/AboutDlg_win.h"
 #include "app/Deployment.h"
 #include "app/Destination.h"
-#include "app/GrabFileSystem_win.h"
 #include "app/GrabWorkflow_win.h"
 #include "app/HelpText.h"
 #include "browse/BrowseEdit_win.h"
@@ -33,8 +32,7 @@ TMainForm::TMainForm(fw::Component* owner, fw::Dialogs& dialogs) : fw::Form(owne
     publish("EclRadioGroup1Click", &TMainForm::EclRadioGroup1Click);
     LoadFromResource("TMAINFORM");
     BindMembers();
-    fileSystem_ = std::make_unique<SystemGrabFileSystem>();
-    grab_ = std::make_unique<GrabWorkflow>(dialogs_, *sysFileOperation1, *fileSystem_, [this] { Repaint(); });
+    grab_ = std::make_unique<GrabWorkflow>(dialogs_, *sysFileOperation1, [this] { Repaint(); });
 }
 
 TMainForm::~TMainForm() = default;

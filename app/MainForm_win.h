@@ -16,7 +16,6 @@ class TEclIniCtrl;
 class TsysFileOperation;
 class TsysOneInstance;
 class GrabWorkflow;
-class GrabFileSystem;
 namespace fw {
 class Image;
 class Label;
@@ -68,7 +67,6 @@ private:
     void BindMembers();
 
     fw::Dialogs& dialogs_;
-    std::unique_ptr<GrabFileSystem> fileSystem_;
     std::unique_ptr<GrabWorkflow> grab_;
 };
 

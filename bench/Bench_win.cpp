@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "Program.h"
-#include "app/GrabFileSystem.h"
-#include "app/GrabFileSystem_win.h"
+#include "app/GrabPlatform.h"
+#include "app/GrabPlatform_win.h"
 #include "app/GrabPlan.h"
 #include "app/GrabVerification.h"
 #include "app/GrabWorkflow_win.h"
@@ -158,7 +158,7 @@ auto Timed(double& total, Call call) {
 
 // The system's file system, timing what the grab asks of it: the listings and look-ups of the completion
 // check, and the staging folder's work (making it ready, the free space, the moves, removing it).
-class TimedFileSystem final : public GrabFileSystem {
+class TimedFileSystem final : public GrabPlatform {
 public:
     bool FolderExists(const std::string& path) override { return system_.FolderExists(path); }
     std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override {
@@ -196,7 +196,7 @@ public:
     double movesMs = 0;
 
 private:
-    SystemGrabFileSystem system_;
+    SystemGrabPlatform system_;
 };
 
 class AnsweringDialogs final : public fw::Dialogs {
@@ -211,6 +211,7 @@ public:
 // the staging folder's, the writing through of the staged files and the moves'.
 void ComponentCopy(const std::string& source, const std::string& destination) {
     TimedFileSystem fileSystem;
+    const fw::ScopedSeam<GrabPlatform> scope(fileSystem);
     AnsweringDialogs dialogs;
     TsysFileOperation copy(nullptr);
     copy.SetDestFolder(destination);
@@ -218,7 +219,7 @@ void ComponentCopy(const std::string& source, const std::string& destination) {
                      TsysFileOperationFlag::fofNoConfirmMkDir, TsysFileOperationFlag::fofNoErrorUI,
                      TsysFileOperationFlag::fofSimpleProgress});
     fw::Control button(nullptr);
-    GrabWorkflow grab(dialogs, copy, fileSystem, [] {});
+    GrabWorkflow grab(dialogs, copy, [] {});
     const auto start = Clock::now();
     grab.Run(button, [&] { return source; });
     const double totalMs = MsSince(start);
@@ -241,7 +242,7 @@ int Grab(char** args) {
     const std::string source = args[0];
     const std::string destination = args[1];
     const int runs = std::atoi(args[2]);
-    SystemGrabFileSystem fileSystem;
+    SystemGrabPlatform fileSystem;
     const std::vector<std::string> names =
         FileNames(FilesToGrab(fileSystem.ListFiles(source).value_or(std::vector<GrabFile>{})));
     if (names.empty()) throw std::runtime_error("no files to grab in " + source);

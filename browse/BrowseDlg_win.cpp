@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "browse/BrowseShell_win.h"
+#include "browse/BrowsePlatform_win.h"
 #include "browse/ShortenPath.h"
 #include "framework/Change.h"
 #include "framework/DialogPosition_win.h"
@@ -69,12 +69,12 @@ HWND TEclBrowseDlg::OwnerWindow(fw::WinControl* parent) const {
 
 std::string TEclBrowseDlg::PathFromItemList(LPCITEMIDLIST items) const {
     char path[MAX_PATH + 1] = {};
-    if (!items || !ecl::CurrentBrowseShell().PathFromItemList(items, path)) return {};
+    if (!items || !fw::Seam<ecl::BrowsePlatform>::Current().PathFromItemList(items, path)) return {};
     return TrimShellPath(std::string_view(path, sizeof path));
 }
 
 bool TEclBrowseDlg::Execute(fw::WinControl* parent) {
-    ecl::BrowseShell& shell = ecl::CurrentBrowseShell();
+    ecl::BrowsePlatform& shell = fw::Seam<ecl::BrowsePlatform>::Current();
     const HWND owner = OwnerWindow(parent);
     const ecl::ItemList root(shell, shell.SpecialFolderLocation(dialog_, SpecialFolderId(startFolder_)));
     char displayName[MAX_PATH + 1] = {};

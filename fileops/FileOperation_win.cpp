@@ -59,7 +59,7 @@ bool TsysFileOperation::ExecuteOperation(TsysFileOperationType operation) {
     op.fAnyOperationsAborted = FALSE;
     op.hNameMappings = nullptr;
     op.lpszProgressTitle = progressTitle_.c_str();
-    const int code = shell_->FileOperation(op);
+    const int code = fw::Seam<fileops::FileOperationPlatform>::Current().FileOperation(op);
     aborted_ = op.fAnyOperationsAborted != FALSE;
 
     // A cancel is the user's own choice: a failure, but nothing to report.
@@ -78,7 +78,7 @@ void TsysFileOperation::GetErrorText(int code, std::string& text) {
     if (code == 0) return;
     // The shell's own codes are no system error codes: the system would give unrelated texts.
     std::optional<std::string> own = fileops::ShellResultText(code);
-    text = own ? *own : shell_->SystemMessage(static_cast<DWORD>(code));
+    text = own ? *own : fw::Seam<fileops::FileOperationPlatform>::Current().SystemMessage(static_cast<DWORD>(code));
 }
 
 bool TsysFileOperation::DoError(const std::string& s) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fileops/FileOperationTypes.h"
-#include "fileops/ShellFileApi_win.h"
+#include "fileops/FileOperationPlatform_win.h"
 #include "framework/SysComponent.h"
 
 // Told the system's text for a failed operation; setting handled has no effect on the result.
@@ -44,9 +44,6 @@ public:
     virtual bool Execute();
     bool Copy();
 
-    // The platform the operation goes through; the system's by default.
-    void SetShellFileApi(fileops::ShellFileApi& api) { shell_ = &api; }
-
 private:
     HWND OwnerWindow() const;
 
@@ -57,5 +54,4 @@ private:
     TsysFileOperationFlags options_ = kDefaultFileOperationFlags;
     TsysFileOperationEvent onError_;
     bool aborted_ = false;
-    fileops::ShellFileApi* shell_ = &fileops::SystemShellFileApi();
 };

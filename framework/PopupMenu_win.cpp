@@ -1,19 +1,17 @@
 #include "framework/PopupMenu_win.h"
 
-#include <utility>
-
 #include "framework/Handles_win.h"
 
 namespace fw {
 
 namespace {
 
-PopupMenuRunner& Runner() {
-    static PopupMenuRunner runner;
-    return runner;
-}
+class SystemPopupMenuPlatform final : public PopupMenuPlatform {
+public:
+    int Track(const std::vector<MenuItem>& items, HWND owner, POINT screen) override;
+};
 
-int TrackSystemMenu(const std::vector<MenuItem>& items, HWND owner, POINT screen) {
+int SystemPopupMenuPlatform::Track(const std::vector<MenuItem>& items, HWND owner, POINT screen) {
     UniqueMenu menu = NewPopupMenu();
     if (!menu) return 0;
     for (const MenuItem& item : items) {
@@ -30,10 +28,13 @@ int TrackSystemMenu(const std::vector<MenuItem>& items, HWND owner, POINT screen
 
 }  // namespace
 
-int ShowPopupMenu(const std::vector<MenuItem>& items, HWND owner, POINT screen) {
-    return Runner() ? Runner()(items, owner, screen) : TrackSystemMenu(items, owner, screen);
+PopupMenuPlatform& PopupMenuPlatform::System() {
+    static SystemPopupMenuPlatform system;
+    return system;
 }
 
-PopupMenuRunner SetPopupMenuRunner(PopupMenuRunner runner) { return std::exchange(Runner(), std::move(runner)); }
+int ShowPopupMenu(const std::vector<MenuItem>& items, HWND owner, POINT screen) {
+    return Seam<PopupMenuPlatform>::Current().Track(items, owner, screen);
+}
 
 }  // namespace fw

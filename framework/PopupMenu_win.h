@@ -1,12 +1,12 @@
 #pragma once
 // A shortcut menu built on the spot from a list of items, shown at a point of the screen until
-// the user picks an item or dismisses it. The program shows every such menu through one runner,
-// which a test can replace to play the user.
+// the user picks an item or dismisses it. A test can put its own platform in place to play the user.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "framework/Seam.h"
 
 namespace fw {
 
@@ -16,11 +16,16 @@ struct MenuItem {
     bool enabled = true;
 };
 
-// Returns the chosen item's id, or 0 when the menu was dismissed.
-using PopupMenuRunner = std::function<int(const std::vector<MenuItem>& items, HWND owner, POINT screen)>;
+class PopupMenuPlatform {
+public:
+    static PopupMenuPlatform& System();
 
+    virtual ~PopupMenuPlatform() = default;
+    // Returns the chosen item's id, or 0 when the menu was dismissed.
+    virtual int Track(const std::vector<MenuItem>& items, HWND owner, POINT screen) = 0;
+};
+
+// The menu through the platform in place.
 int ShowPopupMenu(const std::vector<MenuItem>& items, HWND owner, POINT screen);
-// Replaces the runner for the whole program (nullptr restores the system's menu); returns the old one.
-PopupMenuRunner SetPopupMenuRunner(PopupMenuRunner runner);
 
 }  // namespace fw

@@ -6,58 +6,64 @@
 namespace oneinstance {
 
 namespace {
-// Stateless and trivially destructible, so it is usable until the very end of the process.
-constinit Win32InstancePlatform production;
-constinit InstancePlatform* active = &production;
+// Stateless and trivially destructible, so it is usable until the very end of the process, when
+// the instance mutex is let go.
+constinit SystemInstancePlatform systemPlatform;
 }  // namespace
 
-MutexCreation Win32InstancePlatform::CreateMutexA(const char* name, bool initialOwner) {
-    MutexCreation result;
-    result.handle = ::CreateMutexA(nullptr, initialOwner ? TRUE : FALSE, name);
-    result.lastError = ::GetLastError();
-    return result;
+void MutexTraits::Close(HANDLE mutex) { fw::Seam<InstancePlatform>::Current().Release(mutex); }
+
+InstancePlatform& InstancePlatform::System() { return systemPlatform; }
+
+NamedMutex SystemInstancePlatform::CreateNamedMutex(const std::string& name, bool own) {
+    const HANDLE handle = ::CreateMutexA(nullptr, own ? TRUE : FALSE, name.c_str());
+    // Read before anything else can change it.
+    const bool existed = ::GetLastError() == ERROR_ALREADY_EXISTS;
+    return {MutexHandle(handle), existed};
 }
 
-DWORD Win32InstancePlatform::WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
-    return ::WaitForSingleObject(handle, milliseconds);
+DWORD SystemInstancePlatform::WaitToOwn(HANDLE mutex, DWORD timeoutMs) {
+    return ::WaitForSingleObject(mutex, timeoutMs);
 }
 
-BOOL Win32InstancePlatform::ReleaseMutex(HANDLE handle) { return ::ReleaseMutex(handle); }
+void SystemInstancePlatform::Release(HANDLE mutex) {
+    // Releasing a mutex this thread does not own fails harmlessly.
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
+}
 
-BOOL Win32InstancePlatform::CloseHandle(HANDLE handle) { return ::CloseHandle(handle); }
-
-std::string Win32InstancePlatform::UpperCase(const std::string& text) {
+std::string SystemInstancePlatform::UpperCase(const std::string& text) {
     std::string upper = text;
     if (!upper.empty()) ::CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
     return upper;
 }
 
-int Win32InstancePlatform::MessageBoxExA(HWND owner, const char* text, const char* caption, UINT type, WORD language) {
+void SystemInstancePlatform::ShowRefusal(const std::string& text, const std::string& caption) {
+    const HWND owner = fw::Application::Instance().Handle();
     // Modal for the whole thread, like every other box of the program; the owner itself is the box's to disable.
     const fw::DisabledWindows disabled(owner);
-    return ::MessageBoxExA(owner, text, caption, type, language);
+    ::MessageBoxExA(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
-HWND Win32InstancePlatform::FindWindowExA(HWND parent, HWND after, const char* className, const char* caption) {
-    return ::FindWindowExA(parent, after, className, caption);
+HWND SystemInstancePlatform::NextApplicationWindow(HWND after, const std::string& title) {
+    return ::FindWindowExA(nullptr, after, "TApplication", title.c_str());
 }
 
-BOOL Win32InstancePlatform::IsWindow(HWND window) { return ::IsWindow(window); }
-BOOL Win32InstancePlatform::IsIconic(HWND window) { return ::IsIconic(window); }
-BOOL Win32InstancePlatform::OpenIcon(HWND window) { return ::OpenIcon(window); }
-BOOL Win32InstancePlatform::SetForegroundWindow(HWND window) { return ::SetForegroundWindow(window); }
+void SystemInstancePlatform::Raise(HWND window) {
+    if (!::IsWindow(window)) return;
+    if (::IsIconic(window))
+        ::OpenIcon(window);
+    else
+        ::SetForegroundWindow(window);
+}
 
-std::string Win32InstancePlatform::AppTitle() { return fw::Application::Instance().Title(); }
-std::string Win32InstancePlatform::AppExeName() { return fw::Application::ExeName(); }
-HWND Win32InstancePlatform::AppHandle() { return fw::Application::Instance().Handle(); }
-bool Win32InstancePlatform::ShowMainForm() { return fw::Application::Instance().ShowMainForm(); }
-void Win32InstancePlatform::SetShowMainForm(bool show) { fw::Application::Instance().SetShowMainForm(show); }
-void Win32InstancePlatform::Terminate() { fw::Application::Instance().Terminate(); }
+InstancePlatform::Application SystemInstancePlatform::App() {
+    const auto& app = fw::Application::Instance();
+    return {app.Title(), fw::Application::ExeName(), app.Handle()};
+}
 
-InstancePlatform& ActivePlatform() { return *active; }
-
-ScopedInstancePlatform::ScopedInstancePlatform(InstancePlatform& platform) : previous_(active) { active = &platform; }
-
-ScopedInstancePlatform::~ScopedInstancePlatform() { active = previous_; }
+bool SystemInstancePlatform::ShowMainForm() { return fw::Application::Instance().ShowMainForm(); }
+void SystemInstancePlatform::SetShowMainForm(bool show) { fw::Application::Instance().SetShowMainForm(show); }
+void SystemInstancePlatform::Terminate() { fw::Application::Instance().Terminate(); }
 
 }  // namespace oneinstance

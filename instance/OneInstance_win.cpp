@@ -1,11 +1,11 @@
 #include "instance/OneInstance_win.h"
 
 #include <memory>
+#include <utility>
 
 #include "framework/PartPublisher.h"
 #include "instance/InstanceNames.h"
 #include "instance/InstancePlatform_win.h"
-#include "instance/MutexHandle_win.h"
 
 namespace oneinstance {
 
@@ -20,7 +20,9 @@ void ReleaseInstanceMutex() { instanceMutex.Reset(); }
 
 }  // namespace oneinstance
 
-using oneinstance::ActivePlatform;
+namespace {
+oneinstance::InstancePlatform& Platform() { return fw::Seam<oneinstance::InstancePlatform>::Current(); }
+}  // namespace
 
 TsysOneInstance::TsysOneInstance(fw::Component* owner) : TsysComponent(owner) {}
 
@@ -32,7 +34,7 @@ void TsysOneInstance::Loaded() {
 bool TsysOneInstance::CheckInstance() {
     if (!InstanceExists()) return false;
     terminate_ = true;
-    auto& platform = ActivePlatform();
+    auto& platform = Platform();
     const bool showMainForm = platform.ShowMainForm();
     platform.SetShowMainForm(false);
     if (showMessage_) DoShowMessage();
@@ -45,24 +47,23 @@ bool TsysOneInstance::CheckInstance() {
 }
 
 bool TsysOneInstance::InstanceExists() {
-    auto& platform = ActivePlatform();
-    const std::string title = platform.AppTitle();
-    const std::string upperExeName = exeNameAsIdentifier_ ? platform.UpperCase(platform.AppExeName()) : std::string();
-    const auto names = oneinstance::FormMutexNames({.title = title,
+    auto& platform = Platform();
+    const auto app = platform.App();
+    const std::string upperExeName = exeNameAsIdentifier_ ? platform.UpperCase(app.exeName) : std::string();
+    const auto names = oneinstance::FormMutexNames({.title = app.title,
                                                     .upperExeName = upperExeName,
                                                     .exeNameAsIdentifier = exeNameAsIdentifier_,
                                                     .identifier = identifier_});
 
     // The guard makes "find or create the instance mutex, then try to own it" atomic between copies
     // starting together; meeting it already there means another copy is in this very check.
-    const auto guard = platform.CreateMutexA(names.guard.c_str(), true);
-    const oneinstance::MutexHandle guardHandle(platform, guard.handle);
-    if (!guard.handle || guard.lastError != 0) return true;
+    const auto guard = platform.CreateNamedMutex(names.guard, true);
+    if (!guard.handle || guard.existed) return true;
 
-    const auto instance = platform.CreateMutexA(names.instance.c_str(), false);
-    oneinstance::instanceMutex = oneinstance::MutexHandle(platform, instance.handle);
+    auto instance = platform.CreateNamedMutex(names.instance, false);
+    oneinstance::instanceMutex = std::move(instance.handle);
     // Ownership, not existence, marks a running copy, so an abandoned mutex (its owner died) lets us run.
-    return platform.WaitForSingleObject(instance.handle, 0) == WAIT_TIMEOUT;
+    return platform.WaitToOwn(oneinstance::instanceMutex.Get(), 0) == WAIT_TIMEOUT;
 }
 
 void TsysOneInstance::DoShowMessage() {
@@ -70,10 +71,9 @@ void TsysOneInstance::DoShowMessage() {
         onShowMessage_(*this, terminate_);
         return;
     }
-    auto& platform = ActivePlatform();
-    const std::string title = platform.AppTitle();
-    const std::string text = message_.empty() ? oneinstance::AlreadyRunningText(title) : message_;
-    platform.MessageBoxExA(platform.AppHandle(), text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+    auto& platform = Platform();
+    const std::string title = platform.App().title;
+    platform.ShowRefusal(message_.empty() ? oneinstance::AlreadyRunningText(title) : message_, title);
 }
 
 void TsysOneInstance::DoActivatePrevInstance() { BringPrevInstanceToFront(); }
@@ -99,24 +99,17 @@ const fw::ClassInfo& TsysOneInstance::StaticClass() {
 }
 
 HWND FindPrevInstanceWindow() {
-    auto& platform = ActivePlatform();
-    const std::string title = platform.AppTitle();
-    const HWND own = platform.AppHandle();
+    auto& platform = Platform();
+    const auto app = platform.App();
     HWND hit = nullptr;
     do {
-        hit = platform.FindWindowExA(nullptr, hit, "TApplication", title.c_str());
-    } while (hit && hit == own);
+        hit = platform.NextApplicationWindow(hit, app.title);
+    } while (hit && hit == app.window);
     return hit;
 }
 
 bool BringPrevInstanceToFront() {
-    auto& platform = ActivePlatform();
     const HWND window = FindPrevInstanceWindow();
-    if (platform.IsWindow(window)) {
-        if (platform.IsIconic(window))
-            platform.OpenIcon(window);
-        else
-            platform.SetForegroundWindow(window);
-    }
+    if (window) Platform().Raise(window);
     return window != nullptr;
 }

@@ -30,7 +30,7 @@ std::vector<unsigned char> Fixed(unsigned major, unsigned minor, unsigned releas
 }
 
 // A version resource held as sub-block -> value; records the calls it is given.
-class FakeVersionInfo final : public about::VersionInfoApi {
+class FakeVersionInfo final : public about::VersionInfoPlatform {
 public:
     std::uint32_t size = 100;
     bool readSucceeds = true;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Destination.h"
-#include "app/GrabFileSystem.h"
+#include "app/GrabPlatform.h"
 #include "app/GrabPlan.h"
 #include "app/GrabSourceCheck.h"
 

@@ -103,7 +103,7 @@ void PutUint32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint3
 }
 
 // The version resource of the program: file version 1.0.3.6, product version "1.0.0.0".
-class FakeVersionInfo final : public about::VersionInfoApi {
+class FakeVersionInfo final : public about::VersionInfoPlatform {
 public:
     FakeVersionInfo() {
         std::vector<unsigned char> fixed(52, 0);
@@ -131,12 +131,12 @@ public:
     }
 };
 
-class FakeMachine final : public about::MachineInfoApi {
+class FakeMachine final : public about::MachineInfoPlatform {
 public:
     about::MachineFacts Query() override { return {true, 8ull << 30, 4, 586}; }
 };
 
-class FakeLinks final : public about::LinkOpener {
+class FakeLinks final : public about::LinkPlatform {
 public:
     bool succeeds = true;
     std::vector<std::string> opened;
@@ -175,9 +175,6 @@ protected:
         RegisterAboutClasses();
         fw::LoadDescription(root, fw::ParseDescription(kDescription));
         dlg = &root.ComponentNamed<TEclAboutDlg>("EclAboutDlg1");
-        dlg->SetVersionInfoApi(version);
-        dlg->SetMachineInfoApi(machine);
-        dlg->SetLinkOpener(links);
     }
 
     // Runs Execute with the action and returns its result and what was seen.
@@ -192,6 +189,9 @@ protected:
     FakeVersionInfo version;
     FakeMachine machine;
     FakeLinks links;
+    fw::ScopedSeam<about::VersionInfoPlatform> versionScope{version};
+    fw::ScopedSeam<about::MachineInfoPlatform> machineScope{machine};
+    fw::ScopedSeam<about::LinkPlatform> linksScope{links};
 };
 
 TEST_F(AboutDlgTest, DescriptionGivesEveryStoredValueAndLeavesTheRestAtDefaults) {
@@ -341,7 +341,7 @@ TEST_F(AboutDlgTest, VersionStylesAndAnOwnVersionText) {
 
 TEST_F(AboutDlgTest, VersionFromTheProgramsOwnResource) {
     // The test program carries the program's version resource.
-    dlg->SetVersionInfoApi(about::SystemVersionInfoApi());
+    const fw::ScopedSeam<about::VersionInfoPlatform> system(about::VersionInfoPlatform::System());
     EXPECT_EQ(dlg->ReadVersionInfo(about::VersionItem::FileFull), "1.0.3.6");
     EXPECT_EQ(dlg->ReadVersionInfo(about::VersionItem::FileBuild), "1.0 (Build 3.6)");
     EXPECT_EQ(dlg->ReadVersionInfo(about::VersionItem::ProductVersion), "1.0.0.0");
@@ -355,7 +355,7 @@ TEST_F(AboutDlgTest, VersionFromTheProgramsOwnResource) {
 }
 
 TEST_F(AboutDlgTest, WithoutAVersionResourceTheLineIsVersionAlone) {
-    class NoResource final : public about::VersionInfoApi {
+    class NoResource final : public about::VersionInfoPlatform {
     public:
         std::uint32_t InfoSize(const std::string&) override { return 0; }
         bool Read(const std::string&, std::vector<unsigned char>&) override { return false; }
@@ -364,7 +364,7 @@ TEST_F(AboutDlgTest, WithoutAVersionResourceTheLineIsVersionAlone) {
             return std::nullopt;
         }
     } none;
-    dlg->SetVersionInfoApi(none);
+    const fw::ScopedSeam<about::VersionInfoPlatform> scope(none);
     std::vector<LabelSeen> labels;
     dlg->SetOnCustomize([&](fw::Component& sender) { labels = Labels(dynamic_cast<about::AboutForm&>(sender)); });
     const auto [result, outcome] = Run(Key(VK_ESCAPE));

@@ -10,14 +10,14 @@
 #include <thread>
 #include <vector>
 
-#include "FakeBrowseShell.h"
+#include "FakeBrowsePlatform.h"
 #include "browse/BrowseDlg_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
 
 namespace {
 
-using Sent = wintest::FakeBrowseShell::Sent;
+using Sent = wintest::FakeBrowsePlatform::Sent;
 using TEclBrowseDlgOption::doAllowEdit;
 using TEclBrowseDlgOption::doEnableOK;
 using TEclBrowseDlgOption::doReturnFileSysDirs;
@@ -34,8 +34,8 @@ protected:
 
     fw::Application app_;
     fw::Form main_{nullptr};
-    wintest::FakeBrowseShell shell_;
-    wintest::BrowseShellScope scope_{shell_};
+    wintest::FakeBrowsePlatform shell_;
+    fw::ScopedSeam<ecl::BrowsePlatform> scope_{shell_};
     TEclBrowseDlg dialog_{&main_};
 };
 
@@ -53,7 +53,7 @@ TEST_F(BrowseDlgTest, TheBrowserIsSetUpInOrderAndTheChoiceComesBack) {
         EXPECT_EQ(dialog_.DialogHandle(), shell_.window);
         atInit = shell_.sent;
     });
-    shell_.user = [](wintest::FakeBrowseShell& browser) { browser.confirm = browser.NewItem("C:\\Data\\Site"); };
+    shell_.user = [](wintest::FakeBrowsePlatform& browser) { browser.confirm = browser.NewItem("C:\\Data\\Site"); };
 
     ASSERT_TRUE(dialog_.Execute());
     EXPECT_EQ(atInit, (std::vector<Sent>{{WM_SETTEXT, 0, "Site"},
@@ -121,7 +121,7 @@ TEST_F(BrowseDlgTest, TheStatusLineFollowsTheSelectionShortened) {
         EXPECT_NE(item, nullptr);
         seen.push_back(path);
     });
-    shell_.user = [](wintest::FakeBrowseShell& browser) {
+    shell_.user = [](wintest::FakeBrowsePlatform& browser) {
         browser.Select(browser.NewItem("C:\\alpha\\bravo\\charlie\\delta\\echo\\foxtrot\\golf.dat"));
         browser.Select(browser.NewItem(""));  // a printer: no path, an empty status line
         browser.Select(browser.NewItem("C:\\Data"));
@@ -135,7 +135,7 @@ TEST_F(BrowseDlgTest, TheStatusLineFollowsTheSelectionShortened) {
               (std::vector<std::string>{"C:\\alpha\\bravo\\charlie\\delta\\echo\\foxtrot\\golf.dat", "", "C:\\Data"}));
     EXPECT_EQ(dialog_.StatusText(), "C:\\Data");
     // Live setters reach the open browser; unchanged values send nothing.
-    shell_.user = [&](wintest::FakeBrowseShell& browser) {
+    shell_.user = [&](wintest::FakeBrowsePlatform& browser) {
         browser.sent.clear();
         dialog_.SetStatusText("C:\\Data");
         dialog_.SetStatusText("counting");
@@ -150,7 +150,7 @@ TEST_F(BrowseDlgTest, TheStatusLineFollowsTheSelectionShortened) {
 
 TEST_F(BrowseDlgTest, AMistypedNameKeepsTheBrowserOpenUnlessAHandlerSaysOtherwise) {
     bool stays = false;
-    shell_.user = [&](wintest::FakeBrowseShell& browser) { stays = browser.TypeUnknownName("C:\\Nowhere"); };
+    shell_.user = [&](wintest::FakeBrowsePlatform& browser) { stays = browser.TypeUnknownName("C:\\Nowhere"); };
     dialog_.Execute();
     EXPECT_TRUE(stays);
     EXPECT_EQ(dialog_.StatusText(), "Folder not found: C:\\Nowhere");
@@ -187,7 +187,7 @@ TEST_F(BrowseDlgTest, AnExceptionFromAHandlerClosesTheBrowserAndReachesTheCaller
     dialog_.SetOnSelectionChanged(
         [](fw::Component&, HWND, const std::string&, LPCITEMIDLIST) { throw std::runtime_error("handler failed"); });
     int selectionsAfter = -1;
-    shell_.user = [&](wintest::FakeBrowseShell& browser) {
+    shell_.user = [&](wintest::FakeBrowsePlatform& browser) {
         browser.Select(browser.NewItem("C:\\Data"));
         selectionsAfter = static_cast<int>(browser.sent.size());
         browser.Select(browser.NewItem("C:\\Other"));  // the browser is closing: no handler runs
@@ -211,8 +211,7 @@ void CALLBACK PressOk(HWND browser, UINT, UINT_PTR timer, DWORD) {
 
 // Wine's own browser: caption, status line, and OK returning the preselected folder.
 TEST_F(BrowseDlgTest, TheRealBrowserShowsCaptionAndStatusAndConfirms) {
-    const wintest::BrowseShellScope system(ecl::CurrentBrowseShell());  // keeps the fake out
-    ecl::SetBrowseShell(nullptr);
+    const fw::ScopedSeam<ecl::BrowsePlatform> system(ecl::BrowsePlatform::System());  // keeps the fake out
     char windows[MAX_PATH] = {};
     ::GetWindowsDirectoryA(windows, MAX_PATH);
     dialog_.SetOptions({doReturnFileSysDirs, doStatusText, doShowPath, doEnableOK});

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "FakeBrowseShell.h"
+#include "FakeBrowsePlatform.h"
 #include "TextMeasure.h"
 #include "browse/BrowseDlg_win.h"
 #include "browse/BrowseEdit_win.h"
@@ -409,16 +409,23 @@ TEST_F(BrowseEditTest, AutoSelectSelectsAllOnTabButNotOnAClick) {
 TEST_F(BrowseEditTest, TheRightClickMenuRunsTheChosenCommandOnTheText) {
     form_.Show();
     edit_->SetPath("C:\\Old\\Path");
-    std::vector<fw::MenuItem> shown;
-    POINT shownAt{};
-    int choose = 0;
-    const fw::PopupMenuRunner system =
-        fw::SetPopupMenuRunner([&](const std::vector<fw::MenuItem>& items, HWND owner, POINT screen) {
-            EXPECT_EQ(owner, edit_->Handle());
+    class PlayedMenu final : public fw::PopupMenuPlatform {
+    public:
+        int Track(const std::vector<fw::MenuItem>& items, HWND window, POINT screen) override {
+            owner = window;
             shown = items;
             shownAt = screen;
             return choose;
-        });
+        }
+        HWND owner = nullptr;
+        std::vector<fw::MenuItem> shown;
+        POINT shownAt{};
+        int choose = 0;
+    } menu;
+    const fw::ScopedSeam<fw::PopupMenuPlatform> scope(menu);
+    const std::vector<fw::MenuItem>& shown = menu.shown;
+    const POINT& shownAt = menu.shownAt;
+    int& choose = menu.choose;
     const auto rightClick = [&](int x, int y) {
         POINT screen{x, y};
         ::ClientToScreen(edit_->Handle(), &screen);
@@ -435,6 +442,7 @@ TEST_F(BrowseEditTest, TheRightClickMenuRunsTheChosenCommandOnTheText) {
     // A right click focuses the edit; with the caret only, Select all applies and Cut does not.
     const POINT at = rightClick(10, 5);
     EXPECT_EQ(::GetFocus(), edit_->Handle());
+    EXPECT_EQ(menu.owner, edit_->Handle());
     EXPECT_EQ(shownAt.x, at.x);
     ASSERT_EQ(shown.size(), 8u);
     EXPECT_EQ(idOf("&Cut"), -1);
@@ -455,17 +463,16 @@ TEST_F(BrowseEditTest, TheRightClickMenuRunsTheChosenCommandOnTheText) {
     rightClick(10, 5);
     EXPECT_EQ(edit_->Path(), "C:\\Old\\Path");
     // From the keyboard the menu opens below the caret; over the button it does not open at all.
-    shown.clear();
+    menu.shown.clear();
     ::SendMessageA(edit_->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit_->Handle()), -1);
     EXPECT_EQ(shown.size(), 8u);
     POINT caret{edit_->TextArea().left, edit_->TextArea().bottom};
     ::ClientToScreen(edit_->Handle(), &caret);
     EXPECT_EQ(shownAt.y, caret.y);
-    shown.clear();
+    menu.shown.clear();
     const fw::Rect button = edit_->ButtonRect();
     rightClick((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     EXPECT_TRUE(shown.empty());
-    fw::SetPopupMenuRunner(system);
 }
 
 TEST_F(BrowseEditTest, SettingThePathFiresOnChangeOnlyForANewText) {
@@ -549,11 +556,11 @@ TEST_F(BrowseEditTest, ALongPathScrollsAndShowsItsBeginningAgainWhenTheFocusMove
 // --- The browse button ---------------------------------------------------------------------------
 
 TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     const std::string chosen = "\\\\ledger-02\\tillora\\BRIGHTWELL'S WAREHOUSE";
     bool editHadFocus = false;
-    shell.user = [&](wintest::FakeBrowseShell& browser) {
+    shell.user = [&](wintest::FakeBrowsePlatform& browser) {
         editHadFocus = edit_->Focused();
         browser.confirm = browser.NewItem(chosen);
     };
@@ -591,7 +598,7 @@ TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
     // Cancelled, or an item without a file-system path confirmed: the text stays, nothing changes.
     for (const bool printer : {false, true}) {
         events.clear();
-        shell.user = [&](wintest::FakeBrowseShell& browser) {
+        shell.user = [&](wintest::FakeBrowsePlatform& browser) {
             if (printer) browser.confirm = browser.NewItem("");
         };
         ClickButton(*edit_);
@@ -610,8 +617,8 @@ TEST_F(BrowseEditTest, TheButtonRunsTheDialogAndTakesTheChosenFolder) {
 }
 
 TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     shell.rootFolder = 0x11;
     edit_->SetStartFolder(TEclSystemFolders::bfoMyComputer);
     form_.Show();
@@ -619,7 +626,7 @@ TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
     const long gdi = fw::LiveHandles(fw::HandleKind::Gdi);
     const long user = fw::LiveHandles(fw::HandleKind::User);
     for (int i = 0; i < 20; ++i) {
-        shell.user = [i](wintest::FakeBrowseShell& browser) {
+        shell.user = [i](wintest::FakeBrowsePlatform& browser) {
             browser.Select(browser.NewItem("C:\\Counts\\" + std::to_string(i)));
             if (i % 2 == 0) browser.confirm = browser.NewItem("C:\\Counts\\" + std::to_string(i));
         };
@@ -632,8 +639,8 @@ TEST_F(BrowseEditTest, BrowsingTwentyTimesLeavesNoHandleOrItemListBehind) {
 }
 
 TEST_F(BrowseEditTest, AFailingHandlerReachesTheCallerOfBrowseWithTheDialogGone) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     shell.rootFolder = 0x11;
     edit_->SetStartFolder(TEclSystemFolders::bfoMyComputer);
     const auto fail = [](fw::Component&) { throw std::runtime_error("handler failed"); };
@@ -660,7 +667,7 @@ TEST_F(BrowseEditTest, AFailingHandlerReachesTheCallerOfBrowseWithTheDialogGone)
         edit_->SetOnBrowse([&](fw::Component&) { browsed.push_back("browse"); });
         f.arm();
         bool ran = false;
-        shell.user = [&](wintest::FakeBrowseShell& browser) {
+        shell.user = [&](wintest::FakeBrowsePlatform& browser) {
             ran = true;
             browser.confirm = browser.NewItem("C:\\Counts");
         };
@@ -685,10 +692,10 @@ TEST_F(BrowseEditTest, AFailingHandlerReachesTheCallerOfBrowseWithTheDialogGone)
 }
 
 TEST_F(BrowseEditTest, WithoutStartWithLastOrOnAnEmptyBoxNothingIsPreselected) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     std::vector<std::string> selected;
-    shell.user = [&](wintest::FakeBrowseShell& browser) {
+    shell.user = [&](wintest::FakeBrowsePlatform& browser) {
         for (const auto& m : browser.sent)
             if (m.msg == BFFM_SETSELECTIONA) selected.push_back(m.text);
     };
@@ -720,9 +727,9 @@ TEST_F(BrowseEditTest, MinimizeNameShortensTheShownPathWhileTheFullPathStays) {
 
 TEST_F(BrowseEditTest, APressReleasedOutsideTheButtonDoesNotBrowse) {
     int runs = 0;
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
-    shell.user = [&](wintest::FakeBrowseShell&) { ++runs; };
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
+    shell.user = [&](wintest::FakeBrowsePlatform&) { ++runs; };
     const fw::Rect b = edit_->ButtonRect();
     HWND h = edit_->Handle();
     ::SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(b.left + 3, b.top + 3));
@@ -788,8 +795,8 @@ TEST_F(BrowseEditDrawing, WhiteFieldTextAndARaisedButtonWithTheFolderGlyph) {
 }
 
 TEST_F(BrowseEditDrawing, APressedButtonHasAFlatGreyFrame) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     ShowAndPaint();
     const fw::Rect b = edit_->ButtonRect();
     HWND h = edit_->Handle();

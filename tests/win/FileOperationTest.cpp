@@ -36,7 +36,7 @@ std::string ListBytes(const char* list) {
     return std::string(list, end + 2);
 }
 
-class FakeShell final : public fileops::ShellFileApi {
+class FakeShell final : public fileops::FileOperationPlatform {
 public:
     struct Call {
         HWND owner;
@@ -85,7 +85,6 @@ private:
 class FileOperationTest : public testing::Test {
 protected:
     FileOperationTest() {
-        op.SetShellFileApi(shell);
         op.SetOnError([this](fw::Component& sender, const std::string& s, bool& handled) {
             EXPECT_EQ(&sender, &op);
             EXPECT_FALSE(handled);
@@ -95,6 +94,7 @@ protected:
     }
 
     FakeShell shell;
+    fw::ScopedSeam<fileops::FileOperationPlatform> scope{shell};
     TsysFileOperation op{nullptr};
     std::vector<std::string> errors;
     bool answerHandled = false;
@@ -153,7 +153,6 @@ TEST_F(FileOperationTest, AssigningTheFileListCopiesTheStrings) {
 TEST_F(FileOperationTest, EmptyListSucceedsWithoutTheShell) {
     FakeForm form;
     TsysFileOperation& owned = form.Create<TsysFileOperation>();
-    owned.SetShellFileApi(shell);
     EXPECT_TRUE(owned.Copy());
     EXPECT_TRUE(owned.Execute());
     EXPECT_TRUE(shell.calls.empty());
@@ -192,7 +191,6 @@ TEST_F(FileOperationTest, PairsAndAnEmptyTitle) {
 TEST_F(FileOperationTest, OwnerWindowIsTakenWhenTheOperationRuns) {
     FakeForm form;
     TsysFileOperation& owned = form.Create<TsysFileOperation>();
-    owned.SetShellFileApi(shell);
     owned.FileList() = {"C:\\a"};
     EXPECT_EQ(form.handleCalls, 0);
     EXPECT_TRUE(owned.Copy());
@@ -200,7 +198,6 @@ TEST_F(FileOperationTest, OwnerWindowIsTakenWhenTheOperationRuns) {
 
     fw::Component plainOwner(nullptr);
     TsysFileOperation& unwindowed = plainOwner.Create<TsysFileOperation>();
-    unwindowed.SetShellFileApi(shell);
     unwindowed.FileList() = {"C:\\a"};
     EXPECT_TRUE(unwindowed.Copy());
 
@@ -349,7 +346,7 @@ TEST_F(FileOperationTest, ErrorTextAndErrorEvent) {
 }
 
 TEST(FileOperationSystem, MessagesComeFromTheSystemTable) {
-    fileops::ShellFileApi& system = fileops::SystemShellFileApi();
+    fileops::FileOperationPlatform& system = fileops::FileOperationPlatform::System();
     std::string notFound = system.SystemMessage(ERROR_FILE_NOT_FOUND);
     EXPECT_FALSE(notFound.empty());
     EXPECT_NE(notFound, system.SystemMessage(ERROR_ACCESS_DENIED));

@@ -84,7 +84,7 @@ private:
 };
 
 // Folders by path, each with its files; the shell fake copies between them.
-class FakeFileSystem final : public GrabFileSystem {
+class FakeFileSystem final : public GrabPlatform {
 public:
     explicit FakeFileSystem(Recorder& recorder) : recorder_(recorder) {}
     bool FolderExists(const std::string& path) override { return folders.contains(path); }
@@ -150,7 +150,7 @@ std::vector<std::string> Names(const char* list) {
     return names;
 }
 
-class FakeShell final : public fileops::ShellFileApi {
+class FakeShell final : public fileops::FileOperationPlatform {
 public:
     FakeShell(Recorder& recorder, FakeFileSystem& fileSystem) : recorder_(recorder), fileSystem_(fileSystem) {}
 
@@ -186,7 +186,6 @@ private:
 class GrabWorkflowTest : public testing::Test {
 protected:
     GrabWorkflowTest() {
-        op.SetShellFileApi(shell);
         op.SetOptions({fofFilesOnly, fofNoConfirmation, fofNoConfirmMkDir, fofNoErrorUI, fofSimpleProgress});
         op.SetDestFolder(kDest);
         op.FileList() = {"previous entry"};
@@ -222,9 +221,11 @@ protected:
     Recorder recorder{button};
     FakeDialogs dialogs{recorder};
     FakeFileSystem fileSystem{recorder};
+    fw::ScopedSeam<GrabPlatform> fileSystemScope{fileSystem};
     FakeShell shell{recorder, fileSystem};
+    fw::ScopedSeam<fileops::FileOperationPlatform> shellScope{shell};
     TsysFileOperation op{nullptr};
-    GrabWorkflow workflow{dialogs, op, fileSystem, [this] { recorder.Add("repaint"); }};
+    GrabWorkflow workflow{dialogs, op, [this] { recorder.Add("repaint"); }};
     int pathReads = 0;
 };
 

@@ -45,17 +45,16 @@ bool WaitPumping(HANDLE event, DWORD timeoutMs) {
 
 // The production platform, but with the title of the copy under test: this test program has
 // no application object of its own.
-class TitledPlatform : public oneinstance::Win32InstancePlatform {
+class TitledPlatform : public oneinstance::SystemInstancePlatform {
 public:
     explicit TitledPlatform(std::string title) : title_(std::move(title)) {}
     DWORD lastWait = 0;
 
-    DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override {
-        lastWait = Win32InstancePlatform::WaitForSingleObject(handle, milliseconds);
+    DWORD WaitToOwn(HANDLE mutex, DWORD timeoutMs) override {
+        lastWait = SystemInstancePlatform::WaitToOwn(mutex, timeoutMs);
         return lastWait;
     }
-    std::string AppTitle() override { return title_; }
-    HWND AppHandle() override { return nullptr; }
+    Application App() override { return {title_, fw::Application::ExeName(), nullptr}; }
 
 private:
     std::string title_;
@@ -69,7 +68,7 @@ public:
     bool showMainForm = true;
     bool terminated = false;
 
-    int MessageBoxExA(HWND, const char*, const char*, UINT, WORD) override { return IDOK; }
+    void ShowRefusal(const std::string&, const std::string&) override {}
     bool ShowMainForm() override { return showMainForm; }
     void SetShowMainForm(bool show) override { showMainForm = show; }
     void Terminate() override { terminated = true; }
@@ -84,7 +83,7 @@ int RunChild(std::string role, const std::string& title, const std::string& iden
     if (windowless) role.resize(role.size() - kWindowless.size());
     std::optional<fw::Application> app;
     WindowlessPlatform standIn(title);
-    std::optional<oneinstance::ScopedInstancePlatform> scope;
+    std::optional<fw::ScopedSeam<oneinstance::InstancePlatform>> scope;
     if (windowless) {
         scope.emplace(standIn);
     } else {
@@ -199,7 +198,7 @@ protected:
     const fw::UniqueKernelHandle ready{::CreateEventA(nullptr, TRUE, FALSE, ReadyEventName(title).c_str())};
     const fw::UniqueKernelHandle release{::CreateEventA(nullptr, TRUE, FALSE, ReleaseEventName(title).c_str())};
     TitledPlatform platform{title};
-    oneinstance::ScopedInstancePlatform scope{platform};
+    fw::ScopedSeam<oneinstance::InstancePlatform> scope{platform};
     TsysOneInstance guard{nullptr};
 };
 

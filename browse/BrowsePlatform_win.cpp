@@ -1,4 +1,4 @@
-#include "browse/BrowseShell_win.h"
+#include "browse/BrowsePlatform_win.h"
 
 #include <objbase.h>
 
@@ -6,7 +6,7 @@ namespace ecl {
 
 namespace {
 
-class SystemShell final : public BrowseShell {
+class SystemBrowsePlatform final : public BrowsePlatform {
 public:
     LPITEMIDLIST SpecialFolderLocation(HWND owner, int folderId) override {
         LPITEMIDLIST items = nullptr;
@@ -19,17 +19,11 @@ public:
     void FreeItemList(LPITEMIDLIST items) override { ::CoTaskMemFree(items); }
 };
 
-SystemShell systemShell;
-BrowseShell* current = &systemShell;
-
 }  // namespace
 
-BrowseShell& CurrentBrowseShell() { return *current; }
-
-BrowseShell* SetBrowseShell(BrowseShell* shell) {
-    BrowseShell* old = current == &systemShell ? nullptr : current;
-    current = shell ? shell : &systemShell;
-    return old;
+BrowsePlatform& BrowsePlatform::System() {
+    static SystemBrowsePlatform system;
+    return system;
 }
 
 }  // namespace ecl

@@ -4,13 +4,15 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <utility>
+#include "framework/Seam.h"
 
 namespace ecl {
 
-class BrowseShell {
+class BrowsePlatform {
 public:
-    virtual ~BrowseShell() = default;
+    static BrowsePlatform& System();
+
+    virtual ~BrowsePlatform() = default;
     // The item list of a special folder, or null when the lookup fails.
     virtual LPITEMIDLIST SpecialFolderLocation(HWND owner, int folderId) = 0;
     // Runs the modal browser; the chosen item, or null when it was cancelled.
@@ -20,15 +22,10 @@ public:
     virtual void FreeItemList(LPITEMIDLIST items) = 0;
 };
 
-// The shell the program uses now: the system's unless a test has put in its own.
-BrowseShell& CurrentBrowseShell();
-// Puts in a shell (null restores the system's); returns the one it replaces.
-BrowseShell* SetBrowseShell(BrowseShell* shell);
-
 // An item list the shell allocated, freed by the same shell.
 class ItemList {
 public:
-    ItemList(BrowseShell& shell, LPITEMIDLIST items) : shell_(shell), items_(items) {}
+    ItemList(BrowsePlatform& shell, LPITEMIDLIST items) : shell_(shell), items_(items) {}
     ~ItemList() {
         if (items_) shell_.FreeItemList(items_);
     }
@@ -37,7 +34,7 @@ public:
     LPITEMIDLIST Get() const { return items_; }
 
 private:
-    BrowseShell& shell_;
+    BrowsePlatform& shell_;
     LPITEMIDLIST items_;
 };
 

@@ -1,4 +1,4 @@
-#include "app/GrabFileSystem.h"
+#include "app/GrabPlatform.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "browse/BrowseShell_win.h"
+#include "browse/BrowsePlatform_win.h"
 
 namespace wintest {
 
-class FakeBrowseShell final : public ecl::BrowseShell {
+class FakeBrowsePlatform final : public ecl::BrowsePlatform {
 public:
     struct Sent {
         UINT msg;
@@ -24,10 +24,10 @@ public:
     };
     // The user: runs once the browser has reported itself initialised; the item it leaves in
     // `confirm` is what the browser returns.
-    using User = std::function<void(FakeBrowseShell& browser)>;
+    using User = std::function<void(FakeBrowsePlatform& browser)>;
 
-    FakeBrowseShell();
-    ~FakeBrowseShell() override;
+    FakeBrowsePlatform();
+    ~FakeBrowsePlatform() override;
 
     // An item with a file-system path, or without one (a printer) when path is empty; the shell
     // owns it unless it hands it to the program (a root or the confirmed item).
@@ -59,18 +59,6 @@ private:
     LPITEMIDLIST HandOut(LPITEMIDLIST item);
     std::vector<LPITEMIDLIST> items_;
     std::vector<LPITEMIDLIST> handedOut_;
-};
-
-// Puts a fake shell in for the life of the object.
-class BrowseShellScope {
-public:
-    explicit BrowseShellScope(ecl::BrowseShell& shell) : old_(ecl::SetBrowseShell(&shell)) {}
-    ~BrowseShellScope() { ecl::SetBrowseShell(old_); }
-    BrowseShellScope(const BrowseShellScope&) = delete;
-    BrowseShellScope& operator=(const BrowseShellScope&) = delete;
-
-private:
-    ecl::BrowseShell* old_;
 };
 
 }  // namespace wintest

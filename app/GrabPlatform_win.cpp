@@ -1,8 +1,8 @@
-#include "app/GrabFileSystem_win.h"
+#include "app/GrabPlatform_win.h"
 
 #include <windows.h>
 
-#include "fileops/ShellFileApi_win.h"
+#include "fileops/FileOperationPlatform_win.h"
 #include "framework/Handles_win.h"
 
 namespace {
@@ -77,12 +77,12 @@ void RemoveTree(const std::wstring& folder, DWORD attributes) {
 
 }  // namespace
 
-bool SystemGrabFileSystem::FolderExists(const std::string& path) {
+bool SystemGrabPlatform::FolderExists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::optional<std::vector<GrabFile>> SystemGrabFileSystem::ListFiles(const std::string& folder) {
+std::optional<std::vector<GrabFile>> SystemGrabPlatform::ListFiles(const std::string& folder) {
     WIN32_FIND_DATAW data{};
     UniqueFind find(::FindFirstFileW(WidePath(JoinPath(folder, "*")).c_str(), &data));
     std::vector<GrabFile> files;
@@ -100,7 +100,7 @@ std::optional<std::vector<GrabFile>> SystemGrabFileSystem::ListFiles(const std::
     return files;
 }
 
-std::optional<GrabFile> SystemGrabFileSystem::FileInfo(const std::string& folder, const std::string& name) {
+std::optional<GrabFile> SystemGrabPlatform::FileInfo(const std::string& folder, const std::string& name) {
     const std::wstring path = WideFilePath(folder, name);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
@@ -109,13 +109,13 @@ std::optional<GrabFile> SystemGrabFileSystem::FileInfo(const std::string& folder
                     Combine(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
-bool SystemGrabFileSystem::CreateFolder(const std::string& path) {
+bool SystemGrabPlatform::CreateFolder(const std::string& path) {
     // A step that fails (it exists, or access is denied) is judged by the final check alone.
     for (const std::string& folder : FolderAndParents(path)) ::CreateDirectoryW(WidePath(folder).c_str(), nullptr);
     return FolderExists(path);
 }
 
-bool SystemGrabFileSystem::RemoveFolder(const std::string& path) {
+bool SystemGrabPlatform::RemoveFolder(const std::string& path) {
     const std::wstring folder = WidePath(path);
     const DWORD attributes = ::GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;
@@ -123,26 +123,26 @@ bool SystemGrabFileSystem::RemoveFolder(const std::string& path) {
     return !ExistsAtAll(folder);
 }
 
-std::optional<std::uint64_t> SystemGrabFileSystem::FreeSpace(const std::string& folder) {
+std::optional<std::uint64_t> SystemGrabPlatform::FreeSpace(const std::string& folder) {
     ULARGE_INTEGER available{};
     if (!::GetDiskFreeSpaceExW(WidePath(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
     return available.QuadPart;
 }
 
-bool SystemGrabFileSystem::InUse(const std::string& folder, const std::string& name) {
+bool SystemGrabPlatform::InUse(const std::string& folder, const std::string& name) {
     // Replacing a file needs the right to delete it, which a program holding it without sharing that denies.
     const UniqueFile file(::CreateFileW(WideFilePath(folder, name).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     return !file && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-void SystemGrabFileSystem::WriteThrough(const std::string& folder, const std::string& name) {
+void SystemGrabPlatform::WriteThrough(const std::string& folder, const std::string& name) {
     const UniqueFile file(::CreateFileW(WideFilePath(folder, name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file) ::FlushFileBuffers(file.Get());
 }
 
-std::string SystemGrabFileSystem::MoveOver(const std::string& from, const std::string& to, const std::string& name) {
+std::string SystemGrabPlatform::MoveOver(const std::string& from, const std::string& to, const std::string& name) {
     const std::wstring source = WideFilePath(from, name);
     const std::wstring target = WideFilePath(to, name);
     constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
@@ -158,8 +158,13 @@ std::string SystemGrabFileSystem::MoveOver(const std::string& from, const std::s
         error = ::GetLastError();
         ::SetFileAttributesW(target.c_str(), attributes);
     }
-    std::string text = fileops::SystemShellFileApi().SystemMessage(error);
+    std::string text = fileops::FileOperationPlatform::System().SystemMessage(error);
     return text.empty() ? "System error " + std::to_string(error) + "." : text;
 }
 
-std::string SystemGrabFileSystem::ShownName(const std::string& name) { return FromWide(ToWide(name, CP_UTF8), CP_ACP); }
+GrabPlatform& GrabPlatform::System() {
+    static SystemGrabPlatform system;
+    return system;
+}
+
+std::string SystemGrabPlatform::ShownName(const std::string& name) { return FromWide(ToWide(name, CP_UTF8), CP_ACP); }

@@ -1,8 +1,8 @@
 #pragma once
-#include "app/GrabFileSystem.h"
+#include "app/GrabPlatform.h"
 
 // The file system as the system sees it, network paths included, through the wide-character calls.
-class SystemGrabFileSystem : public GrabFileSystem {
+class SystemGrabPlatform : public GrabPlatform {
 public:
     bool FolderExists(const std::string& path) override;
     std::optional<std::vector<GrabFile>> ListFiles(const std::string& folder) override;

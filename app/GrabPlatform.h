@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "app/GrabVerification.h"
+#include "framework/Seam.h"
 
 // Folder paths are texts in the system code page, as the user types them. File names are UTF-8, as the
 // system stores them in full, so that a name outside the code page is still found.
-class GrabFileSystem {
+class GrabPlatform {
 public:
-    virtual ~GrabFileSystem() = default;
+    static GrabPlatform& System();
+
+    virtual ~GrabPlatform() = default;
     virtual bool FolderExists(const std::string& path) = 0;
     // The files (not folders) directly inside the folder, with sizes and times but never their contents;
     // nothing when the folder cannot be read.

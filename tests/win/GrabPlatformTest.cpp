@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "app/GrabFileSystem_win.h"
+#include "app/GrabPlatform_win.h"
 #include "app/GrabSourceCheck.h"
 #include "app/GrabStaging.h"
 #include "app/GrabWorkflow_win.h"
@@ -51,7 +51,7 @@ std::vector<GrabFile> Sorted(std::vector<GrabFile> files) {
 
 TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
     TempFolder temp;
-    SystemGrabFileSystem system;
+    SystemGrabPlatform system;
     const std::string site = JoinPath(temp.Path().string(), "site");
     WriteFile(JoinPath(site, "Inventory.dat"), "12345", kTime);
     WriteFile(JoinPath(site, "Tax"), "", kTime + 20'000'000);
@@ -82,7 +82,7 @@ TEST(GrabSystemFileSystem, ListsFilesOnlyWithSizesAndTimes) {
 
 TEST(GrabSystemFileSystem, FolderExistsOnlyForFolders) {
     TempFolder temp;
-    SystemGrabFileSystem system;
+    SystemGrabPlatform system;
     WriteFile(JoinPath(temp.Path().string(), "file"), "x", kTime);
     EXPECT_TRUE(system.FolderExists(temp.Path().string()));
     EXPECT_FALSE(system.FolderExists(JoinPath(temp.Path().string(), "file")));
@@ -92,7 +92,7 @@ TEST(GrabSystemFileSystem, FolderExistsOnlyForFolders) {
 
 TEST(GrabSystemFileSystem, CreatesAFolderWithItsParents) {
     TempFolder temp;
-    SystemGrabFileSystem system;
+    SystemGrabPlatform system;
     const std::string nested =
         JoinPath(temp.Path().string(), "Program Files (x86)\\Tillora\\Data\\Brightwell Wholesale");
     EXPECT_TRUE(system.CreateFolder(nested));
@@ -107,7 +107,7 @@ TEST(GrabSystemFileSystem, CreatesAFolderWithItsParents) {
 TEST(GrabSystemFileSystem, RemovesAFolderWithReadOnlyFilesAndFoldersInIt) {
     // A copy of a read-only source file is read-only in the staging folder too.
     TempFolder temp;
-    SystemGrabFileSystem system;
+    SystemGrabPlatform system;
     const std::string staging = JoinPath(temp.Path().string(), "staging");
     WriteFile(JoinPath(staging, "inner\\Inventory.dat"), "left over", kTime);
     WriteFile(JoinPath(staging, "User.dat"), "new user", kTime);
@@ -133,15 +133,15 @@ public:
 
 // The system's file system, with the free space it reports and an interruption before the first move
 // steered by the test.
-class SteeredFileSystem final : public SystemGrabFileSystem {
+class SteeredFileSystem final : public SystemGrabPlatform {
 public:
     std::optional<std::uint64_t> FreeSpace(const std::string& folder) override {
-        return freeSpace ? freeSpace : SystemGrabFileSystem::FreeSpace(folder);
+        return freeSpace ? freeSpace : SystemGrabPlatform::FreeSpace(folder);
     }
     std::string MoveOver(const std::string& from, const std::string& to, const std::string& name) override {
         // As the program ends when it is killed: nothing after this point runs.
         if (interruptBeforeMoves) throw std::runtime_error("interrupted");
-        return SystemGrabFileSystem::MoveOver(from, to, name);
+        return SystemGrabPlatform::MoveOver(from, to, name);
     }
 
     std::optional<std::uint64_t> freeSpace;
@@ -164,7 +164,8 @@ public:
     TsysFileOperation op{nullptr};
     fw::Control button{nullptr};
     SteeredFileSystem fileSystem;
-    GrabWorkflow workflow{dialogs, op, fileSystem, [] {}};
+    fw::ScopedSeam<GrabPlatform> scope{fileSystem};
+    GrabWorkflow workflow{dialogs, op, [] {}};
 };
 
 }  // namespace
@@ -179,7 +180,7 @@ TEST(GrabWithTheShell, OneMatchingFileLandsInsideAMissingDataFolder) {
     RealGrab grab(dest);
     EXPECT_EQ(grab.Run(site), "Grab Complete");
     ASSERT_TRUE(fs::is_directory(dest));
-    EXPECT_EQ(SystemGrabFileSystem{}.FileInfo(dest, "Inventory.dat"), (GrabFile{"Inventory.dat", 12, kTime}));
+    EXPECT_EQ(SystemGrabPlatform{}.FileInfo(dest, "Inventory.dat"), (GrabFile{"Inventory.dat", 12, kTime}));
     EXPECT_FALSE(fs::exists(JoinPath(dest, "Notes.txt")));
 }
 
@@ -301,7 +302,7 @@ TEST(GrabWithTheShell, NameOutsideTheCodePageIsGrabbedAndCounted) {
 
     RealGrab grab(dest);
     EXPECT_EQ(grab.Run(site), "Grab Complete");
-    const auto copied = SystemGrabFileSystem{}.FileInfo(dest, utf8Name);
+    const auto copied = SystemGrabPlatform{}.FileInfo(dest, utf8Name);
     ASSERT_TRUE(copied.has_value());
     EXPECT_EQ(copied->size, 8u);
 

@@ -1,4 +1,4 @@
-#include "FakeBrowseShell.h"
+#include "FakeBrowsePlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ struct FakeItem {
 constexpr char kClass[] = "FakeFolderBrowser";
 
 LRESULT CALLBACK BrowserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* shell = reinterpret_cast<FakeBrowseShell*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* shell = reinterpret_cast<FakeBrowsePlatform*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (shell) {
         switch (msg) {
             case WM_SETTEXT:
@@ -36,7 +36,7 @@ LRESULT CALLBACK BrowserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 }  // namespace
 
-FakeBrowseShell::FakeBrowseShell() {
+FakeBrowsePlatform::FakeBrowsePlatform() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = BrowserProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
@@ -44,16 +44,16 @@ FakeBrowseShell::FakeBrowseShell() {
     ::RegisterClassA(&wc);
 }
 
-FakeBrowseShell::~FakeBrowseShell() {
+FakeBrowsePlatform::~FakeBrowsePlatform() {
     for (LPITEMIDLIST item : items_) delete reinterpret_cast<FakeItem*>(item);
 }
 
-LPITEMIDLIST FakeBrowseShell::NewItem(const std::string& path) {
+LPITEMIDLIST FakeBrowsePlatform::NewItem(const std::string& path) {
     items_.push_back(reinterpret_cast<LPITEMIDLIST>(new FakeItem{path}));
     return items_.back();
 }
 
-LPITEMIDLIST FakeBrowseShell::HandOut(LPITEMIDLIST item) {
+LPITEMIDLIST FakeBrowsePlatform::HandOut(LPITEMIDLIST item) {
     if (item) {
         handedOut_.push_back(item);
         ++liveItems;
@@ -61,21 +61,21 @@ LPITEMIDLIST FakeBrowseShell::HandOut(LPITEMIDLIST item) {
     return item;
 }
 
-int FakeBrowseShell::Select(LPITEMIDLIST item) {
+int FakeBrowsePlatform::Select(LPITEMIDLIST item) {
     return request.lpfn ? request.lpfn(window, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(item), request.lParam) : 0;
 }
 
-bool FakeBrowseShell::TypeUnknownName(const std::string& name) {
+bool FakeBrowsePlatform::TypeUnknownName(const std::string& name) {
     return request.lpfn &&
            request.lpfn(window, BFFM_VALIDATEFAILEDA, reinterpret_cast<LPARAM>(name.c_str()), request.lParam) != 0;
 }
 
-LPITEMIDLIST FakeBrowseShell::SpecialFolderLocation(HWND, int folderId) {
+LPITEMIDLIST FakeBrowsePlatform::SpecialFolderLocation(HWND, int folderId) {
     lookups.push_back(folderId);
     return rootFolder == folderId ? HandOut(NewItem("C:\\root")) : nullptr;
 }
 
-LPITEMIDLIST FakeBrowseShell::BrowseForFolder(BROWSEINFOA& info) {
+LPITEMIDLIST FakeBrowsePlatform::BrowseForFolder(BROWSEINFOA& info) {
     request = info;
     title = info.lpszTitle ? info.lpszTitle : "";
     sent.clear();
@@ -103,14 +103,14 @@ LPITEMIDLIST FakeBrowseShell::BrowseForFolder(BROWSEINFOA& info) {
     return closedByProgram ? nullptr : HandOut(std::exchange(confirm, nullptr));
 }
 
-bool FakeBrowseShell::PathFromItemList(LPCITEMIDLIST items, char* buffer) {
+bool FakeBrowsePlatform::PathFromItemList(LPCITEMIDLIST items, char* buffer) {
     const std::string& path = reinterpret_cast<const FakeItem*>(items)->path;
     if (path.empty()) return false;
     std::strncpy(buffer, path.c_str(), MAX_PATH);
     return true;
 }
 
-void FakeBrowseShell::FreeItemList(LPITEMIDLIST items) {
+void FakeBrowsePlatform::FreeItemList(LPITEMIDLIST items) {
     const auto found = std::find(handedOut_.begin(), handedOut_.end(), items);
     if (found == handedOut_.end()) {
         ADD_FAILURE() << "an item list freed that the program does not own";

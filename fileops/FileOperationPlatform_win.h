@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "framework/Seam.h"
+
 // The shell request record is byte-packed in 32-bit builds; the flag word and the aborted flag sit
 // side by side there.
 #ifdef _WIN64
@@ -21,16 +23,15 @@ static_assert(offsetof(SHFILEOPSTRUCTA, fAnyOperationsAborted) == 18);
 
 namespace fileops {
 
-class ShellFileApi {
+class FileOperationPlatform {
 public:
-    virtual ~ShellFileApi() = default;
+    static FileOperationPlatform& System();
+
+    virtual ~FileOperationPlatform() = default;
     // SHFileOperationA: performs the whole operation, returns 0 on success.
     virtual int FileOperation(SHFILEOPSTRUCTA& op) = 0;
     // The system's message text for an error code; empty when the system has none.
     virtual std::string SystemMessage(DWORD code) = 0;
 };
-
-// The implementation that calls the platform.
-ShellFileApi& SystemShellFileApi();
 
 }  // namespace fileops

@@ -1,4 +1,4 @@
-#include "fileops/ShellFileApi_win.h"
+#include "fileops/FileOperationPlatform_win.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 namespace fileops {
 namespace {
 
-class SystemApi final : public ShellFileApi {
+class SystemFileOperationPlatform final : public FileOperationPlatform {
 public:
     int FileOperation(SHFILEOPSTRUCTA& op) override { return SHFileOperationA(&op); }
 
@@ -21,9 +21,9 @@ public:
 
 }  // namespace
 
-ShellFileApi& SystemShellFileApi() {
-    static SystemApi api;
-    return api;
+FileOperationPlatform& FileOperationPlatform::System() {
+    static SystemFileOperationPlatform system;
+    return system;
 }
 
 }  // namespace fileops
