@@ -2,6 +2,7 @@
 // keyboard and the mouse exactly as typed, the height follows the font, it takes the focus in tab
 // order with its caret, and its button runs the folder chooser and takes the chosen folder.
 #include <windows.h>
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FakeBrowseShell.h"
@@ -737,6 +739,141 @@ TEST_F(BrowseEditTest, APressReleasedOutsideTheButtonDoesNotBrowse) {
     EXPECT_EQ(runs, 0);
     edit_->SetEnabled(false);
     EXPECT_EQ(edit_->ButtonState(), ecl::ButtonState::Disabled);
+}
+
+// --- Automation --------------------------------------------------------------------------------
+
+// Messages whose answer the documentation leaves open; Wine's edit answers some of them with 1.
+bool HasAnswer(UINT msg) {
+    switch (msg) {
+        case EM_SETSEL:
+        case EM_REPLACESEL:
+        case EM_SETLIMITTEXT:
+        case EM_EMPTYUNDOBUFFER:
+        case EM_SETMODIFY:
+        case WM_CUT:
+        case WM_COPY:
+        case WM_PASTE:
+        case WM_CLEAR: return false;
+        default: return true;
+    }
+}
+
+// What a tool reads back from an edit after sending it a message.
+std::string EditState(HWND h, UINT msg, LRESULT result) {
+    char text[64] = {};
+    ::GetWindowTextA(h, text, sizeof text);
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(h, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return "result " + (HasAnswer(msg) ? std::to_string(result) : "-") + ", text '" + text + "', selection " +
+           std::to_string(start) + "-" + std::to_string(end) + ", can undo " +
+           std::to_string(::SendMessageA(h, EM_CANUNDO, 0, 0)) + ", modified " +
+           std::to_string(::SendMessageA(h, EM_GETMODIFY, 0, 0)) + ", limit " +
+           std::to_string(::SendMessageA(h, EM_GETLIMITTEXT, 0, 0)) + ", read-only " +
+           std::to_string((::GetWindowLongA(h, GWL_STYLE) & ES_READONLY) != 0);
+}
+
+TEST_F(BrowseEditTest, AnswersEveryEditMessageAsAStandardEditDoes) {
+    const fw::UniqueWindow standard =
+        fw::NewWindow(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 130, 200, 21, form_.Handle());
+    ASSERT_TRUE(standard);
+    // Without a MaxLength ours answers as a standard edit told that it has no limit.
+    ::SendMessageA(standard.Get(), EM_SETLIMITTEXT, 0, 0);
+    int changes = 0;
+    edit_->SetOnChange([&](fw::Component&) { ++changes; });
+    struct Message {
+        const char* what;
+        UINT msg;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+        const char* text = nullptr;  // a string for lParam
+        int changes = 0;             // how often ours fires OnChange
+    };
+    const Message messages[] = {
+        {"a new text", WM_SETTEXT, 0, 0, "C:\\Data", 1},
+        {"caret after the drive", EM_SETSEL, 2, 2},
+        {"inserted, undoable", EM_REPLACESEL, TRUE, 0, "\\Old", 1},
+        {"undone", EM_UNDO, 0, 0, nullptr, 1},
+        {"undone again: redone", WM_UNDO, 0, 0, nullptr, 1},
+        {"not modified", EM_SETMODIFY, FALSE},
+        {"the drive selected", EM_SETSEL, 0, 2},
+        {"replaced, not undoable", EM_REPLACESEL, FALSE, 0, "D:", 1},
+        {"nothing to undo", EM_UNDO},
+        {"inserted again", EM_REPLACESEL, TRUE, 0, "E", 1},
+        {"undo step forgotten", EM_EMPTYUNDOBUFFER},
+        {"limit 14", EM_SETLIMITTEXT, 14},
+        {"to the end", EM_SETSEL, 99, 99},
+        {"over the limit: cut", EM_REPLACESEL, TRUE, 0, "\\Counts", 1},
+        {"at the limit: nothing", EM_REPLACESEL, TRUE, 0, "X"},
+        {"typed at the limit", WM_CHAR, 'X'},
+        {"the drive selected", EM_SETSEL, 0, 3},
+        {"cut", WM_CUT, 0, 0, nullptr, 1},
+        {"pasted back", WM_PASTE, 0, 0, nullptr, 1},
+        {"clear without a selection", WM_CLEAR},
+        {"all selected", EM_SETSEL, 0, -1},
+        {"copied", WM_COPY},
+        {"cleared", WM_CLEAR, 0, 0, nullptr, 1},
+        {"pasted", WM_PASTE, 0, 0, nullptr, 1},
+        {"read-only", EM_SETREADONLY, TRUE},
+        {"typing refused", WM_CHAR, 'z'},
+        {"backspace refused", WM_CHAR, '\b'},
+        {"all selected", EM_SETSEL, 0, -1},
+        {"cut refused", WM_CUT},
+        {"clear refused", WM_CLEAR},
+        {"paste refused", WM_PASTE},
+        {"undo refused", EM_UNDO},
+        {"writable", EM_SETREADONLY, FALSE},
+        {"typed over the selection", WM_CHAR, 'z', 0, nullptr, 1},
+        {"typing continued", WM_CHAR, 'y', 0, nullptr, 1},
+        {"a new text", WM_SETTEXT, 0, 0, "C:\\Stock", 1},
+        {"the same text", WM_SETTEXT, 0, 0, "C:\\Stock"},
+        {"part selected", EM_SETSEL, 2, 5},
+        {"the line's length", EM_LINELENGTH, 0},
+        {"from its end", EM_LINELENGTH, 8},
+        {"past the text", EM_LINELENGTH, 9},
+        {"outside the selection", EM_LINELENGTH, static_cast<WPARAM>(-1)},
+        {"past the last character", EM_POSFROMCHAR, 8},
+        {"far past it", EM_POSFROMCHAR, 99},
+        {"left of the text", EM_CHARFROMPOS, 0, MAKELPARAM(0, 5)},
+        {"right of the text", EM_CHARFROMPOS, 0, MAKELPARAM(190, 5)},
+        {"keys wanted", WM_GETDLGCODE},
+    };
+    for (const Message& m : messages) {
+        const LPARAM lParam = m.text ? reinterpret_cast<LPARAM>(m.text) : m.lParam;
+        const std::string expected =
+            EditState(standard.Get(), m.msg, ::SendMessageA(standard.Get(), m.msg, m.wParam, lParam));
+        const int before = changes;
+        EXPECT_EQ(EditState(edit_->Handle(), m.msg, ::SendMessageA(edit_->Handle(), m.msg, m.wParam, lParam)), expected)
+            << m.what;
+        EXPECT_EQ(changes - before, m.changes) << m.what;
+    }
+    EXPECT_EQ(edit_->MaxLength(), 14);
+    EXPECT_FALSE(edit_->ReadOnly());
+}
+
+TEST_F(BrowseEditTest, CharacterPositionsAndPointsAnswerForTheShownText) {
+    edit_->SetPath("C:\\Stock");
+    const fw::Rect area = edit_->TextArea();
+    HWND h = edit_->Handle();
+    for (std::size_t i = 0; i < 8; ++i) {
+        const LRESULT position = ::SendMessageA(h, EM_POSFROMCHAR, i, 0);
+        EXPECT_EQ(GET_X_LPARAM(position), area.left + 1 + TextWidth(*edit_, edit_->Path().substr(0, i))) << i;
+        EXPECT_EQ(GET_Y_LPARAM(position), area.top + 1) << i;
+        EXPECT_EQ(::SendMessageA(h, EM_CHARFROMPOS, 0, position), static_cast<LRESULT>(i)) << i;
+    }
+    // A path scrolled to its end: positions move left with the text.
+    const std::string longPath(200, 'w');
+    edit_->SetPath(longPath);
+    ::SendMessageA(h, EM_SETSEL, 200, 200);
+    ASSERT_GT(edit_->ScrollOffset(), 0);
+    EXPECT_EQ(GET_X_LPARAM(::SendMessageA(h, EM_POSFROMCHAR, 199, 0)),
+              area.left + 1 + TextWidth(*edit_, longPath.substr(0, 199)) - edit_->ScrollOffset());
+    // Read-only before the window is made: the window has the style from the start.
+    auto& fresh = static_cast<TEclBrowseEdit&>(form_.Adopt(std::make_unique<TEclBrowseEdit>(&form_)));
+    fresh.SetReadOnly(true);
+    fresh.SetParent(&form_);
+    EXPECT_NE(::GetWindowLongA(fresh.Handle(), GWL_STYLE) & ES_READONLY, 0);
 }
 
 // --- Drawing -------------------------------------------------------------------------------------
