@@ -14,6 +14,7 @@
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 #include "controls/Glyph_win.h"
+#include "framework/Clipboard_win.h"
 #include "framework/Handles_win.h"
 #include "framework/PartPublisher.h"
 #include "framework/PopupMenu_win.h"
@@ -75,35 +76,6 @@ private:
 }  // namespace ecl
 
 namespace {
-
-class ClipboardScope {
-public:
-    explicit ClipboardScope(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
-    ~ClipboardScope() {
-        if (open_) ::CloseClipboard();
-    }
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    bool Open() const { return open_; }
-
-private:
-    bool open_;
-};
-
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
-    ~GlobalLockScope() {
-        if (data_) ::GlobalUnlock(memory_);
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    const char* Text() const { return static_cast<const char*>(data_); }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
 
 // What a standard single-line edit box reports as its limit when it has none.
 constexpr LRESULT kNoTextLimit = 0x7FFFFFFE;
@@ -383,37 +355,17 @@ void TEclBrowseEdit::Undo() {
 // Replaces the selection with the clipboard's text up to its first line break.
 void TEclBrowseEdit::Paste() {
     if (readOnly_) return;
-    std::string text;
-    {
-        ClipboardScope clipboard(Handle());
-        if (!clipboard.Open()) return;
-        GlobalLockScope lock(::GetClipboardData(CF_TEXT));
-        if (!lock.Text()) return;
-        text = lock.Text();
-    }
-    Edited(line_.Type(text, ecl::TextLimit(maxLength_)));
+    if (const auto text = fw::ReadClipboardText(Handle())) Edited(line_.Type(*text, ecl::TextLimit(maxLength_)));
 }
 
 void TEclBrowseEdit::CopyToClipboard() {
-    const std::string text = line_.SelectedText();
-    if (text.empty()) return;
-    ClipboardScope clipboard(Handle());
-    if (!clipboard.Open() || !::EmptyClipboard()) return;
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (!memory) return;
-    if (void* data = ::GlobalLock(memory)) {
-        std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(data));
-        ::GlobalUnlock(memory);
-        // The clipboard owns the memory once it has taken it.
-        if (::SetClipboardData(CF_TEXT, memory)) return;
-    }
-    ::GlobalFree(memory);
+    if (line_.HasSelection()) fw::WriteClipboardText(Handle(), line_.SelectedText());
 }
 
+// The selection leaves the text only once it is safely on the clipboard.
 void TEclBrowseEdit::CutToClipboard() {
     if (readOnly_ || !line_.HasSelection()) return;
-    CopyToClipboard();
-    Edited(!line_.Cut().empty());
+    if (fw::WriteClipboardText(Handle(), line_.SelectedText())) Edited(!line_.Cut().empty());
 }
 
 // --- Geometry ------------------------------------------------------------------------------------

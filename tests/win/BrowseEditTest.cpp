@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,8 +19,9 @@
 #include "TextMeasure.h"
 #include "browse/BrowseDlg_win.h"
 #include "browse/BrowseEdit_win.h"
-#include "framework/Handles_win.h"
 #include "browse/Register_win.h"
+#include "framework/Clipboard_win.h"
+#include "framework/Handles_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
 #include "framework/PopupMenu_win.h"
@@ -874,6 +876,53 @@ TEST_F(BrowseEditTest, CharacterPositionsAndPointsAnswerForTheShownText) {
     fresh.SetReadOnly(true);
     fresh.SetParent(&form_);
     EXPECT_NE(::GetWindowLongA(fresh.Handle(), GWL_STYLE) & ES_READONLY, 0);
+}
+
+// Waits for an event while answering what other threads send to this one (the clipboard's
+// notifications), so that neither side waits for the other.
+bool WaitAnswering(HANDLE event, DWORD ms) {
+    const DWORD deadline = ::GetTickCount() + ms;
+    for (;;) {
+        const auto left = static_cast<LONG>(deadline - ::GetTickCount());
+        if (left <= 0) return false;
+        const DWORD woke = ::MsgWaitForMultipleObjects(1, &event, FALSE, static_cast<DWORD>(left), QS_SENDMESSAGE);
+        if (woke == WAIT_OBJECT_0) return true;
+        if (woke != WAIT_OBJECT_0 + 1) return false;
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+TEST_F(BrowseEditTest, ACopyWaitsBrieflyForAClipboardThatSomeoneElseHolds) {
+    ASSERT_TRUE(fw::WriteClipboardText(nullptr, "before"));
+    // Another thread keeps the clipboard open for a while, as a clipboard manager does.
+    const auto copyWhileHeld = [&](const char* path, DWORD holdMs) {
+        edit_->SetPath(path);
+        ::SendMessageA(edit_->Handle(), EM_SETSEL, 0, -1);
+        const fw::UniqueKernelHandle opened(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        const fw::UniqueKernelHandle closed(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        std::thread holder([&] {
+            const bool open = ::OpenClipboard(nullptr) != FALSE;
+            ::SetEvent(opened.Get());
+            if (open) {
+                ::Sleep(holdMs);
+                ::CloseClipboard();
+            }
+            ::SetEvent(closed.Get());
+        });
+        EXPECT_TRUE(WaitAnswering(opened.Get(), 5000));
+        const DWORD start = ::GetTickCount();
+        ::SendMessageA(edit_->Handle(), WM_COPY, 0, 0);
+        const DWORD took = ::GetTickCount() - start;
+        EXPECT_TRUE(WaitAnswering(closed.Get(), 5000));
+        holder.join();
+        return took;
+    };
+    EXPECT_LT(copyWhileHeld("C:\\Counts", 60), 1000u);
+    EXPECT_EQ(fw::ReadClipboardText(nullptr), std::optional<std::string>("C:\\Counts"));
+    // Held for longer, the copy gives up well within a second and the clipboard keeps its text.
+    EXPECT_LT(copyWhileHeld("D:\\Other", 1500), 500u);
+    EXPECT_EQ(fw::ReadClipboardText(nullptr), std::optional<std::string>("C:\\Counts"));
 }
 
 // --- Drawing -------------------------------------------------------------------------------------
