@@ -48,7 +48,11 @@ public:
         const bool click = held_ && ClientRect().Contains(x, y);
         held_ = false;
         SetPressed(false);
-        if (click && Enabled()) onClick_();
+        if (click) Click();
+    }
+    // A release over the button, or a key that presses it.
+    void Click() override {
+        if (Enabled()) onClick_();
     }
 
     void Paint(fw::Canvas& canvas) override {
@@ -276,6 +280,7 @@ void TEclBrowseEdit::OnKeyDown(WPARAM key) {
             else
                 ecl::EditLine::SetOverwrite(!ecl::EditLine::Overwrite());
             break;
+        case VK_F4: button_->Click(); break;
         default: break;
     }
 }
@@ -566,6 +571,12 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         // The keyboard.
         case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
         case WM_KEYDOWN: OnKeyDown(wParam); return 0;
+        case WM_SYSKEYDOWN: {
+            // The system sees the key too, so that releasing Alt afterwards opens no window menu.
+            const LRESULT result = fw::WinControl::WndProc(msg, wParam, lParam);
+            OnSysKeyDown(wParam, lParam);
+            return result;
+        }
         case WM_CHAR: OnChar(static_cast<char>(wParam)); return TRUE;
         // The mouse.
         case WM_LBUTTONDOWN:
@@ -702,4 +713,10 @@ LRESULT TEclBrowseEdit::PositionOfChar(WPARAM index) const {
 LRESULT TEclBrowseEdit::CharAtPoint(LPARAM point) const {
     const std::size_t index = ecl::CaretIndexAt(Edges(), GET_X_LPARAM(point) - (TextArea().left + 1) + scroll_);
     return MAKELONG(static_cast<WORD>(std::min<std::size_t>(index, 0xFFFF)), 0);
+}
+
+// Alt+Down presses the button, as it opens a combo box's list.
+void TEclBrowseEdit::OnSysKeyDown(WPARAM key, LPARAM flags) {
+    constexpr LPARAM kAltHeld = 1 << 29;
+    if (key == VK_DOWN && (flags & kAltHeld) != 0) button_->Click();
 }

@@ -2,7 +2,7 @@
 // The folder browse edit: a single-line edit box drawn by itself, with a flat Windows border and a
 // browse button at its right that picks a folder into the text. Path is the text, exactly as
 // typed or chosen. Other programs read and edit it with the standard single-line edit messages,
-// which take the same paths as the keyboard and the mouse.
+// which take the same paths as the keyboard and the mouse; F4 and Alt+Down press the button.
 #include <windows.h>
 
 #include <cstddef>
@@ -147,6 +147,7 @@ private:
     LRESULT LineLength() const;
     LRESULT PositionOfChar(WPARAM index) const;
     LRESULT CharAtPoint(LPARAM point) const;
+    void OnSysKeyDown(WPARAM key, LPARAM flags);
     void OnKeyDown(WPARAM key);
     void OnChar(char c);
     void Paste();

@@ -1,6 +1,7 @@
 // The folder browse edit on a real form: stored values arrive, the text is edited from the
 // keyboard and the mouse exactly as typed, the height follows the font, it takes the focus in tab
-// order with its caret, and its button runs the folder chooser and takes the chosen folder.
+// order with its caret, and its button runs the folder chooser and takes the chosen folder. Other
+// programs drive it with the edit messages as they drive a standard edit.
 #include <windows.h>
 #include <windowsx.h>
 
@@ -876,6 +877,46 @@ TEST_F(BrowseEditTest, CharacterPositionsAndPointsAnswerForTheShownText) {
     fresh.SetReadOnly(true);
     fresh.SetParent(&form_);
     EXPECT_NE(::GetWindowLongA(fresh.Handle(), GWL_STYLE) & ES_READONLY, 0);
+}
+
+TEST_F(BrowseEditTest, F4AndAltDownPressTheBrowseButtonWheneverAClickWould) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    int runs = 0;
+    shell.user = [&](wintest::FakeBrowseShell& browser) {
+        ++runs;
+        browser.confirm = browser.NewItem("C:\\Counts");
+    };
+    int browsed = 0;
+    edit_->SetOnBrowse([&](fw::Component& sender) { browsed += &sender == edit_; });
+    form_.Show();
+    HWND h = edit_->Handle();
+    constexpr LPARAM kAlt = 1 << 29;
+    const std::function<void()> presses[] = {
+        [&] { ClickButton(*edit_); },
+        [&] { ::SendMessageA(h, WM_KEYDOWN, VK_F4, 1); },
+        [&] { ::SendMessageA(h, WM_SYSKEYDOWN, VK_DOWN, 1 | kAlt); },
+    };
+    // As typed: writable, read-only, disabled.
+    const std::pair<std::function<void()>, int> states[] = {
+        {[] {}, 1}, {[&] { edit_->SetReadOnly(true); }, 1}, {[&] { edit_->SetEnabled(false); }, 0}};
+    for (const auto& [enter, expected] : states) {
+        enter();
+        for (std::size_t p = 0; p < std::size(presses); ++p) {
+            edit_->SetPath("D:\\Old");
+            const int before = runs;
+            const int browsedBefore = browsed;
+            presses[p]();
+            EXPECT_EQ(runs - before, expected) << "press " << p;
+            EXPECT_EQ(browsed - browsedBefore, expected) << "press " << p;
+            EXPECT_EQ(edit_->Path(), expected ? "C:\\Counts" : "D:\\Old") << "press " << p;
+        }
+    }
+    // Down alone moves the caret and Alt+Up is not ours.
+    edit_->SetEnabled(true);
+    ::SendMessageA(h, WM_KEYDOWN, VK_DOWN, 1);
+    ::SendMessageA(h, WM_SYSKEYDOWN, VK_UP, 1 | kAlt);
+    EXPECT_EQ(runs, 6);
 }
 
 // Waits for an event while answering what other threads send to this one (the clipboard's
