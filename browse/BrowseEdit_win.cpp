@@ -14,8 +14,9 @@
 #include "controls/ButtonFacePaint_win.h"
 #include "controls/FxText_win.h"
 #include "controls/Glyph_win.h"
-#include "framework/PartPublisher.h"
+#include "framework/Clipboard_win.h"
 #include "framework/Handles_win.h"
+#include "framework/PartPublisher.h"
 #include "framework/PopupMenu_win.h"
 
 namespace ecl {
@@ -47,7 +48,11 @@ public:
         const bool click = held_ && ClientRect().Contains(x, y);
         held_ = false;
         SetPressed(false);
-        if (click && Enabled()) onClick_();
+        if (click) Click();
+    }
+    // A release over the button, or a key that presses it.
+    void Click() override {
+        if (Enabled()) onClick_();
     }
 
     void Paint(fw::Canvas& canvas) override {
@@ -76,34 +81,8 @@ private:
 
 namespace {
 
-class ClipboardScope {
-public:
-    explicit ClipboardScope(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
-    ~ClipboardScope() {
-        if (open_) ::CloseClipboard();
-    }
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    bool Open() const { return open_; }
-
-private:
-    bool open_;
-};
-
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
-    ~GlobalLockScope() {
-        if (data_) ::GlobalUnlock(memory_);
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    const char* Text() const { return static_cast<const char*>(data_); }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
+// What a standard single-line edit box reports as its limit when it has none.
+constexpr LRESULT kNoTextLimit = 0x7FFFFFFE;
 
 // The width of the flat (or sunken) window border outside the client area.
 int BorderWidth(bool windowsFrame, bool ctl3D) {
@@ -197,6 +176,12 @@ void TEclBrowseEdit::SetCustomButtonWidth(int width) {
 }
 
 void TEclBrowseEdit::SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
+
+void TEclBrowseEdit::UpdateReadOnlyStyle() {
+    if (!HandleAllocated()) return;
+    const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(ES_READONLY);
+    ::SetWindowLongPtrA(Handle(), GWL_STYLE, style | (readOnly_ ? ES_READONLY : 0));
+}
 
 ecl::ButtonState TEclBrowseEdit::ButtonState() const { return button_->State(); }
 
@@ -295,6 +280,7 @@ void TEclBrowseEdit::OnKeyDown(WPARAM key) {
             else
                 ecl::EditLine::SetOverwrite(!ecl::EditLine::Overwrite());
             break;
+        case VK_F4: button_->Click(); break;
         default: break;
     }
 }
@@ -374,37 +360,17 @@ void TEclBrowseEdit::Undo() {
 // Replaces the selection with the clipboard's text up to its first line break.
 void TEclBrowseEdit::Paste() {
     if (readOnly_) return;
-    std::string text;
-    {
-        ClipboardScope clipboard(Handle());
-        if (!clipboard.Open()) return;
-        GlobalLockScope lock(::GetClipboardData(CF_TEXT));
-        if (!lock.Text()) return;
-        text = lock.Text();
-    }
-    Edited(line_.Type(text, ecl::TextLimit(maxLength_)));
+    if (const auto text = fw::ReadClipboardText(Handle())) Edited(line_.Type(*text, ecl::TextLimit(maxLength_)));
 }
 
 void TEclBrowseEdit::CopyToClipboard() {
-    const std::string text = line_.SelectedText();
-    if (text.empty()) return;
-    ClipboardScope clipboard(Handle());
-    if (!clipboard.Open() || !::EmptyClipboard()) return;
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (!memory) return;
-    if (void* data = ::GlobalLock(memory)) {
-        std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(data));
-        ::GlobalUnlock(memory);
-        // The clipboard owns the memory once it has taken it.
-        if (::SetClipboardData(CF_TEXT, memory)) return;
-    }
-    ::GlobalFree(memory);
+    if (line_.HasSelection()) fw::WriteClipboardText(Handle(), line_.SelectedText());
 }
 
+// The selection leaves the text only once it is safely on the clipboard.
 void TEclBrowseEdit::CutToClipboard() {
     if (readOnly_ || !line_.HasSelection()) return;
-    CopyToClipboard();
-    Edited(!line_.Cut().empty());
+    if (fw::WriteClipboardText(Handle(), line_.SelectedText())) Edited(!line_.Cut().empty());
 }
 
 // --- Geometry ------------------------------------------------------------------------------------
@@ -440,6 +406,7 @@ void TEclBrowseEdit::AdjustSize() {
 
 void TEclBrowseEdit::GetCreateParams(CreateParams& params) {
     fw::WinControl::GetCreateParams(params);
+    if (readOnly_) params.style |= ES_READONLY;
     if (bevel_.Mode() == TEclBevelMode::bmWindows) {
         if (Ctl3D())
             params.exStyle |= WS_EX_CLIENTEDGE;
@@ -602,9 +569,15 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); return 0;
         case WM_DESTROY: DestroySystemCaret(); break;
         // The keyboard.
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
         case WM_KEYDOWN: OnKeyDown(wParam); return 0;
-        case WM_CHAR: OnChar(static_cast<char>(wParam)); return 0;
+        case WM_SYSKEYDOWN: {
+            // The system sees the key too, so that releasing Alt afterwards opens no window menu.
+            const LRESULT result = fw::WinControl::WndProc(msg, wParam, lParam);
+            OnSysKeyDown(wParam, lParam);
+            return result;
+        }
+        case WM_CHAR: OnChar(static_cast<char>(wParam)); return TRUE;
         // The mouse.
         case WM_LBUTTONDOWN:
             if (OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_SHIFT) != 0)) return 0;
@@ -620,6 +593,24 @@ LRESULT TEclBrowseEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETTEXT: SetText(lParam ? reinterpret_cast<const char*>(lParam) : ""); return TRUE;
         case EM_GETSEL: return ReportSelection(reinterpret_cast<DWORD*>(wParam), reinterpret_cast<DWORD*>(lParam));
         case EM_SETSEL: SelectRange(static_cast<int>(wParam), static_cast<int>(lParam)); return 0;
+        // The rest of the standard single-line edit's messages, for automation and test tools.
+        case EM_REPLACESEL: ReplaceSelection(reinterpret_cast<const char*>(lParam), wParam != 0); return 0;
+        case EM_SETLIMITTEXT: SetLimitText(wParam); return 0;
+        case EM_GETLIMITTEXT: return LimitText();
+        case EM_CANUNDO: return line_.CanUndo() ? TRUE : FALSE;
+        case EM_UNDO:
+        case WM_UNDO: RunCommand(ecl::EditCommand::Undo); return TRUE;
+        case EM_EMPTYUNDOBUFFER: line_.ForgetUndo(); return 0;
+        case WM_CUT: RunCommand(ecl::EditCommand::Cut); return 0;
+        case WM_COPY: RunCommand(ecl::EditCommand::Copy); return 0;
+        case WM_PASTE: RunCommand(ecl::EditCommand::Paste); return 0;
+        case WM_CLEAR: RunCommand(ecl::EditCommand::Delete); return 0;
+        case EM_SETREADONLY: SetReadOnly(wParam != 0); return TRUE;
+        case EM_GETMODIFY: return line_.Modified() ? TRUE : FALSE;
+        case EM_SETMODIFY: line_.SetModified(wParam != 0); return 0;
+        case EM_LINELENGTH: return LineLength();
+        case EM_POSFROMCHAR: return PositionOfChar(wParam);
+        case EM_CHARFROMPOS: return CharAtPoint(lParam);
         default: break;
     }
     return fw::WinControl::WndProc(msg, wParam, lParam);
@@ -694,4 +685,38 @@ void TEclBrowseEdit::SelectRange(int start, int end) {
         line_.Select(std::min(from, to), to > from ? to - from : from - to);
     }
     Edited(false);
+}
+
+void TEclBrowseEdit::ReplaceSelection(const char* text, bool undoable) {
+    Edited(line_.ReplaceSelection(text ? text : "", ecl::TextLimit(maxLength_), undoable));
+}
+
+// As a standard single-line edit's: 0 lifts the limit.
+void TEclBrowseEdit::SetLimitText(WPARAM limit) {
+    SetMaxLength(static_cast<int>(std::min<WPARAM>(limit, static_cast<WPARAM>(kNoTextLimit))));
+}
+
+LRESULT TEclBrowseEdit::LimitText() const { return maxLength_ > 0 ? maxLength_ : kNoTextLimit; }
+
+// A single-line edit answers with the length of its text, whatever index is asked about.
+LRESULT TEclBrowseEdit::LineLength() const { return static_cast<LRESULT>(line_.Text().size()); }
+
+// The client position of a character's top left corner; -1 past the last character.
+LRESULT TEclBrowseEdit::PositionOfChar(WPARAM index) const {
+    if (index >= line_.Text().size()) return -1;
+    const fw::Rect area = TextArea();
+    const int x = area.left + 1 + Edges()[index] - scroll_;
+    return MAKELONG(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(area.top + 1));
+}
+
+// The character boundary nearest a client point, on line 0.
+LRESULT TEclBrowseEdit::CharAtPoint(LPARAM point) const {
+    const std::size_t index = ecl::CaretIndexAt(Edges(), GET_X_LPARAM(point) - (TextArea().left + 1) + scroll_);
+    return MAKELONG(static_cast<WORD>(std::min<std::size_t>(index, 0xFFFF)), 0);
+}
+
+// Alt+Down presses the button, as it opens a combo box's list.
+void TEclBrowseEdit::OnSysKeyDown(WPARAM key, LPARAM flags) {
+    constexpr LPARAM kAltHeld = 1 << 29;
+    if (key == VK_DOWN && (flags & kAltHeld) != 0) button_->Click();
 }

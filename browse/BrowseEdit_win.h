@@ -1,7 +1,8 @@
 #pragma once
 // The folder browse edit: a single-line edit box drawn by itself, with a flat Windows border and a
 // browse button at its right that picks a folder into the text. Path is the text, exactly as
-// typed or chosen.
+// typed or chosen. Other programs read and edit it with the standard single-line edit messages,
+// which take the same paths as the keyboard and the mouse; F4 and Alt+Down press the button.
 #include <windows.h>
 
 #include <cstddef>
@@ -56,11 +57,13 @@ public:
     bool CustomButtonParentCtlXP() const { return buttonParentCtlXP_; }
     void SetCustomButtonParentCtlXP(bool on) { buttonParentCtlXP_ = on; }
     // Typing, pasting and setting the text stop at MaxLength characters when it is positive, at the
-    // standard edit box's default limit (ecl::kDefaultTextLimit) when it is 0.
+    // standard edit box's default limit (ecl::kDefaultTextLimit) when it is 0. EM_GETLIMITTEXT
+    // reports 0 as a standard edit box without a limit answers.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
+    // Read-only refuses the user's changes, not the program's; the window carries ES_READONLY.
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool on) { readOnly_ = on; }
+    void SetReadOnly(bool on) { fw::Change(readOnly_, on, this, &TEclBrowseEdit::UpdateReadOnlyStyle); }
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool on) {
         hideSelection_ = on;
@@ -123,6 +126,7 @@ private:
     void AdjustSize();
     void LayoutButton();
     void UpdateFrame();
+    void UpdateReadOnlyStyle();
     fw::Rect Client() const;
     std::vector<int> Edges() const;
     int TextHeight() const;
@@ -137,6 +141,13 @@ private:
     std::size_t CopyTextTo(char* out, std::size_t capacity) const;
     LRESULT ReportSelection(DWORD* start, DWORD* end) const;
     void SelectRange(int start, int end);
+    void ReplaceSelection(const char* text, bool undoable);
+    void SetLimitText(WPARAM limit);
+    LRESULT LimitText() const;
+    LRESULT LineLength() const;
+    LRESULT PositionOfChar(WPARAM index) const;
+    LRESULT CharAtPoint(LPARAM point) const;
+    void OnSysKeyDown(WPARAM key, LPARAM flags);
     void OnKeyDown(WPARAM key);
     void OnChar(char c);
     void Paste();

@@ -45,6 +45,7 @@ bool EditLine::SetText(std::string text, int maxLength) {
         text_.swap(text);
         text.resize(cut);
     }
+    modified_ = false;
     if (text == text_) return false;
     text_ = std::move(text);
     caret_ = anchor_ = 0;
@@ -53,25 +54,35 @@ bool EditLine::SetText(std::string text, int maxLength) {
     return true;
 }
 
-void EditLine::Remember() {
-    undoText_ = text_;
-    undoCaret_ = caret_;
-    undoAnchor_ = anchor_;
-    canUndo_ = true;
-}
-
 void EditLine::Replace(std::size_t start, std::size_t end, std::string_view with) {
-    Remember();
+    undoText_ = text_;
+    undoStart_ = start;
+    undoRemoved_ = end - start;
+    undoInserted_ = with.size();
+    canUndo_ = true;
     typing_ = false;
+    modified_ = true;
     text_.replace(start, end - start, with);
     caret_ = anchor_ = start + with.size();
 }
 
 bool EditLine::Type(std::string_view text, int maxLength) {
-    text = text.substr(0, text.find_first_of("\r\n"));
-    std::size_t start = SelStart();
+    const std::size_t start = SelStart();
     std::size_t end = SelEnd();
     if (start == end && overwrite && !text.empty()) end = Next(start);
+    return Put(start, end, text, maxLength);
+}
+
+bool EditLine::ReplaceSelection(std::string_view text, int maxLength, bool undoable) {
+    const bool changed = Put(SelStart(), SelEnd(), text, maxLength);
+    if (!undoable) ForgetUndo();
+    return changed;
+}
+
+// Replaces [start, end) with the first line of text, as much of it as fits within maxLength; a
+// run of such changes at the caret is one step to undo.
+bool EditLine::Put(std::size_t start, std::size_t end, std::string_view text, int maxLength) {
+    text = text.substr(0, text.find_first_of("\r\n"));
     if (maxLength > 0) {
         const std::size_t rest = text_.size() - (end - start);
         const std::size_t room =
@@ -93,6 +104,8 @@ bool EditLine::Type(std::string_view text, int maxLength) {
     if (run) {
         text_.replace(start, end - start, text);
         caret_ = anchor_ = start + text.size();
+        undoInserted_ += text.size();
+        modified_ = true;
     } else {
         Replace(start, end, text);
     }
@@ -184,8 +197,11 @@ bool EditLine::Undo() {
     if (!canUndo_) return false;
     typing_ = false;
     std::swap(text_, undoText_);
-    std::swap(caret_, undoCaret_);
-    std::swap(anchor_, undoAnchor_);
+    // As the standard edit box does, what comes back is selected.
+    std::swap(undoRemoved_, undoInserted_);
+    anchor_ = undoStart_;
+    caret_ = undoStart_ + undoInserted_;
+    modified_ = true;
     return true;
 }
 

@@ -30,7 +30,8 @@ public:
     void SetLeadBytes(const std::bitset<256>& leadBytes) { lead_ = leadBytes; }
 
     // Replaces the text (cut to maxLength when that is positive) and puts the caret at its start;
-    // false, and nothing changes, when the text is the same. Forgets the undo step.
+    // false, and nothing changes, when the text is the same. Forgets the undo step and clears the
+    // modified flag, also when the text stays.
     bool SetText(std::string text, int maxLength = 0);
 
     // Typing and pasting: replaces the selection, or in overwrite mode the character at the caret,
@@ -38,6 +39,9 @@ public:
     // nothing changed.
     bool Type(std::string_view text, int maxLength = 0);
     bool Insert(char c, int maxLength = 0) { return Type(std::string_view(&c, 1), maxLength); }
+    // Another program's replacement of the selection: as typing, but never overwriting; without
+    // undoable the undo step is forgotten, as the standard edit box does.
+    bool ReplaceSelection(std::string_view text, int maxLength, bool undoable);
     // One byte of a typed character, as the keyboard sends them one at a time: a lead byte of the
     // double-byte code page waits for its trail byte, and the pair is typed as one character.
     bool TypeKeyByte(char c, int maxLength = 0);
@@ -59,9 +63,17 @@ public:
     void SelectWordAt(std::size_t position);
 
     // One level of undo: the step before the last change, where a run of typing is one change;
-    // undoing twice redoes it.
+    // undoing twice redoes it. The text put back is selected.
     bool CanUndo() const { return canUndo_; }
     bool Undo();
+    void ForgetUndo() {
+        canUndo_ = false;
+        typing_ = false;
+    }
+
+    // Set by every change other than SetText, until cleared.
+    bool Modified() const { return modified_; }
+    void SetModified(bool on) { modified_ = on; }
 
     // Overwrite mode is one for the whole program, as the Insert key switches it.
     static bool Overwrite();
@@ -72,17 +84,20 @@ private:
     std::size_t CharStart(std::size_t position) const;
     std::size_t Next(std::size_t position) const;
     std::size_t Previous(std::size_t position) const;
-    void Remember();
     void Replace(std::size_t start, std::size_t end, std::string_view with);
+    bool Put(std::size_t start, std::size_t end, std::string_view text, int maxLength);
 
     std::string text_;
     std::size_t caret_ = 0;
     std::size_t anchor_ = 0;
     std::bitset<256> lead_;
     std::string undoText_;
-    std::size_t undoCaret_ = 0;
-    std::size_t undoAnchor_ = 0;
+    // The last change: at undoStart_, undoRemoved_ bytes became undoInserted_ bytes.
+    std::size_t undoStart_ = 0;
+    std::size_t undoRemoved_ = 0;
+    std::size_t undoInserted_ = 0;
     bool canUndo_ = false;
+    bool modified_ = false;
     bool typing_ = false;   // the last change was typing that ended at the caret
     char pendingLead_ = 0;  // a typed lead byte waiting for its trail byte
 };

@@ -38,7 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 0: {
                 const std::size_t n = std::min<std::size_t>(arg % 8, size - i);
                 const char* text = reinterpret_cast<const char*>(data + i);
-                line.Type(std::string(text, n), maxLength);
+                if (op & 0x20)
+                    line.ReplaceSelection(std::string(text, n), maxLength, (op & 0x40) != 0);
+                else
+                    line.Type(std::string(text, n), maxLength);
                 i += n;
                 break;
             }

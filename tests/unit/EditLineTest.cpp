@@ -83,15 +83,40 @@ TEST(EditLineTest, OneLevelOfUndoThatRedoesWhenRepeated) {
     EXPECT_TRUE(line.Undo());
     EXPECT_EQ(line.Text(), "XY");
     EXPECT_EQ(line.Caret(), 2u);
+    EXPECT_EQ(line.SelectedText(), "XY");  // what comes back is selected
     line.Left();
     line.Type("1");  // the caret moved: a new step
     EXPECT_TRUE(line.Undo());
     EXPECT_EQ(line.Text(), "XY");
+    EXPECT_FALSE(line.HasSelection());  // nothing came back
+    EXPECT_EQ(line.Caret(), 0u);
     line.SelectAll();
     EXPECT_EQ(line.Cut(), "XY");
     EXPECT_TRUE(line.Undo());
     EXPECT_EQ(line.Text(), "XY");
     EXPECT_EQ(line.SelectedText(), "XY");  // the selection comes back with the text
+}
+
+TEST(EditLineTest, ReplacingTheSelectionNeverOverwritesAndMarksTheLineModified) {
+    OverwriteGuard guard;
+    EditLine::SetOverwrite(true);
+    EditLine line;
+    line.SetText("C:\\Data");
+    line.SetCaret(2);
+    EXPECT_TRUE(line.ReplaceSelection("\\Old", 0, true));  // inserted, not typed over
+    EXPECT_EQ(line.Text(), "C:\\Old\\Data");
+    EXPECT_TRUE(line.Modified());
+    line.SetText("C:\\Data");  // clears the flag, as does the same text again
+    EXPECT_FALSE(line.Modified());
+    line.Select(0, 2);
+    EXPECT_TRUE(line.ReplaceSelection("D:\r\nE:", 8, false));
+    EXPECT_EQ(line.Text(), "D:\\Data");
+    EXPECT_FALSE(line.CanUndo());
+    EXPECT_FALSE(line.ReplaceSelection("abc", 7, true));  // full
+    line.SetModified(false);
+    line.End();
+    EXPECT_TRUE(line.Type("x"));
+    EXPECT_TRUE(line.Modified());
 }
 
 TEST(EditLineTest, CutAndPasteTextKeepTheFirstLine) {

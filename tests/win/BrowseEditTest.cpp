@@ -1,23 +1,28 @@
 // The folder browse edit on a real form: stored values arrive, the text is edited from the
 // keyboard and the mouse exactly as typed, the height follows the font, it takes the focus in tab
-// order with its caret, and its button runs the folder chooser and takes the chosen folder.
+// order with its caret, and its button runs the folder chooser and takes the chosen folder. Other
+// programs drive it with the edit messages as they drive a standard edit.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "FakeBrowsePlatform.h"
 #include "TextMeasure.h"
 #include "browse/BrowseDlg_win.h"
 #include "browse/BrowseEdit_win.h"
-#include "framework/Handles_win.h"
 #include "browse/Register_win.h"
+#include "framework/Clipboard_win.h"
+#include "framework/Handles_win.h"
 #include "framework/Application_win.h"
 #include "framework/Form_win.h"
 #include "framework/PopupMenu_win.h"
@@ -744,6 +749,134 @@ TEST_F(BrowseEditTest, APressReleasedOutsideTheButtonDoesNotBrowse) {
     EXPECT_EQ(runs, 0);
     edit_->SetEnabled(false);
     EXPECT_EQ(edit_->ButtonState(), ecl::ButtonState::Disabled);
+}
+
+// --- Automation --------------------------------------------------------------------------------
+
+// What a tool reads back from an edit after a message. Answers that the documentation leaves open
+// (Wine's edit gives 1 for some) are not compared.
+std::string EditState(HWND h, UINT msg, LRESULT result) {
+    constexpr UINT kOpen[] = {EM_SETSEL,    EM_REPLACESEL, EM_SETLIMITTEXT, EM_EMPTYUNDOBUFFER,
+                              EM_SETMODIFY, WM_CUT,        WM_PASTE,        WM_CLEAR};
+    char text[64] = {};
+    ::GetWindowTextA(h, text, sizeof text);
+    const auto ask = [h](UINT m) { return " " + std::to_string(::SendMessageA(h, m, 0, 0)); };
+    return (std::ranges::find(kOpen, msg) == std::end(kOpen) ? std::to_string(result) : "-") + " '" + text +
+           "' selection/can undo/modified/limit" + ask(EM_GETSEL) + ask(EM_CANUNDO) + ask(EM_GETMODIFY) +
+           ask(EM_GETLIMITTEXT) + " read-only " + std::to_string(::GetWindowLongA(h, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(BrowseEditTest, AnswersEveryEditMessageAsAStandardEditDoes) {
+    const fw::UniqueWindow standard = fw::NewWindow(0, "EDIT", "", WS_CHILD, 0, 130, 200, 21, form_.Handle());
+    ::SendMessageA(standard.Get(), EM_SETLIMITTEXT, 0, 0);  // ours has no MaxLength
+    int changes = 0;
+    edit_->SetOnChange([&](fw::Component&) { ++changes; });
+    struct Message {
+        UINT msg;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+        const char* text = nullptr;  // a string for lParam
+        int changes = 0;             // how often ours fires OnChange
+    };
+    // Undo, limit, clipboard and read-only at work, then the questions a tool asks.
+    const Message messages[] = {{WM_SETTEXT, 0, 0, "C:\\Data", 1},
+                                {EM_SETSEL, 2, 2},
+                                {EM_REPLACESEL, TRUE, 0, "\\Old", 1},
+                                {EM_UNDO, 0, 0, nullptr, 1},
+                                {WM_UNDO, 0, 0, nullptr, 1},
+                                {EM_SETMODIFY, FALSE},
+                                {EM_SETSEL, 0, 2},
+                                {EM_REPLACESEL, FALSE, 0, "D:", 1},
+                                {EM_SETLIMITTEXT, 12},
+                                {EM_SETSEL, 99, 99},
+                                {EM_REPLACESEL, TRUE, 0, "\\Counts", 1},
+                                {WM_CHAR, 'X'},
+                                {EM_EMPTYUNDOBUFFER},
+                                {EM_SETSEL, 0, 3},
+                                {WM_CUT, 0, 0, nullptr, 1},
+                                {WM_PASTE, 0, 0, nullptr, 1},
+                                {WM_CLEAR},
+                                {EM_SETREADONLY, TRUE},
+                                {EM_SETSEL, 0, -1},
+                                {WM_CHAR, 'z'},
+                                {WM_CUT},
+                                {WM_PASTE},
+                                {EM_SETREADONLY, FALSE},
+                                {WM_CLEAR, 0, 0, nullptr, 1},
+                                {WM_CHAR, 'z', 0, nullptr, 1},
+                                {EM_SETLIMITTEXT, 0},
+                                {EM_LINELENGTH, 99},
+                                {EM_POSFROMCHAR, 1},
+                                {EM_CHARFROMPOS, 0, MAKELPARAM(190, 5)},
+                                {WM_GETDLGCODE}};
+    HWND h = edit_->Handle();
+    for (const Message& m : messages) {
+        const LPARAM lParam = m.text ? reinterpret_cast<LPARAM>(m.text) : m.lParam;
+        const int before = changes;
+        const std::string expected =
+            EditState(standard.Get(), m.msg, ::SendMessageA(standard.Get(), m.msg, m.wParam, lParam));
+        EXPECT_EQ(EditState(h, m.msg, ::SendMessageA(h, m.msg, m.wParam, lParam)), expected) << "row " << &m - messages;
+        EXPECT_EQ(changes - before, m.changes) << "row " << &m - messages;
+    }
+    // Where the shown characters are: their top left corners, and the nearest one to a point.
+    edit_->SetPath("C:\\Stock");
+    for (std::size_t i = 0; i < 8; ++i) {
+        const LRESULT at = ::SendMessageA(h, EM_POSFROMCHAR, i, 0);
+        EXPECT_EQ(at, MAKELONG(edit_->TextArea().left + 1 + TextWidth(*edit_, edit_->Path().substr(0, i)), 1)) << i;
+        EXPECT_EQ(::SendMessageA(h, EM_CHARFROMPOS, 0, at), static_cast<LRESULT>(i)) << i;
+    }
+}
+
+TEST_F(BrowseEditTest, F4AndAltDownPressTheBrowseButtonWheneverAClickWould) {
+    wintest::FakeBrowseShell shell;
+    const wintest::BrowseShellScope scope(shell);
+    int browsed = 0;
+    edit_->SetOnBrowse([&](fw::Component& sender) { browsed += &sender == edit_ ? 1 : 0; });
+    form_.Show();
+    HWND h = edit_->Handle();
+    const std::function<void()> presses[] = {[&] { ClickButton(*edit_); },
+                                             [&] { ::SendMessageA(h, WM_KEYDOWN, VK_F4, 1); },
+                                             [&] { ::SendMessageA(h, WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29)); },
+                                             [&] { ::SendMessageA(h, WM_KEYDOWN, VK_DOWN, 1); }};  // no press
+    // Writable, read-only, disabled.
+    for (int state = 0; state < 3; ++state) {
+        edit_->SetReadOnly(state == 1);
+        edit_->SetEnabled(state != 2);
+        for (int p = 0; p < 4; ++p) {
+            const int before = browsed;
+            presses[p]();
+            EXPECT_EQ(browsed - before, state < 2 && p < 3 ? 1 : 0) << "state " << state << ", press " << p;
+        }
+    }
+}
+
+TEST_F(BrowseEditTest, ACopyWaitsBrieflyForAClipboardThatSomeoneElseHolds) {
+    ASSERT_TRUE(fw::WriteClipboardText(nullptr, "before"));
+    // Another thread keeps the clipboard open for a while, as a clipboard manager does.
+    const auto copyWhileHeld = [&](const char* path, DWORD holdMs) {
+        edit_->SetPath(path);
+        ::SendMessageA(edit_->Handle(), EM_SETSEL, 0, -1);
+        const fw::UniqueKernelHandle opened(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        const fw::UniqueKernelHandle closed(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        std::thread holder([&] {
+            ::SetEvent(::OpenClipboard(nullptr) ? opened.Get() : closed.Get());
+            ::Sleep(holdMs);
+            ::CloseClipboard();
+            ::SetEvent(closed.Get());
+        });
+        EXPECT_EQ(::WaitForSingleObject(opened.Get(), 5000), WAIT_OBJECT_0);
+        const DWORD start = ::GetTickCount();
+        ::SendMessageA(edit_->Handle(), WM_COPY, 0, 0);
+        const DWORD took = ::GetTickCount() - start;
+        EXPECT_EQ(::WaitForSingleObject(closed.Get(), 5000), WAIT_OBJECT_0);
+        holder.join();
+        return took;
+    };
+    EXPECT_LT(copyWhileHeld("C:\\Counts", 40), 1000u);
+    EXPECT_EQ(fw::ReadClipboardText(nullptr), std::optional<std::string>("C:\\Counts"));
+    // Held for longer, the copy gives up well within a second and the clipboard keeps its text.
+    EXPECT_LT(copyWhileHeld("D:\\Other", 1500), 500u);
+    EXPECT_EQ(fw::ReadClipboardText(nullptr), std::optional<std::string>("C:\\Counts"));
 }
 
 // --- Drawing -------------------------------------------------------------------------------------
