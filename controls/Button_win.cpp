@@ -10,6 +10,7 @@
 TEclButton::TEclButton(fw::Component* owner) : fw::WinControl(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
+    SetColorRole(fw::ColorRole::ButtonFace);
 }
 
 const fw::ClassInfo& TEclButton::StaticClass() {
@@ -134,7 +135,7 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     const bool pushed = state == ecl::ButtonState::Pushed;
     const bool focused = Focused();
     const fw::Rect r = ClientRect();
-    canvas.FillRect(r, GetColor());
+    canvas.FillRect(r, BackColor());
 
     // The content and the focus rectangle of each face; the styles without a face of their own
     // are drawn as ubsWin40.
@@ -145,7 +146,7 @@ void TEclButton::Paint(fw::Canvas& canvas) {
         !ecl::PaintThemedFace(theme_, Handle(), canvas, r, ecl::ThemedStateFor(state, focused)))
         kind = ecl::FaceKind::Win40;
     if (kind == ecl::FaceKind::Integrated) {
-        ecl::PaintIntegratedFace(canvas, r, GetColor(), pushed);
+        ecl::PaintIntegratedFace(canvas, r, BackColor(), pushed);
         content = ecl::SpeedContent(r, pushed);
         focus = content;
     } else if (kind == ecl::FaceKind::Win40) {
@@ -160,8 +161,8 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     if (face_.UseCaption()) c.caption = Caption();
     c.multiLine = face_.MultiLine();
     c.font = Font();
-    c.textColor = Font().color;
-    c.brushColor = GetColor();
+    c.textColor = TextColor();
+    c.brushColor = BackColor();
     c.state = state;
     c.accelHidden = AcceleratorsHidden();
     ecl::DrawButtonContent(canvas, content, c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());

@@ -157,7 +157,7 @@ void TEclRadioGroupButton::Paint(fw::Canvas& canvas) {
         ecl::PlaceGlyphText(box, {glyph.cx, glyph.cy}, {measured.cx + 2, measured.cy + 2}, layout_);
 
     PaintMark(canvas, place.glyph, themed);
-    ecl::DrawFxText(canvas, TEcl3DCaption{}, Caption(), place.text, format, Font(), Font().color, GetColor(),
+    ecl::DrawFxText(canvas, TEcl3DCaption{}, Caption(), place.text, format, Font(), TextColor(), BackColor(),
                     {Enabled(), true, false});
 
     if (!Focused()) return;

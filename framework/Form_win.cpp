@@ -173,6 +173,12 @@ bool HandleTabKey(const MSG& msg) {
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE: Close(); return 0;
+        // Only top-level windows hear of these: the drawn colours may follow another setting now.
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            RefreshHighContrast();
+            ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+            return WinControl::WndProc(msg, wParam, lParam);
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
