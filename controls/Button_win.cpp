@@ -30,6 +30,14 @@ const fw::ClassInfo& TEclButton::StaticClass() {
 
 ecl::ButtonState TEclButton::State() const { return ecl::PushButtonState(Enabled(), pressed_, hot_); }
 
+LRESULT TEclButton::ButtonStateBits() const {
+    LRESULT state = 0;
+    if (Focused()) state |= BST_FOCUS;
+    if (pressed_) state |= BST_PUSHED;
+    if (hot_) state |= BST_HOT;
+    return state;
+}
+
 // Forgets a press in progress without clicking.
 void TEclButton::EndPress() {
     const bool hadMouse = mouseDown_;
@@ -68,6 +76,12 @@ void TEclButton::ThemeChanged() {
 
 LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case BM_GETSTATE: return ButtonStateBits();
+        case BM_CLICK:
+            // The mouse's press and release over the button, which a disabled button ignores.
+            ::SendMessageA(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            ::SendMessageA(Handle(), WM_LBUTTONUP, 0, 0);
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // Posted input reaches a disabled window too; a disabled button ignores it.
