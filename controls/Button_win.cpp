@@ -30,11 +30,15 @@ const fw::ClassInfo& TEclButton::StaticClass() {
 
 ecl::ButtonState TEclButton::State() const { return ecl::PushButtonState(Enabled(), pressed_, hot_); }
 
+namespace {
+constexpr LRESULT kStateHot = 0x0200;  // BST_HOT, missing from MinGW's headers
+}  // namespace
+
 LRESULT TEclButton::ButtonStateBits() const {
     LRESULT state = 0;
     if (Focused()) state |= BST_FOCUS;
     if (pressed_) state |= BST_PUSHED;
-    if (hot_) state |= BST_HOT;
+    if (hot_) state |= kStateHot;
     return state;
 }
 
