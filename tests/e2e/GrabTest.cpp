@@ -273,14 +273,14 @@ TEST_F(Grab, AutomationAloneSetsThePathChooses64BitsAndGrabs) {
         return result;
     };
     TypePath(edit1_, "somewhere else");
-    EXPECT_EQ(send(edit1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(deployment::kCentralPath)), TRUE);
+    EXPECT_EQ(send(edit1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(deployment::kCentralPath)), DWORD_PTR{TRUE});
     HWND item64 = OsTypeItem(k64Bit);
     HWND item32 = OsTypeItem(k32Bit);
     ASSERT_NE(item64, nullptr);
     ASSERT_NE(item32, nullptr);
     send(item64, BM_CLICK, 0, 0);
-    EXPECT_EQ(send(item64, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(send(item32, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(send(item64, BM_GETCHECK, 0, 0), DWORD_PTR{BST_CHECKED});
+    EXPECT_EQ(send(item32, BM_GETCHECK, 0, 0), DWORD_PTR{BST_UNCHECKED});
 
     const GrabSeen seen = RunGrab(button1_, "&Yes", Press::Message);
     EXPECT_TRUE(seen.warned);
