@@ -704,7 +704,8 @@ TEST_F(ButtonMessagesTest, RadioItemAndPushButtonAnswerAsTheStandardButton) {
     const fw::UniqueWindow push = Standard(BS_PUSHBUTTON);
     HWND item = Group().Item(1).Handle();  // not selected
     HWND grab = Get<TEclButton>("Grab").Handle();
-    constexpr UINT kFocus = 0;  // no message: the window takes the focus
+    // No message: the window takes the focus (from the other one, so last of each pair).
+    constexpr UINT kFocus = 0;
     const struct {
         const char* what;
         HWND ours, theirs;
@@ -717,11 +718,11 @@ TEST_F(ButtonMessagesTest, RadioItemAndPushButtonAnswerAsTheStandardButton) {
         {"radio indeterminate", item, radio.Get(), BM_SETCHECK, BST_INDETERMINATE, BST_CHECKED, BST_CHECKED},
         {"radio held", item, radio.Get(), BM_SETSTATE, TRUE, BST_CHECKED, BST_CHECKED | BST_PUSHED},
         {"radio let go", item, radio.Get(), BM_SETSTATE, FALSE, BST_CHECKED, BST_CHECKED},
-        {"radio focused", item, radio.Get(), kFocus, 0, BST_CHECKED, BST_CHECKED | BST_FOCUS},
-        {"radio unchecked again", item, radio.Get(), BM_SETCHECK, BST_UNCHECKED, BST_UNCHECKED, BST_FOCUS},
+        {"radio unchecked again", item, radio.Get(), BM_SETCHECK, BST_UNCHECKED, BST_UNCHECKED, 0},
+        {"radio focused", item, radio.Get(), kFocus, 0, BST_UNCHECKED, BST_FOCUS},
         {"push idle", grab, push.Get(), BM_GETSTATE, 0, BST_UNCHECKED, 0},
+        {"push takes no check", grab, push.Get(), BM_SETCHECK, BST_CHECKED, BST_UNCHECKED, 0},
         {"push focused", grab, push.Get(), kFocus, 0, BST_UNCHECKED, BST_FOCUS},
-        {"push takes no check", grab, push.Get(), BM_SETCHECK, BST_CHECKED, BST_UNCHECKED, BST_FOCUS},
     };
     constexpr LRESULT kDocumented = BST_CHECKED | BST_FOCUS | BST_PUSHED;
     for (const auto& s : steps) {
