@@ -5,6 +5,7 @@
 #include "app/Destination.h"
 #include "app/GrabWorkflow_win.h"
 #include "app/HelpText.h"
+#include "app/ProductTitle.h"
 #include "browse/BrowseEdit_win.h"
 #include "browse/Register_win.h"
 #include "controls/Button_win.h"
@@ -73,6 +74,28 @@ void TMainForm::AboutButtonClick(fw::Component&) { EclAboutDlg1->Execute(); }
 
 void TMainForm::HelpButtonClick(fw::Component&) {
     dialogs_.ShowMessage(HelpText(deployment::kTelephone, deployment::kEmail, deployment::kWebsite));
+}
+
+void TMainForm::HandleCreated() {
+    fw::Form::HandleCreated();
+    HMENU menu = ::GetSystemMenu(ExistingHandle(), FALSE);
+    const std::string about = std::string("About ") + product::kTitle + "...";
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, kAboutCommand, about.c_str());
+}
+
+LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // F1 and the system menu's About reach the handlers of the Help and About buttons; a window
+    // disabled under a modal box hears of neither.
+    if (msg == WM_HELP) {
+        if (::IsWindowEnabled(ExistingHandle())) HelpButtonClick(*HelpButton);
+        return TRUE;
+    }
+    if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == kAboutCommand) {
+        if (::IsWindowEnabled(ExistingHandle())) AboutButtonClick(*AboutButton);
+        return 0;
+    }
+    return fw::Form::WndProc(msg, wParam, lParam);
 }
 
 void TMainForm::Grab(TEclButton& button, TEclBrowseEdit& source) {

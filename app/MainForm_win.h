@@ -38,6 +38,9 @@ public:
     void EclButton4Click(fw::Component& sender);
     void EclRadioGroup1Click(fw::Component& sender);
 
+    // The About command the window's system menu gains (a WM_SYSCOMMAND id of ours).
+    static constexpr UINT kAboutCommand = 0x0010;
+
     // The published members, in declaration order.
     TEclButton* EclButton1 = nullptr;
     TEclButton* EclButton2 = nullptr;
@@ -61,6 +64,10 @@ public:
     fw::Label* Label4 = nullptr;
     TEclButton* EclButton4 = nullptr;
     TEclBrowseEdit* EclBrowseEdit4 = nullptr;
+
+protected:
+    void HandleCreated() override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Grab(TEclButton& button, TEclBrowseEdit& source);

@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "app/MainForm_win.h"
+#include "app/ProductTitle.h"
 #include "framework/Application_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     fw::Application application;
     try {
-        application.SetTitle("Tillora POS Stockdraw");
+        application.SetTitle(product::kTitle);
         RegisterProgramClasses();
         TMainForm mainForm(nullptr);
         application.SetMainForm(mainForm);

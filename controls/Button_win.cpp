@@ -10,6 +10,7 @@
 TEclButton::TEclButton(fw::Component* owner) : fw::WinControl(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
+    SetColorRole(fw::ColorRole::ButtonFace);
 }
 
 const fw::ClassInfo& TEclButton::StaticClass() {
@@ -28,6 +29,18 @@ const fw::ClassInfo& TEclButton::StaticClass() {
 }
 
 ecl::ButtonState TEclButton::State() const { return ecl::PushButtonState(Enabled(), pressed_, hot_); }
+
+namespace {
+constexpr LRESULT kStateHot = 0x0200;  // BST_HOT, missing from MinGW's headers
+}  // namespace
+
+LRESULT TEclButton::ButtonStateBits() const {
+    LRESULT state = 0;
+    if (Focused()) state |= BST_FOCUS;
+    if (pressed_) state |= BST_PUSHED;
+    if (hot_) state |= kStateHot;
+    return state;
+}
 
 // Forgets a press in progress without clicking.
 void TEclButton::EndPress() {
@@ -67,6 +80,12 @@ void TEclButton::ThemeChanged() {
 
 LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case BM_GETSTATE: return ButtonStateBits();
+        case BM_CLICK:
+            // The mouse's press and release over the button, which a disabled button ignores.
+            ::SendMessageA(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            ::SendMessageA(Handle(), WM_LBUTTONUP, 0, 0);
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // Posted input reaches a disabled window too; a disabled button ignores it.
@@ -134,7 +153,7 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     const bool pushed = state == ecl::ButtonState::Pushed;
     const bool focused = Focused();
     const fw::Rect r = ClientRect();
-    canvas.FillRect(r, GetColor());
+    canvas.FillRect(r, BackColor());
 
     // The content and the focus rectangle of each face; the styles without a face of their own
     // are drawn as ubsWin40.
@@ -145,7 +164,7 @@ void TEclButton::Paint(fw::Canvas& canvas) {
         !ecl::PaintThemedFace(theme_, Handle(), canvas, r, ecl::ThemedStateFor(state, focused)))
         kind = ecl::FaceKind::Win40;
     if (kind == ecl::FaceKind::Integrated) {
-        ecl::PaintIntegratedFace(canvas, r, GetColor(), pushed);
+        ecl::PaintIntegratedFace(canvas, r, BackColor(), pushed);
         content = ecl::SpeedContent(r, pushed);
         focus = content;
     } else if (kind == ecl::FaceKind::Win40) {
@@ -160,8 +179,8 @@ void TEclButton::Paint(fw::Canvas& canvas) {
     if (face_.UseCaption()) c.caption = Caption();
     c.multiLine = face_.MultiLine();
     c.font = Font();
-    c.textColor = Font().color;
-    c.brushColor = GetColor();
+    c.textColor = TextColor();
+    c.brushColor = BackColor();
     c.state = state;
     c.accelHidden = AcceleratorsHidden();
     ecl::DrawButtonContent(canvas, content, c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());

@@ -29,6 +29,8 @@ public:
 
     // The look of this moment: disabled, pushed (mouse or Space held), hot or up.
     ecl::ButtonState State() const;
+    // What BM_GETSTATE reports: focused, pushed while held, hot under the pointer.
+    LRESULT ButtonStateBits() const;
     void Paint(fw::Canvas& canvas) override;
     // A caption accelerator clicks the button when it could take the focus.
     bool Accelerate(char letter) override;

@@ -159,12 +159,12 @@ void TEclLabel::Paint(fw::Canvas& canvas) {
     FlagScope guard(painting_);
 
     const fw::Rect client = ClientRect();
-    if (!transparent_) canvas.FillRect(client, GetColor());
+    if (!transparent_) canvas.FillRect(client, BackColor());
     fw::Rect textRect = client;
     ecl::FxTextOptions options{Enabled(), false, false};
     if (bevel_.Extent() != 0) {
         textRect =
-            ecl::DrawBevel(canvas, bevel_, client, bevel_.BorderColor() == GetColor() || transparent_, GetColor());
+            ecl::DrawBevel(canvas, bevel_, client, bevel_.BorderColor() == GetColor() || transparent_, BackColor());
         options.clip = true;
     }
 
@@ -191,8 +191,9 @@ void TEclLabel::Paint(fw::Canvas& canvas) {
     }
 
     if (shown_) {
-        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), Font().color, GetColor(), options);
+        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), TextColor(), BackColor(), options);
     } else if (twinkleColor_ != fw::clNone) {
-        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), twinkleColor_, GetColor(), options);
+        ecl::DrawFxText(canvas, *fx, Caption(), textRect, format, Font(), TextColor(twinkleColor_), BackColor(),
+                        options);
     }
 }

@@ -100,8 +100,41 @@ void TEclRadioGroupButton::Release(bool over) {
     if (checked_ && group_.ItemIndex() != index_) group_.ItemClicked(index_);
 }
 
+LRESULT TEclRadioGroupButton::ButtonState() const {
+    LRESULT state = checked_ ? BST_CHECKED : BST_UNCHECKED;
+    if (Focused()) state |= BST_FOCUS;
+    if (pressed_ || highlighted_) state |= BST_PUSHED;
+    return state;
+}
+
+LRESULT TEclRadioGroupButton::ButtonMessage(UINT msg, WPARAM wParam) {
+    switch (msg) {
+        case BM_GETCHECK: return checked_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK:
+            // Unchecking the selected item leaves the group without a selection.
+            if (wParam == BST_UNCHECKED && group_.ItemIndex() == index_)
+                group_.SetItemIndex(-1);
+            else
+                SetChecked(wParam != BST_UNCHECKED);
+            return 0;
+        case BM_GETSTATE: return ButtonState();
+        case BM_SETSTATE:
+            if (fw::Change(highlighted_, wParam != 0)) Invalidate();
+            return 0;
+        default:  // BM_CLICK: the mouse's press and release over the item
+            ::SendMessageA(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            ::SendMessageA(Handle(), WM_LBUTTONUP, 0, 0);
+            return 0;
+    }
+}
+
 LRESULT TEclRadioGroupButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case BM_GETCHECK:
+        case BM_SETCHECK:
+        case BM_GETSTATE:
+        case BM_SETSTATE:
+        case BM_CLICK: return ButtonMessage(msg, wParam);
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // Posted input reaches a disabled window too; a disabled item ignores it.
@@ -157,7 +190,7 @@ void TEclRadioGroupButton::Paint(fw::Canvas& canvas) {
         ecl::PlaceGlyphText(box, {glyph.cx, glyph.cy}, {measured.cx + 2, measured.cy + 2}, layout_);
 
     PaintMark(canvas, place.glyph, themed);
-    ecl::DrawFxText(canvas, TEcl3DCaption{}, Caption(), place.text, format, Font(), Font().color, GetColor(),
+    ecl::DrawFxText(canvas, TEcl3DCaption{}, Caption(), place.text, format, Font(), TextColor(), BackColor(),
                     {Enabled(), true, false});
 
     if (!Focused()) return;
@@ -189,7 +222,7 @@ void TEclRadioGroupButton::PaintFocus(fw::Canvas& canvas, const fw::Rect& focus)
 void TEclRadioGroupButton::PaintMark(fw::Canvas& canvas, const fw::Rect& glyph, bool themed) {
     const RECT area{glyph.left, glyph.top, glyph.right, glyph.bottom};
     if (themed && theme_.DrawBackground(Handle(), canvas.Dc(), BP_RADIOBUTTON,
-                                        RadioPartState(checked_, Enabled(), pressed_), area, nullptr))
+                                        RadioPartState(checked_, Enabled(), pressed_ || highlighted_), area, nullptr))
         return;
     // The classic mark: one cell of the glyph strip, drawn in the key colour and copied without it.
     const int w = glyph.Width(), h = glyph.Height();

@@ -20,6 +20,8 @@ public:
     // giving this item the focus, the group then hears of it (and takes it as the user's choice).
     void SetChecked(bool on);
     bool Pressed() const { return pressed_; }
+    // What BM_GETSTATE reports: checked, focused, and pushed while the mouse or BM_SETSTATE holds it.
+    LRESULT ButtonState() const;
     // Where glyph and text go: the group's BtnAlignment, copied in.
     TEclGlyphTextLayout& Layout() { return layout_; }
     // Takes the focus as an arrow key or an accelerator gives it: the item is then chosen, unless
@@ -37,6 +39,8 @@ protected:
 private:
     void Press();
     void Release(bool over);
+    // The standard button's messages, so that automation tools can read and set the choice.
+    LRESULT ButtonMessage(UINT msg, WPARAM wParam);
     void PaintMark(fw::Canvas& canvas, const fw::Rect& glyph, bool themed);
     void PaintFocus(fw::Canvas& canvas, const fw::Rect& focus);
     SIZE GlyphExtent(fw::Canvas& canvas, bool themed);
@@ -45,6 +49,7 @@ private:
     int index_;
     bool checked_ = false;
     bool pressed_ = false;
+    bool highlighted_ = false;  // BM_SETSTATE's pushed look, apart from a real press
     bool mouseFocusing_ = false;
     TEclGlyphTextLayout layout_;
     fw::NotifyEvent onDblClick_;

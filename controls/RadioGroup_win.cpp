@@ -324,7 +324,7 @@ void TEclRadioGroup::PaintBackground(fw::Canvas& canvas, const fw::Rect& area) {
 
 void TEclRadioGroup::Paint(fw::Canvas& canvas) {
     if (IsLoading()) return;
-    const fw::Color background = transparent_ && Parent() ? Parent()->GetColor() : GetColor();
+    const fw::Color background = transparent_ && Parent() ? Parent()->BackColor() : BackColor();
     canvas.FillRect(ClientRect(), background);
     const bool themed = ecl::VisualStyleInForce(ctlXP_);
     const bool hasCaption = ecl::CaptionShows(Caption());
@@ -335,13 +335,13 @@ void TEclRadioGroup::Paint(fw::Canvas& canvas) {
     // The caption box is cleared in the parent's colour under a visual style, whose frame stands
     // on the parent's background.
     const fw::Color clear =
-        themed && Parent() && bevel_.Mode() == TEclBevelMode::bmWindows ? Parent()->GetColor() : background;
+        themed && Parent() && bevel_.Mode() == TEclBevelMode::bmWindows ? Parent()->BackColor() : background;
     PaintCaption(canvas, clear, themed);
 }
 
 void TEclRadioGroup::PaintFrame(fw::Canvas& canvas, const fw::Rect& frame, bool themed) {
     if (bevel_.Mode() != TEclBevelMode::bmWindows) {
-        ecl::DrawBevel(canvas, bevel_, frame, true, GetColor());
+        ecl::DrawBevel(canvas, bevel_, frame, true, BackColor());
         return;
     }
     const RECT r{frame.left, frame.top, frame.right, frame.bottom};
@@ -370,9 +370,9 @@ void TEclRadioGroup::PaintCaption(fw::Canvas& canvas, fw::Color background, bool
     fx.SetPosY(fx.PosY() + box.originY);
     // Keep the frame line out of the caption.
     canvas.FillRect(ecl::CaptionClearRect(text, side), background);
-    fw::Color color = font.color;
+    fw::Color color = TextColor(font.color);
     COLORREF themeColor = 0;
-    if (themed && ctlXPCaptionColor_ &&
+    if (!fw::HighContrast() && themed && ctlXPCaptionColor_ &&
         theme_.Color(Handle(), BP_GROUPBOX, Enabled() ? GBS_NORMAL : GBS_DISABLED, TMT_TEXTCOLOR, themeColor))
         color = fw::Color{static_cast<std::int32_t>(themeColor)};
     ecl::DrawFxText(canvas, fx, Caption(), text, format, font, color, background, {Enabled(), false, false});

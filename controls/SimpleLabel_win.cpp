@@ -92,7 +92,7 @@ void TEclSimpleLabel::AdjustSize() {
 }
 
 void TEclSimpleLabel::Paint(fw::Canvas& canvas) {
-    ecl::DrawFxText(canvas, font3D_, Caption(), ClientRect(), Format(), Font(), Font().color, GetColor(),
+    ecl::DrawFxText(canvas, font3D_, Caption(), ClientRect(), Format(), Font(), TextColor(), BackColor(),
                     {Enabled(), false, false});
     if (!showFocus_) return;
     const SIZE text = canvas.MeasureText(ecl::LabelMeasuredText(Caption(), showAccelChar_), Font(), Format(), Width());

@@ -14,6 +14,7 @@ constexpr int kHotCheckMs = 100;
 
 TEclSpeedButton::TEclSpeedButton(fw::Component* owner) : fw::Control(owner), face_([this] { Invalidate(); }) {
     SetBounds(0, 0, 23, 22);
+    SetColorRole(fw::ColorRole::ButtonFace);
 }
 const fw::ClassInfo& TEclSpeedButton::StaticClass() {
     static const fw::ClassInfo info = [] {
@@ -170,7 +171,7 @@ void TEclSpeedButton::MouseLeave() {
 
 void TEclSpeedButton::Paint(fw::Canvas& canvas) {
     const fw::Rect r = ClientRect();
-    canvas.FillRect(r, GetColor());
+    canvas.FillRect(r, BackColor());
     const ButtonState s =
         Enabled() ? tracker_.State() : (tracker_.Latched() ? ButtonState::DisabledDown : ButtonState::Disabled);
     const bool down =
@@ -182,7 +183,7 @@ void TEclSpeedButton::Paint(fw::Canvas& canvas) {
             kind = ecl::FaceKind::Win40;
     }
     if (kind == ecl::FaceKind::Integrated)
-        ecl::PaintIntegratedFace(canvas, r, GetColor(), down);
+        ecl::PaintIntegratedFace(canvas, r, BackColor(), down);
     else if (kind == ecl::FaceKind::Win40)
         ecl::PaintSpeedWin40Face(canvas, r, down);
 
@@ -191,8 +192,8 @@ void TEclSpeedButton::Paint(fw::Canvas& canvas) {
     c.multiLine = face_.MultiLine();
     c.font = Font();
     const bool entered = s == ButtonState::Hot || s == ButtonState::Pushed || s == ButtonState::Down;
-    c.textColor = enterColorChange_ && entered ? enterColor_ : Font().color;
-    c.brushColor = GetColor();
+    c.textColor = TextColor(enterColorChange_ && entered ? enterColor_ : Font().color);
+    c.brushColor = BackColor();
     c.state = s;
     c.accelHidden = AcceleratorsHidden();
     ecl::DrawButtonContent(canvas, ecl::SpeedContent(r, down), c, face_.Glyph(), face_.ButtonLayout(), face_.FontFX());

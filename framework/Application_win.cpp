@@ -102,7 +102,7 @@ void Application::SetMainForm(Form& form) {
 
 void Application::DispatchOne(const MSG& msg) {
     ShowKeyboardCues(msg);
-    if (HandleTabKey(msg) || HandleMnemonic(msg)) return;
+    if (HandleTabKey(msg) || HandleHelpKey(msg) || HandleMnemonic(msg)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
 }

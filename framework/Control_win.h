@@ -10,6 +10,7 @@
 #include "framework/Canvas_win.h"
 #include "framework/ClassInfo.h"
 #include "framework/Graphics.h"
+#include "framework/HighContrast_win.h"
 #include "framework/WindowOwner_win.h"
 
 namespace fw {
@@ -46,6 +47,12 @@ public:
     void SetParentColor(bool on) { fw::Change(parentColor_, on, this, &Control::ColorChanged); }
     const FontSpec& Font() const;
     void SetFont(const FontSpec& font);
+    // The colours painting uses: the background and the font's colour (or another stored text
+    // colour) as stored, or under the system's high-contrast setting the system colours of the
+    // control's role.
+    Color BackColor() const { return DrawnColor(GetColor(), colorRole_, HighContrast()); }
+    Color TextColor() const { return TextColor(Font().color); }
+    Color TextColor(Color stored) const { return DrawnColor(stored, TextRoleOn(colorRole_), HighContrast()); }
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool on);
 
@@ -95,6 +102,8 @@ protected:
     virtual void VisibleChanged();
     virtual void BoundsChanged() {}
     FontSpec& OwnFont() { return font_; }
+    // What the control's background is: a window's (the default) or a button face's.
+    void SetColorRole(ColorRole role) { colorRole_ = role; }
 
 private:
     friend class WinControl;
@@ -103,6 +112,7 @@ private:
     std::string caption_;
     Color color_ = clBtnFace;
     bool parentColor_ = true;
+    ColorRole colorRole_ = ColorRole::Window;
     FontSpec font_;
     bool parentFont_ = true;
     bool enabled_ = true;

@@ -170,9 +170,31 @@ bool HandleTabKey(const MSG& msg) {
     return form && form->SelectNext(held(VK_SHIFT));
 }
 
+bool HandleHelpKey(const MSG& msg) {
+    const auto held = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1 || held(VK_SHIFT) || held(VK_CONTROL) || held(VK_MENU))
+        return false;
+    HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+    if (!dynamic_cast<Form*>(WinControl::FromHandle(root))) return false;
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = static_cast<int>(::GetWindowLongPtrA(msg.hwnd, GWLP_ID));
+    info.hItemHandle = msg.hwnd;
+    ::GetCursorPos(&info.MousePos);
+    ::SendMessageA(root, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+}
+
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CLOSE: Close(); return 0;
+        // Only top-level windows hear of these: the drawn colours may follow another setting now.
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            RefreshHighContrast();
+            ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+            return WinControl::WndProc(msg, wParam, lParam);
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();

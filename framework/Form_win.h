@@ -92,5 +92,8 @@ private:
 // Tab and Shift+Tab, without Ctrl or Alt, move the focus within the form that holds the
 // message's window; true when the message was such a key and the focus moved.
 bool HandleTabKey(const MSG& msg);
+// F1, without Shift, Ctrl or Alt, asks the form holding the message's window for help (WM_HELP);
+// true when the message was that key.
+bool HandleHelpKey(const MSG& msg);
 
 }  // namespace fw

@@ -35,6 +35,28 @@ constexpr std::array<std::pair<std::string_view, int>, 4> kCharsets{
     {{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}}};
 }  // namespace
 
+ColorRole TextRoleOn(ColorRole background) {
+    switch (background) {
+        case ColorRole::Window: return ColorRole::WindowText;
+        case ColorRole::ButtonFace: return ColorRole::ButtonText;
+        case ColorRole::Highlight: return ColorRole::HighlightText;
+        default: return background;
+    }
+}
+
+Color DrawnColor(Color stored, ColorRole role, bool highContrast) {
+    if (!highContrast || stored == clNone) return stored;
+    switch (role) {
+        case ColorRole::Window: return clWindow;
+        case ColorRole::WindowText: return clWindowText;
+        case ColorRole::ButtonFace: return clBtnFace;
+        case ColorRole::ButtonText: return clBtnText;
+        case ColorRole::Highlight: return clHighlight;
+        case ColorRole::HighlightText: return clHighlightText;
+    }
+    return stored;
+}
+
 Color ValueTraits<Color>::From(const Value& v) {
     if (v.kind == Value::Kind::Integer) return Color{static_cast<std::int32_t>(v.integer)};
     const std::string name = ValueToIdentifier(v);

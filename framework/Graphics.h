@@ -44,6 +44,16 @@ inline constexpr Color clBtnText{static_cast<std::int32_t>(0x80000012)};
 inline constexpr Color clBtnHighlight{static_cast<std::int32_t>(0x80000014)};
 inline constexpr Color clNone{0x1FFFFFFF};
 
+// The part a colour plays in drawing. While the system's high-contrast setting is on, each part
+// is drawn in its role's system colour instead of the stored one, so that the user's chosen
+// contrast holds whatever colours the description stores.
+enum class ColorRole { Window, WindowText, ButtonFace, ButtonText, Highlight, HighlightText };
+// The role of text drawn on a background of the given role (a text role answers itself).
+ColorRole TextRoleOn(ColorRole background);
+// The colour to draw: the stored one, or under high contrast the role's system colour; clNone
+// (nothing drawn) stays clNone.
+Color DrawnColor(Color stored, ColorRole role, bool highContrast);
+
 template <>
 struct ValueTraits<Color> {
     // A colour name (clBtnFace) or a number ($0080FFFF).

@@ -66,8 +66,8 @@ void Label::AdjustSize() {
 }
 
 void Label::Paint(Canvas& canvas) {
-    if (!transparent_) canvas.FillRect(ClientRect(), GetColor());
-    const Color textColor = Enabled() ? Font().color : clGrayText;
+    if (!transparent_) canvas.FillRect(ClientRect(), BackColor());
+    const Color textColor = Enabled() ? TextColor() : clGrayText;
     canvas.DrawText(Caption(), ClientRect(), DT_EXPANDTABS | DT_WORDBREAK, Font(), textColor);
 }
 

@@ -175,7 +175,7 @@ void WinControl::PaintAll(HDC dc, const RECT& area) {
     SelectScope selectBitmap(memDc.Get(), bitmap.Get());
     ::SetViewportOrgEx(memDc.Get(), -area.left, -area.top, nullptr);
     Canvas canvas(memDc.Get());
-    canvas.FillRect(ClientRect(), GetColor());
+    canvas.FillRect(ClientRect(), BackColor());
     Paint(canvas);
     for (Control* c : controls_) {
         if (c->IsWindowed() || !c->Visible()) continue;

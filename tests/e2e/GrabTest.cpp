@@ -119,10 +119,13 @@ protected:
         RemoveFolder(kDataFolder64);
     }
 
-    // Presses the button, answers the warning, and acknowledges every message that follows.
-    GrabSeen RunGrab(HWND button, const std::string& answer = "&Yes") {
+    enum class Press { Mouse, Message };
+    // Presses the button (with the mouse, or as automation tools do, with BM_CLICK), answers the
+    // warning, and acknowledges every message that follows.
+    GrabSeen RunGrab(HWND button, const std::string& answer = "&Yes", Press press = Press::Mouse) {
         GrabSeen seen;
-        EXPECT_TRUE(ClickCenter(button));
+        // Posted: the click runs the grab and its boxes before it returns.
+        EXPECT_TRUE(press == Press::Mouse ? ClickCenter(button) : PostMessageA(button, BM_CLICK, 0, 0) != FALSE);
         HWND warning = WaitForDialog(app_.Pid());
         if (!warning) return seen;
         const DialogContents question = ReadDialog(warning);
@@ -261,6 +264,31 @@ TEST_F(Grab, ClickingAnOsTypeItemWindowSwitchesTheDataFolderBothWays) {
     EXPECT_EQ(seen.closing, "Grab Complete");
     ExpectExactlyTheGrabbedFiles(kDataFolder32);
     EXPECT_TRUE(FolderEntries(kDataFolder64).empty());
+}
+
+TEST_F(Grab, AutomationAloneSetsThePathChooses64BitsAndGrabs) {
+    const auto send = [](HWND to, UINT msg, WPARAM wParam, LPARAM lParam) {
+        DWORD_PTR result = 0;
+        EXPECT_NE(SendMessageTimeoutA(to, msg, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result), 0);
+        return result;
+    };
+    TypePath(edit1_, "somewhere else");
+    EXPECT_EQ(send(edit1_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(deployment::kCentralPath)), DWORD_PTR{TRUE});
+    HWND item64 = OsTypeItem(k64Bit);
+    HWND item32 = OsTypeItem(k32Bit);
+    ASSERT_NE(item64, nullptr);
+    ASSERT_NE(item32, nullptr);
+    send(item64, BM_CLICK, 0, 0);
+    EXPECT_EQ(send(item64, BM_GETCHECK, 0, 0), DWORD_PTR{BST_CHECKED});
+    EXPECT_EQ(send(item32, BM_GETCHECK, 0, 0), DWORD_PTR{BST_UNCHECKED});
+
+    const GrabSeen seen = RunGrab(button1_, "&Yes", Press::Message);
+    EXPECT_TRUE(seen.warned);
+    EXPECT_NE(seen.list.find(std::string(deployment::kCentralPath) + "\\Inventory.*\r\n"), std::string::npos)
+        << seen.list;
+    EXPECT_EQ(seen.closing, "Grab Complete");
+    ExpectExactlyTheGrabbedFiles(kDataFolder64);
+    EXPECT_TRUE(FolderEntries(kDataFolder32).empty());
 }
 
 TEST_F(Grab, AnsweringNoLeavesTheDataFolderUntouched) {

@@ -195,6 +195,29 @@ TEST(MainWindow, AboutShowsAModalAboutWindowThatOkCloses) {
     EXPECT_TRUE(app.Process().IsRunning());
 }
 
+TEST(MainWindow, F1ShowsHelpAndTheSystemMenusAboutShowsAbout) {
+    StockdrawSession app;
+    ASSERT_TRUE(PressKeyOnFocus(app.GuiThread(), VK_F1));
+    HWND box = WaitForDialog(app.Pid());
+    ASSERT_NE(box, nullptr) << "no Help after F1";
+    const DialogContents help = ReadDialog(box);
+    ASSERT_EQ(help.texts.size(), 1u);
+    EXPECT_EQ(help.texts[0].substr(0, 9), "Support: ");
+    ASSERT_TRUE(PressDialogButton(box, "OK"));
+    EXPECT_TRUE(WaitForGone(box));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.MainForm()) != FALSE; }));
+
+    constexpr WPARAM kAboutCommand = 0x0010;  // the About item the program adds to its system menu
+    ASSERT_TRUE(PostMessageA(app.MainForm(), WM_SYSCOMMAND, kAboutCommand, 0));
+    HWND about = WaitForTopLevel(app.Pid(), {.text = "About Tillora POS Stockdraw", .visibleOnly = true});
+    ASSERT_NE(about, nullptr) << "no About window from the system menu";
+    HWND ok = FindChild(about, {.className = "TEclButton", .text = "OK", .visibleOnly = true});
+    ASSERT_NE(ok, nullptr);
+    ASSERT_TRUE(ClickCenter(ok));
+    EXPECT_TRUE(WaitForGone(about));
+    EXPECT_EQ(FindDialog(app.Pid()), nullptr) << "F1 or About showed a second box";
+}
+
 TEST(MainWindow, HoveringOverExitChangesItsFaceAndMovingAwayRestoresIt) {
     if (!VisualStyleActive()) GTEST_SKIP() << "in the classic look hot looks like up";
     StockdrawSession app;

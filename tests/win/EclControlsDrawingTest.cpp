@@ -24,6 +24,7 @@
 #include "controls/SpeedButton_win.h"
 #include "controls/Theme_win.h"
 #include "framework/Bitmaps_win.h"
+#include "framework/HighContrast_win.h"
 
 namespace {
 
@@ -207,6 +208,37 @@ TEST_F(ButtonDrawing, FocusedButtonHasTheDarkOutlineAndTheFocusRectangle) {
     const RECT focusRow{10, 4, 195, 5};
     EXPECT_EQ(before->Count(focusRow, kWindowColour), 185) << "nothing there without the focus";
     EXPECT_GT(focused->Count(focusRow, [](COLORREF c) { return c != kWindowColour; }), 50);
+}
+
+bool g_highContrast = false;
+bool FakeHighContrast() { return g_highContrast; }
+
+TEST_F(ButtonDrawing, HighContrastDrawsInTheSystemColoursAndFollowsTheSetting) {
+    const wintest::ThemeSwitch classic(false);  // the face is then the button's own fill
+    struct Restore {
+        ~Restore() { fw::SetHighContrastQuery(nullptr); }
+    } restore;
+    g_highContrast = false;
+    fw::SetHighContrastQuery(&FakeHighContrast);
+    const POINT window{300, 150}, face{20 + 100, 20 + 8};
+    const auto seen = [&](COLORREF windowColour, COLORREF faceColour, const char* when) {
+        const auto px = Screen();
+        EXPECT_EQ(px->At(window.x, window.y), windowColour) << when;
+        EXPECT_EQ(px->At(face.x, face.y), faceColour) << when;
+    };
+    seen(kWindowColour, kWindowColour, "off: the stored colours");
+
+    // The setting is read again only when the system says that something changed.
+    g_highContrast = true;
+    ::SendMessageA(form_.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_TRUE(::GetUpdateRect(form_.Handle(), nullptr, FALSE)) << "the change repaints";
+    seen(Sys(COLOR_WINDOW), Sys(COLOR_BTNFACE), "on");
+    ASSERT_NE(Sys(COLOR_WINDOW), kWindowColour);
+    ASSERT_NE(Sys(COLOR_BTNFACE), kWindowColour);
+
+    g_highContrast = false;
+    ::SendMessageA(form_.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    seen(kWindowColour, kWindowColour, "off again");
 }
 
 // --- Speed button -----------------------------------------------------------------------------

@@ -159,6 +159,7 @@ TEST_F(EclButtonTest, DisabledButtonClicksOnNothing) {
     Key(b.Handle(), WM_KEYDOWN, VK_SPACE);
     Key(b.Handle(), WM_KEYUP, VK_SPACE);
     Key(b.Handle(), WM_KEYDOWN, VK_RETURN);
+    ::SendMessageA(b.Handle(), BM_CLICK, 0, 0);
     EXPECT_TRUE(form_.clicks.empty());
     // Enabled again it works as before.
     b.SetEnabled(true);
@@ -536,6 +537,7 @@ TEST_F(EclRadioGroupTest, ShorterItemListPullsTheIndexDown) {
 TEST_F(EclRadioGroupTest, DisabledGroupIgnoresClicksAndKeys) {
     Group().SetEnabled(false);
     ClickItem(1);
+    ::SendMessageA(ItemWindow(1), BM_CLICK, 0, 0);
     Key(ItemWindow(0), WM_KEYDOWN, VK_DOWN);
     EXPECT_FALSE(::IsWindowEnabled(ItemWindow(0)));
     EXPECT_FALSE(::IsWindowEnabled(ItemWindow(1)));
@@ -682,6 +684,87 @@ TEST_F(EclRadioGroupTest, OnChangeIsPublishedWithTheItemIndex) {
 }
 
 // The group between two push buttons in tab order.
+// --- The standard button's messages, as automation tools send them ----------------------------
+
+class ButtonMessagesTest : public EclControls {
+protected:
+    void SetUp() override {
+        EclControls::SetUp();
+        Load(wintest::StoredRadioGroup("GroupClick") + kTwoButtons);
+        Show();
+    }
+    TEclRadioGroup& Group() { return Get<TEclRadioGroup>("EclRadioGroup1"); }
+    fw::UniqueWindow Standard(DWORD style) {
+        return fw::NewWindow(0, "BUTTON", "standard", WS_CHILD | WS_VISIBLE | style, 250, 20, 100, 20, form_.Handle());
+    }
+};
+
+TEST_F(ButtonMessagesTest, RadioItemAndPushButtonAnswerAsTheStandardButton) {
+    const fw::UniqueWindow radio = Standard(BS_AUTORADIOBUTTON);
+    const fw::UniqueWindow push = Standard(BS_PUSHBUTTON);
+    HWND item = Group().Item(1).Handle();  // not selected
+    HWND grab = Get<TEclButton>("Grab").Handle();
+    // No message: the window takes the focus (from the other one, so last of each pair).
+    constexpr UINT kFocus = 0;
+    const struct {
+        const char* what;
+        HWND ours, theirs;
+        UINT msg;
+        WPARAM wParam;
+        LRESULT check, state;  // the documented BM_GETCHECK and BM_GETSTATE after the step
+    } steps[] = {
+        {"radio unchecked", item, radio.Get(), BM_GETCHECK, 0, BST_UNCHECKED, 0},
+        {"radio checked", item, radio.Get(), BM_SETCHECK, BST_CHECKED, BST_CHECKED, BST_CHECKED},
+        {"radio indeterminate", item, radio.Get(), BM_SETCHECK, BST_INDETERMINATE, BST_CHECKED, BST_CHECKED},
+        {"radio held", item, radio.Get(), BM_SETSTATE, TRUE, BST_CHECKED, BST_CHECKED | BST_PUSHED},
+        {"radio let go", item, radio.Get(), BM_SETSTATE, FALSE, BST_CHECKED, BST_CHECKED},
+        {"radio unchecked again", item, radio.Get(), BM_SETCHECK, BST_UNCHECKED, BST_UNCHECKED, 0},
+        {"radio focused", item, radio.Get(), kFocus, 0, BST_UNCHECKED, BST_FOCUS},
+        {"push idle", grab, push.Get(), BM_GETSTATE, 0, BST_UNCHECKED, 0},
+        {"push takes no check", grab, push.Get(), BM_SETCHECK, BST_CHECKED, BST_UNCHECKED, 0},
+        {"push focused", grab, push.Get(), kFocus, 0, BST_UNCHECKED, BST_FOCUS},
+    };
+    constexpr LRESULT kDocumented = BST_CHECKED | BST_FOCUS | BST_PUSHED;
+    for (const auto& s : steps) {
+        LRESULT answer[2]{}, check[2]{}, state[2]{};
+        for (int i = 0; i < 2; ++i) {
+            HWND w = i == 0 ? s.ours : s.theirs;
+            if (s.msg == kFocus)
+                ::SetFocus(w);
+            else
+                answer[i] = ::SendMessageA(w, s.msg, s.wParam, 0);
+            check[i] = ::SendMessageA(w, BM_GETCHECK, 0, 0);
+            state[i] = ::SendMessageA(w, BM_GETSTATE, 0, 0) & kDocumented;
+        }
+        EXPECT_EQ(answer[0], answer[1]) << s.what;
+        EXPECT_EQ(check[0], s.check) << s.what;
+        EXPECT_EQ(check[1], s.check) << s.what << " (standard)";
+        EXPECT_EQ(state[0], s.state) << s.what;
+        EXPECT_EQ(state[1], s.state) << s.what << " (standard)";
+    }
+    EXPECT_EQ(Group().ItemIndex(), -1) << "unchecking the selected item leaves no selection";
+    EXPECT_FALSE(Group().Item(0).Checked());
+}
+
+TEST_F(ButtonMessagesTest, ClickIsTheUsersClickOnce) {
+    std::vector<int> changes;
+    Group().SetOnChange([&](fw::Component&, int index) { changes.push_back(index); });
+    HWND item1 = Group().Item(1).Handle();
+    for (int twice = 0; twice < 2; ++twice) ::SendMessageA(item1, BM_CLICK, 0, 0);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"GroupClick EclRadioGroup1"})) << "the second changes nothing";
+    EXPECT_EQ(form_.indexSeen, (std::vector<int>{1}));
+    EXPECT_EQ(changes, (std::vector<int>{1}));
+    EXPECT_EQ(::SendMessageA(Group().Item(0).Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::GetFocus(), item1) << "as the mouse, the click focuses the item";
+
+    HWND grab = Get<TEclButton>("Grab").Handle();
+    ::SendMessageA(grab, BM_CLICK, 0, 0);
+    EXPECT_EQ(form_.clicks.back(), "ButtonClick Grab");
+    EXPECT_EQ(form_.clicks.size(), 2u);
+    EXPECT_EQ(::GetCapture(), nullptr) << "the press ends with the click";
+    EXPECT_EQ(::SendMessageA(grab, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+}
+
 class EclRadioGroupTabTest : public EclControls {
 protected:
     void SetUp() override {

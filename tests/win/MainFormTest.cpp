@@ -202,6 +202,23 @@ TEST_F(MainFormTest, HelpShowsTheFourContactLines) {
                                                        deployment::kEmail + "\r\nWebsite: " + deployment::kWebsite});
 }
 
+TEST_F(MainFormTest, F1ShowsHelpAndTheSystemMenuEndsWithAbout) {
+    // F1 on a control of the window, through the message loop.
+    ::PostMessageA(form_->EclButton1->Handle(), WM_KEYDOWN, VK_F1, 1);
+    app_.ProcessMessages();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].substr(0, 9), "Support: ");
+
+    HMENU menu = ::GetSystemMenu(form_->Handle(), FALSE);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    char text[64]{};
+    ::GetMenuStringA(menu, static_cast<UINT>(count - 1), text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "About Tillora POS Stockdraw...");
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), TMainForm::kAboutCommand);
+    EXPECT_EQ(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR, UINT{MF_SEPARATOR});
+}
+
 TEST_F(MainFormTest, EachGrabButtonAsksFirstAndNoLeavesTheListAlone) {
     form_->sysFileOperation1->SetFileList({"previous entry"});
     for (TEclButton* button : {form_->EclButton1, form_->EclButton2, form_->EclButton3, form_->EclButton4}) {
