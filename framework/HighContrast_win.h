@@ -1,15 +1,21 @@
 #pragma once
 // The system's high-contrast setting, as the controls' drawn colours follow it.
+#include "framework/Seam.h"
+
 namespace fw {
 
-// True while the setting is on. It is read once and kept until RefreshHighContrast, which the
-// top-level forms call when the system's settings or colours change.
+class HighContrastPlatform {
+public:
+    static HighContrastPlatform& System();
+
+    virtual ~HighContrastPlatform() = default;
+    // True while the system's high-contrast setting is on.
+    virtual bool On() = 0;
+};
+
+// The setting through the platform in place, read once and kept until RefreshHighContrast, which
+// the top-level forms call when the system's settings or colours change.
 bool HighContrast();
 void RefreshHighContrast();
-
-// How the setting is read: from the system (SPI_GETHIGHCONTRAST) unless tests put their own
-// question in its place (nullptr restores the system's). Returns the question it replaces.
-using HighContrastQuery = bool (*)();
-HighContrastQuery SetHighContrastQuery(HighContrastQuery query);
 
 }  // namespace fw

@@ -210,16 +210,17 @@ TEST_F(ButtonDrawing, FocusedButtonHasTheDarkOutlineAndTheFocusRectangle) {
     EXPECT_GT(focused->Count(focusRow, [](COLORREF c) { return c != kWindowColour; }), 50);
 }
 
-bool g_highContrast = false;
-bool FakeHighContrast() { return g_highContrast; }
-
 TEST_F(ButtonDrawing, HighContrastDrawsInTheSystemColoursAndFollowsTheSetting) {
     const wintest::ThemeSwitch classic(false);  // the face is then the button's own fill
-    struct Restore {
-        ~Restore() { fw::SetHighContrastQuery(nullptr); }
-    } restore;
-    g_highContrast = false;
-    fw::SetHighContrastQuery(&FakeHighContrast);
+    struct FakeContrast final : fw::HighContrastPlatform {
+        bool on = false;
+        bool On() override { return on; }
+    } contrast;
+    struct Forget {
+        ~Forget() { fw::RefreshHighContrast(); }  // after the seam's scope, so the system's is read again
+    } forget;
+    const fw::ScopedSeam<fw::HighContrastPlatform> seam(contrast);
+    fw::RefreshHighContrast();
     const POINT window{300, 150}, face{20 + 100, 20 + 8};
     const auto seen = [&](COLORREF windowColour, COLORREF faceColour, const char* when) {
         const auto px = Screen();
@@ -229,14 +230,14 @@ TEST_F(ButtonDrawing, HighContrastDrawsInTheSystemColoursAndFollowsTheSetting) {
     seen(kWindowColour, kWindowColour, "off: the stored colours");
 
     // The setting is read again only when the system says that something changed.
-    g_highContrast = true;
+    contrast.on = true;
     ::SendMessageA(form_.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
     EXPECT_TRUE(::GetUpdateRect(form_.Handle(), nullptr, FALSE)) << "the change repaints";
     seen(Sys(COLOR_WINDOW), Sys(COLOR_BTNFACE), "on");
     ASSERT_NE(Sys(COLOR_WINDOW), kWindowColour);
     ASSERT_NE(Sys(COLOR_BTNFACE), kWindowColour);
 
-    g_highContrast = false;
+    contrast.on = false;
     ::SendMessageA(form_.Handle(), WM_SYSCOLORCHANGE, 0, 0);
     seen(kWindowColour, kWindowColour, "off again");
 }
