@@ -828,8 +828,8 @@ TEST_F(BrowseEditTest, AnswersEveryEditMessageAsAStandardEditDoes) {
 }
 
 TEST_F(BrowseEditTest, F4AndAltDownPressTheBrowseButtonWheneverAClickWould) {
-    wintest::FakeBrowseShell shell;
-    const wintest::BrowseShellScope scope(shell);
+    wintest::FakeBrowsePlatform shell;
+    const fw::ScopedSeam<ecl::BrowsePlatform> scope(shell);
     int browsed = 0;
     edit_->SetOnBrowse([&](fw::Component& sender) { browsed += &sender == edit_ ? 1 : 0; });
     form_.Show();
