@@ -62,11 +62,11 @@ private:
 
 }  // namespace
 
-GrabWorkflow::GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, std::function<void()> repaint)
-    : dialogs_(dialogs), fileOperation_(fileOperation), repaint_(std::move(repaint)) {}
+GrabWorkflow::GrabWorkflow(TsysFileOperation& fileOperation, std::function<void()> repaint)
+    : fileOperation_(fileOperation), repaint_(std::move(repaint)) {}
 
 void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& readPath) {
-    if (!dialogs_.ConfirmWarning(std::string(kGrabConfirmation))) return;
+    if (!fw::Dialogs().ConfirmWarning(std::string(kGrabConfirmation))) return;
 
     std::vector<std::string>& list = fileOperation_.FileList();
     list.clear();
@@ -74,18 +74,18 @@ void GrabWorkflow::Run(fw::Control& button, const std::function<std::string()>& 
     list = source.entries;
     // Judged before the list is shown: a path that cannot be copied as listed never reaches a message box.
     if (std::optional<std::string> refusal = GrabSourceRefusal(source)) {
-        dialogs_.ShowMessage(*refusal);
+        fw::Dialogs().ShowMessage(*refusal);
         return;
     }
 
     std::string closing;
     {
         DisabledScope disabled(button);
-        dialogs_.ShowMessage(GrabListMessage(list));
+        fw::Dialogs().ShowMessage(GrabListMessage(list));
         if (repaint_) repaint_();
         closing = CopyFrom(source.folder);
     }
-    dialogs_.ShowMessage(closing);
+    fw::Dialogs().ShowMessage(closing);
 }
 
 std::string GrabWorkflow::CopyFrom(const std::string& folder) {

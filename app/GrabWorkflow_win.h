@@ -14,7 +14,7 @@
 class GrabWorkflow {
 public:
     // repaint brings the main window up to date at once, before the copy blocks the thread.
-    GrabWorkflow(fw::Dialogs& dialogs, TsysFileOperation& fileOperation, std::function<void()> repaint);
+    GrabWorkflow(TsysFileOperation& fileOperation, std::function<void()> repaint);
 
     // A grab for the pressed button from the folder that readPath gives (read once per mask). The button
     // is enabled again on every way out; an exception reaches the caller after that.
@@ -33,7 +33,6 @@ private:
     // Listed names as the messages show them.
     std::vector<std::string> ShownNames(const std::vector<std::string>& names);
 
-    fw::Dialogs& dialogs_;
     TsysFileOperation& fileOperation_;
     std::function<void()> repaint_;
 };

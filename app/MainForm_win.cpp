@@ -19,7 +19,7 @@
 #include "about/Register_win.h"
 #include "settings/IniCtrl.h"
 
-TMainForm::TMainForm(fw::Component* owner, fw::Dialogs& dialogs) : fw::Form(owner), dialogs_(dialogs) {
+TMainForm::TMainForm(fw::Component* owner) : fw::Form(owner) {
     auto publish = [this](const char* name, void (TMainForm::*handler)(fw::Component&)) {
         PublishMethod(name, [this, handler](fw::Component& sender) { (this->*handler)(sender); });
     };
@@ -33,7 +33,7 @@ TMainForm::TMainForm(fw::Component* owner, fw::Dialogs& dialogs) : fw::Form(owne
     publish("EclRadioGroup1Click", &TMainForm::EclRadioGroup1Click);
     LoadFromResource("TMAINFORM");
     BindMembers();
-    grab_ = std::make_unique<GrabWorkflow>(dialogs_, *sysFileOperation1, [this] { Repaint(); });
+    grab_ = std::make_unique<GrabWorkflow>(*sysFileOperation1, [this] { Repaint(); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -73,7 +73,7 @@ void TMainForm::ExitButtonClick(fw::Component&) { Close(); }
 void TMainForm::AboutButtonClick(fw::Component&) { EclAboutDlg1->Execute(); }
 
 void TMainForm::HelpButtonClick(fw::Component&) {
-    dialogs_.ShowMessage(HelpText(deployment::kTelephone, deployment::kEmail, deployment::kWebsite));
+    fw::Dialogs().ShowMessage(HelpText(deployment::kTelephone, deployment::kEmail, deployment::kWebsite));
 }
 
 void TMainForm::HandleCreated() {

@@ -24,7 +24,7 @@ class Label;
 class TMainForm : public fw::Form {
 public:
     // Reads the stored description; `dialogs` shows the warning and the plain message boxes.
-    explicit TMainForm(fw::Component* owner, fw::Dialogs& dialogs = fw::StandardDialogs());
+    explicit TMainForm(fw::Component* owner);
     ~TMainForm() override;
     static const fw::ClassInfo& StaticClass();
     const fw::ClassInfo& Class() const override { return StaticClass(); }
@@ -73,7 +73,6 @@ private:
     void Grab(TEclButton& button, TEclBrowseEdit& source);
     void BindMembers();
 
-    fw::Dialogs& dialogs_;
     std::unique_ptr<GrabWorkflow> grab_;
 };
 

@@ -199,7 +199,7 @@ private:
     SystemGrabPlatform system_;
 };
 
-class AnsweringDialogs final : public fw::Dialogs {
+class AnsweringDialogs final : public fw::DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string&) override { return true; }
     void ShowMessage(const std::string& text) override { last = text; }
@@ -213,13 +213,14 @@ void ComponentCopy(const std::string& source, const std::string& destination) {
     TimedFileSystem fileSystem;
     const fw::ScopedSeam<GrabPlatform> scope(fileSystem);
     AnsweringDialogs dialogs;
+    const fw::ScopedSeam<fw::DialogsPlatform> dialogsScope(dialogs);
     TsysFileOperation copy(nullptr);
     copy.SetDestFolder(destination);
     copy.SetOptions({TsysFileOperationFlag::fofFilesOnly, TsysFileOperationFlag::fofNoConfirmation,
                      TsysFileOperationFlag::fofNoConfirmMkDir, TsysFileOperationFlag::fofNoErrorUI,
                      TsysFileOperationFlag::fofSimpleProgress});
     fw::Control button(nullptr);
-    GrabWorkflow grab(dialogs, copy, [] {});
+    GrabWorkflow grab(copy, [] {});
     const auto start = Clock::now();
     grab.Run(button, [&] { return source; });
     const double totalMs = MsSince(start);

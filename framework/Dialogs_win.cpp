@@ -7,7 +7,7 @@ namespace fw {
 
 namespace {
 
-class SystemDialogs final : public Dialogs {
+class SystemDialogsPlatform final : public DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string& text) override {
         return RunMessageDialog(
@@ -21,8 +21,8 @@ public:
 
 }  // namespace
 
-Dialogs& StandardDialogs() {
-    static SystemDialogs dialogs;
+DialogsPlatform& DialogsPlatform::System() {
+    static SystemDialogsPlatform dialogs;
     return dialogs;
 }
 

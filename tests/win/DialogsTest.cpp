@@ -187,7 +187,7 @@ bool Contains(const RECT& outer, const RECT& inner) {
 // Runs the warning dialog with the given action and returns the answer and what was seen.
 std::pair<bool, Operator::Outcome> Warn(const std::string& text, const Action& action) {
     Operator user(action);
-    const bool yes = fw::StandardDialogs().ConfirmWarning(text);
+    const bool yes = fw::DialogsPlatform::System().ConfirmWarning(text);
     return {yes, user.Finish()};
 }
 
@@ -353,7 +353,7 @@ private:
 TEST_F(DialogsPlain, ShowsTheApplicationTitleNoIconAndOneOk) {
     for (const Action& action : {Key(VK_RETURN), Key(VK_ESCAPE), CloseBox(), Click(IDOK)}) {
         Operator user(action);
-        fw::StandardDialogs().ShowMessage("Grab Complete");
+        fw::DialogsPlatform::System().ShowMessage("Grab Complete");
         const auto outcome = user.Finish();
         ASSERT_TRUE(outcome.seen) << "no dialog appeared";
         EXPECT_TRUE(outcome.closedInTime);
@@ -375,7 +375,7 @@ TEST_F(DialogsPlain, ShowsEveryLineOfAMultiLineText) {
     for (int i = 1; i <= 9; ++i)
         text += "\\\\BWCENTRAL\\TILLORA\\BRIGHTWELL'S WHOLESALE\\Mask" + std::to_string(i) + "\r\n";
     Operator user(Key(VK_RETURN));
-    fw::StandardDialogs().ShowMessage(text);
+    fw::DialogsPlatform::System().ShowMessage(text);
     const auto outcome = user.Finish();
     ASSERT_TRUE(outcome.seen);
     EXPECT_EQ(outcome.seen->text, text);

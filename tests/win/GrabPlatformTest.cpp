@@ -124,7 +124,7 @@ TEST(GrabSystemFileSystem, RemovesAFolderWithReadOnlyFilesAndFoldersInIt) {
 
 namespace {
 
-class AnsweringDialogs final : public fw::Dialogs {
+class AnsweringDialogs final : public fw::DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string&) override { return true; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -161,11 +161,12 @@ public:
     }
 
     AnsweringDialogs dialogs;
+    fw::ScopedSeam<fw::DialogsPlatform> dialogsScope{dialogs};
     TsysFileOperation op{nullptr};
     fw::Control button{nullptr};
     SteeredFileSystem fileSystem;
     fw::ScopedSeam<GrabPlatform> scope{fileSystem};
-    GrabWorkflow workflow{dialogs, op, [] {}};
+    GrabWorkflow workflow{op, [] {}};
 };
 
 }  // namespace

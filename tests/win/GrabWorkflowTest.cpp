@@ -65,7 +65,7 @@ private:
     const fw::Control& button_;
 };
 
-class FakeDialogs final : public fw::Dialogs {
+class FakeDialogs final : public fw::DialogsPlatform {
 public:
     explicit FakeDialogs(Recorder& recorder) : recorder_(recorder) {}
     bool ConfirmWarning(const std::string& text) override {
@@ -220,12 +220,13 @@ protected:
     fw::Control button{nullptr};
     Recorder recorder{button};
     FakeDialogs dialogs{recorder};
+    fw::ScopedSeam<fw::DialogsPlatform> dialogsScope{dialogs};
     FakeFileSystem fileSystem{recorder};
     fw::ScopedSeam<GrabPlatform> fileSystemScope{fileSystem};
     FakeShell shell{recorder, fileSystem};
     fw::ScopedSeam<fileops::FileOperationPlatform> shellScope{shell};
     TsysFileOperation op{nullptr};
-    GrabWorkflow workflow{dialogs, op, [this] { recorder.Add("repaint"); }};
+    GrabWorkflow workflow{op, [this] { recorder.Add("repaint"); }};
     int pathReads = 0;
 };
 

@@ -31,7 +31,7 @@ namespace {
 const std::string kFolder32 = R"(C:\Program Files\Tillora\Data\Brightwell Wholesale)";
 const std::string kFolder64 = R"(C:\Program Files (x86)\Tillora\Data\Brightwell Wholesale)";
 
-class AnsweringDialogs final : public fw::Dialogs {
+class AnsweringDialogs final : public fw::DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string& text) override {
         shown.push_back("warning: " + text);
@@ -46,7 +46,7 @@ protected:
     void SetUp() override {
         app_.SetTitle("Tillora POS Stockdraw");
         RegisterProgramClasses();
-        form_ = std::make_unique<TMainForm>(nullptr, dialogs_);
+        form_ = std::make_unique<TMainForm>(nullptr);
     }
 
     // Sends an arrow key to the selected radio item as the user's key press would arrive.
@@ -59,6 +59,7 @@ protected:
 
     fw::Application app_;
     AnsweringDialogs dialogs_;
+    fw::ScopedSeam<fw::DialogsPlatform> dialogsScope_{dialogs_};
     std::unique_ptr<TMainForm> form_;
 };
 
@@ -234,13 +235,13 @@ TEST_F(MainFormTest, EachGrabButtonAsksFirstAndNoLeavesTheListAlone) {
 // --- Modal boxes while the user is in another program ---------------------------------------------
 
 // The real message boxes; the warning is only recorded, so that a grab that wrongly starts shows nothing.
-class RealBoxes final : public fw::Dialogs {
+class RealBoxes final : public fw::DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string& text) override {
         warnings.push_back(text);
         return false;
     }
-    void ShowMessage(const std::string& text) override { fw::StandardDialogs().ShowMessage(text); }
+    void ShowMessage(const std::string& text) override { fw::DialogsPlatform::System().ShowMessage(text); }
     std::vector<std::string> warnings;
 };
 
@@ -279,7 +280,8 @@ TEST(MainFormModality, BoxShownWhileAnotherProgramIsActiveStillBlocksTheMainWind
     app.SetTitle("Tillora POS Stockdraw");
     RegisterProgramClasses();
     RealBoxes boxes;
-    TMainForm form(nullptr, boxes);
+    const fw::ScopedSeam<fw::DialogsPlatform> boxesScope(boxes);
+    TMainForm form(nullptr);
     app.SetMainForm(form);
     form.Show();
     const HWND main = form.Handle();
