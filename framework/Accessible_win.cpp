@@ -36,6 +36,7 @@ struct OleApi {
     LRESULT(WINAPI* lresultFromObject)(REFIID, WPARAM, LPUNKNOWN) = nullptr;
     HRESULT(WINAPI* objectFromWindow)(HWND, DWORD, REFIID, void**) = nullptr;
     BSTR(WINAPI* allocString)(const OLECHAR*, UINT) = nullptr;
+    HRESULT(WINAPI* initializeCom)(LPVOID, DWORD) = nullptr;
 };
 
 template <class F>
@@ -57,8 +58,14 @@ const OleApi* Ole() {
         Bind(api.lresultFromObject, oleacc.Get(), "LresultFromObject");
         Bind(api.objectFromWindow, oleacc.Get(), "AccessibleObjectFromWindow");
         Bind(api.allocString, oleaut.Get(), "SysAllocStringLen");
+        // oleacc brings ole32 in with it.
+        Bind(api.initializeCom, oleacc ? ::GetModuleHandleA("ole32.dll") : nullptr, "CoInitializeEx");
+        // Readers in other processes reach the object through COM, which the window's thread must
+        // have joined; it stays joined for the rest of the run.
+        if (api.initializeCom) api.initializeCom(nullptr, COINIT_APARTMENTTHREADED);
     }
-    const bool complete = api.createStdObject && api.lresultFromObject && api.objectFromWindow && api.allocString;
+    const bool complete =
+        api.createStdObject && api.lresultFromObject && api.objectFromWindow && api.allocString && api.initializeCom;
     return complete ? &api : nullptr;
 }
 
@@ -139,7 +146,8 @@ HRESULT Guarded(Body&& body) noexcept {
 
 class AccessibleObject final : public IAccessible, public IOleWindow {
 public:
-    AccessibleObject(WinControl& control, HWND hwnd, IAccessible* base) : control_(&control), hwnd_(hwnd), base_(base) {}
+    AccessibleObject(WinControl& control, HWND hwnd, IAccessible* base)
+        : control_(&control), hwnd_(hwnd), base_(base) {}
     AccessibleObject(const AccessibleObject&) = delete;
     AccessibleObject& operator=(const AccessibleObject&) = delete;
 
@@ -249,9 +257,8 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return Text(child, out, &IAccessible::get_accName, [](const Control& c, const AccessibleInfo& info) {
-            return Unless(NameOf(c, info));
-        });
+        return Text(child, out, &IAccessible::get_accName,
+                    [](const Control& c, const AccessibleInfo& info) { return Unless(NameOf(c, info)); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
         return Text(child, out, &IAccessible::get_accValue,
@@ -316,8 +323,10 @@ public:
             std::vector<Rect> rects;
             for (const Control* c : children) rects.push_back(c->BoundsRect());
             if (self) {
-                if (direction == NAVDIR_FIRSTCHILD) return Element(children, Navigate(rects, -1, NavDirection::First), out);
-                if (direction == NAVDIR_LASTCHILD) return Element(children, Navigate(rects, -1, NavDirection::Last), out);
+                if (direction == NAVDIR_FIRSTCHILD)
+                    return Element(children, Navigate(rects, -1, NavDirection::First), out);
+                if (direction == NAVDIR_LASTCHILD)
+                    return Element(children, Navigate(rects, -1, NavDirection::Last), out);
                 return base_->accNavigate(direction, start, out);
             }
             NavDirection way{};
@@ -357,8 +366,7 @@ public:
             // The topmost is the last painted, the last created.
             for (auto it = control_->Controls().rbegin(); it != control_->Controls().rend(); ++it) {
                 const auto found = std::find(children.begin(), children.end(), *it);
-                if (found == children.end() || (*it)->IsWindowed() || !(*it)->BoundsRect().Contains(p.x, p.y))
-                    continue;
+                if (found == children.end() || (*it)->IsWindowed() || !(*it)->BoundsRect().Contains(p.x, p.y)) continue;
                 out->lVal = static_cast<long>(found - children.begin()) + 1;
                 break;
             }
@@ -501,7 +509,8 @@ void NotifyAccessible(Control& control, unsigned long event) {
     const std::vector<Control*> children = AccessibleChildren(*parent);
     const auto found = std::find(children.begin(), children.end(), &control);
     if (found != children.end())
-        ::NotifyWinEvent(event, parent->ExistingHandle(), OBJID_CLIENT, static_cast<LONG>(found - children.begin()) + 1);
+        ::NotifyWinEvent(event, parent->ExistingHandle(), OBJID_CLIENT,
+                         static_cast<LONG>(found - children.begin()) + 1);
 }
 
 }  // namespace fw

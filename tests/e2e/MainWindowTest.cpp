@@ -238,7 +238,7 @@ void ReadTree(IAccessible& object, int depth, std::vector<std::string>& lines) {
             continue;
         }
         IAccessible* client = nullptr;
-        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                    reinterpret_cast<void**>(&client));
         if (!client) {
             lines.push_back("no object for " + Describe(window));
@@ -264,7 +264,7 @@ TEST(MainWindow, ScreenReadersReadEveryControlAndPressHelp) {
     const ComScope com;
     StockdrawSession app;
     IAccessible* raw = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(app.MainForm(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    ASSERT_EQ(AccessibleObjectFromWindow(app.MainForm(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&raw)),
               S_OK);
     const Accessible main(raw);

@@ -49,11 +49,11 @@ TEST(AccessibleLayout, NavigationStepsThroughTheListOrToTheNearestElementOnASide
         int expected;
     };
     const Case cases[] = {
-        {0, NavDirection::Next, 1},     {4, NavDirection::Next, -1},    {0, NavDirection::Previous, -1},
-        {3, NavDirection::Previous, 2}, {-1, NavDirection::First, 0},   {-1, NavDirection::Last, 4},
-        {0, NavDirection::Right, 1},    {1, NavDirection::Right, -1},   {1, NavDirection::Left, 0},
-        {0, NavDirection::Down, 2},     {3, NavDirection::Down, 4},     {4, NavDirection::Up, 2},
-        {0, NavDirection::Up, -1},      {5, NavDirection::Next, -1},    {-1, NavDirection::Down, -1},
+        {0, NavDirection::Next, 1},     {4, NavDirection::Next, -1},  {0, NavDirection::Previous, -1},
+        {3, NavDirection::Previous, 2}, {-1, NavDirection::First, 0}, {-1, NavDirection::Last, 4},
+        {0, NavDirection::Right, 1},    {1, NavDirection::Right, -1}, {1, NavDirection::Left, 0},
+        {0, NavDirection::Down, 2},     {3, NavDirection::Down, 4},   {4, NavDirection::Up, 2},
+        {0, NavDirection::Up, -1},      {5, NavDirection::Next, -1},  {-1, NavDirection::Down, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(fw::Navigate(rects, c.from, c.direction), c.expected)

@@ -37,7 +37,7 @@ using Accessible = std::unique_ptr<IAccessible, ComRelease>;
 
 Accessible ObjectOf(HWND hwnd) {
     IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&object))))
         return nullptr;
     return Accessible(object);
@@ -136,10 +136,10 @@ TEST_F(AccessibleTest, EachControlFamilyReadsAsItsStandardCounterpart) {
     };
     const long checked = STATE_SYSTEM_CHECKED, off = STATE_SYSTEM_UNAVAILABLE;
     const Row rows[] = {
-        {"edit", form_->EclBrowseEdit1->Handle(), "", ROLE_SYSTEM_TEXT, "Grab Data From:",
-         form_->EclBrowseEdit1->Path(), STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_READONLY | off, ""},
-        {"read-only edit", form_->EclBrowseEdit2->Handle(), "", ROLE_SYSTEM_TEXT, "Grab Data From:",
-         form_->EclBrowseEdit2->Path(), STATE_SYSTEM_READONLY, 0, ""},
+        {"edit", form_->EclBrowseEdit1->Handle(), "", ROLE_SYSTEM_TEXT,
+         "Grab Data From:", form_->EclBrowseEdit1->Path(), STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_READONLY | off, ""},
+        {"read-only edit", form_->EclBrowseEdit2->Handle(), "", ROLE_SYSTEM_TEXT,
+         "Grab Data From:", form_->EclBrowseEdit2->Path(), STATE_SYSTEM_READONLY, 0, ""},
         {"folder button", form_->EclBrowseEdit1->Handle(), "Browse", ROLE_SYSTEM_PUSHBUTTON, "Browse", "", 0, off,
          "Press"},
         {"push button", form_->EclButton1->Handle(), "", ROLE_SYSTEM_PUSHBUTTON, "GRAB CENTRAL INVENTORY", "",
