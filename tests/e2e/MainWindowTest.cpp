@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -207,8 +208,13 @@ std::string ReadElement(IAccessible& object, long id, int depth) {
     VARIANT role;
     VariantInit(&role);
     object.get_accRole(ChildId(id), &role);
-    char roleText[64] = "";
-    GetRoleTextA(role.vt == VT_I4 ? static_cast<DWORD>(role.lVal) : 0, roleText, sizeof roleText);
+    // Named here rather than by GetRoleText, whose words differ between systems.
+    const std::map<long, std::string> roles{
+        {ROLE_SYSTEM_STATICTEXT, "static text"}, {ROLE_SYSTEM_TEXT, "editable text"},
+        {ROLE_SYSTEM_PUSHBUTTON, "push button"}, {ROLE_SYSTEM_RADIOBUTTON, "radio button"},
+        {ROLE_SYSTEM_GROUPING, "grouping"},      {ROLE_SYSTEM_LINK, "link"}};
+    const auto known = roles.find(role.vt == VT_I4 ? role.lVal : 0);
+    const std::string roleText = known != roles.end() ? known->second : "role " + std::to_string(role.lVal);
     VARIANT state;
     VariantInit(&state);
     object.get_accState(ChildId(id), &state);
