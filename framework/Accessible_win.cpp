@@ -320,8 +320,9 @@ public:
         Clear(out);
         return Resolved(start, [&](Control&, bool self) -> HRESULT {
             const std::vector<Control*> children = AccessibleChildren(*control_);
-            std::vector<Rect> rects;
-            for (const Control* c : children) rects.push_back(c->BoundsRect());
+            std::vector<Rect> rects(children.size());
+            std::transform(children.begin(), children.end(), rects.begin(),
+                           [](const Control* c) { return c->BoundsRect(); });
             if (self) {
                 if (direction == NAVDIR_FIRSTCHILD)
                     return Element(children, Navigate(rects, -1, NavDirection::First), out);
