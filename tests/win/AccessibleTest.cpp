@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/MainForm_win.h"
 #include "browse/BrowseEdit_win.h"
@@ -220,6 +223,34 @@ TEST_F(AccessibleTest, DefaultActionsClickOnceAsTheUsersClickAndNotWhenDisabled)
     PumpFor(100ms);
     ASSERT_EQ(dialogs_.shown.size(), 1u);
     EXPECT_NE(dialogs_.shown[0].find("555-0142"), std::string::npos);
+}
+
+// The win events a reader hears, as (event, window, child id).
+std::vector<std::tuple<DWORD, HWND, LONG>> heard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) heard.emplace_back(event, hwnd, child);
+}
+
+TEST_F(AccessibleTest, ChangesRaiseTheirWinEvents) {
+    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Hear,
+                                                 ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    heard.clear();
+    form_->EclBrowseEdit1->SetPath("C:\\Sites");
+    form_->EclRadioGroup1->Item(1).SetChecked(true);
+    form_->HelpButton->SetCaption("Help!");
+    PumpFor(100ms);
+    ::UnhookWinEvent(hook);
+    const HWND edit = form_->EclBrowseEdit1->Handle(), item = form_->EclRadioGroup1->Item(1).Handle();
+    const Accessible main = ObjectOf(form_->Handle());
+    const LONG help = ChildNamed(*main, "Help!");
+    auto count = [](DWORD event, HWND hwnd, LONG child) {
+        return std::count(heard.begin(), heard.end(), std::make_tuple(event, hwnd, child));
+    };
+    EXPECT_EQ(count(EVENT_OBJECT_VALUECHANGE, edit, CHILDID_SELF), 1);
+    EXPECT_GE(count(EVENT_OBJECT_STATECHANGE, item, CHILDID_SELF), 1);
+    EXPECT_EQ(count(EVENT_OBJECT_NAMECHANGE, form_->Handle(), help), 1);
 }
 
 TEST_F(AccessibleTest, AnObjectHeldPastItsWindowFailsCleanly) {
