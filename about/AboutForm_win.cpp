@@ -46,6 +46,7 @@ void AboutForm::FocusLink(TEclSimpleLabel* link) {
     if (!link) return;
     link->SetShowFocus(true);
     if (::GetFocus() != Handle()) ::SetFocus(Handle());
+    link->NotifyAccessible(EVENT_OBJECT_FOCUS);
 }
 
 void AboutForm::TabToNext(bool backwards) {

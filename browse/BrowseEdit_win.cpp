@@ -55,6 +55,18 @@ public:
         if (Enabled()) onClick_();
     }
 
+    bool Describe(fw::AccessibleInfo& info) const override {
+        info.role = fw::AccessibleRole::PushButton;
+        info.name = "Browse";
+        info.defaultAction = "Press";
+        return true;
+    }
+    bool DoDefaultAction() override {
+        if (!Enabled()) return false;
+        onClick_();
+        return true;
+    }
+
     void Paint(fw::Canvas& canvas) override {
         const fw::Rect r = ClientRect();
         canvas.FillRect(r, GetColor());
@@ -196,7 +208,21 @@ void TEclBrowseEdit::SetText(std::string text) {
 }
 
 void TEclBrowseEdit::Changed() {
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
     if (!IsLoading() && onChange_) onChange_(*this);
+}
+
+bool TEclBrowseEdit::Describe(fw::AccessibleInfo& info) const {
+    info.role = fw::AccessibleRole::Text;
+    info.value = Path();
+    if (readOnly_) info.state |= fw::accessible_state::kReadOnly;
+    return true;
+}
+
+bool TEclBrowseEdit::SetAccessibleValue(const std::string& value) {
+    if (readOnly_ || !Enabled()) return false;
+    SetText(value);
+    return true;
 }
 
 // After an editing key: keeps the caret in view and repaints; `changed` says the text changed.

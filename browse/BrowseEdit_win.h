@@ -111,6 +111,9 @@ public:
 
     void Paint(fw::Canvas& canvas) override;
     void Loaded() override;
+    // A text field whose value is the path; a screen reader sets it as typing would, unless read-only.
+    bool Describe(fw::AccessibleInfo& info) const override;
+    bool SetAccessibleValue(const std::string& value) override;
 
 protected:
     void GetCreateParams(CreateParams& params) override;

@@ -142,6 +142,20 @@ LRESULT TEclButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return fw::WinControl::WndProc(msg, wParam, lParam);
 }
 
+bool TEclButton::Describe(fw::AccessibleInfo& info) const {
+    info.role = fw::AccessibleRole::PushButton;
+    info.name = fw::StripAccelMarks(Caption());
+    info.defaultAction = "Press";
+    if (default_) info.state |= fw::accessible_state::kDefault;
+    return true;
+}
+
+bool TEclButton::DoDefaultAction() {
+    if (!CanFocus()) return false;
+    Click();
+    return true;
+}
+
 bool TEclButton::Accelerate(char letter) {
     if (!face_.UseCaption() || !CanFocus() || !fw::IsAccel(letter, Caption())) return false;
     Click();

@@ -35,6 +35,8 @@ public:
     // A caption accelerator clicks the button when it could take the focus.
     bool Accelerate(char letter) override;
     void ThemeChanged() override;
+    bool Describe(fw::AccessibleInfo& info) const override;
+    bool DoDefaultAction() override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

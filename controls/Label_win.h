@@ -54,6 +54,7 @@ public:
     void Paint(fw::Canvas& canvas) override;
     void Loaded() override;
     bool Accelerate(char letter) override;
+    bool Describe(fw::AccessibleInfo& info) const override;
 
 protected:
     void ComponentDestroyed(fw::Component& gone) override;

@@ -8,6 +8,7 @@
 #include "controls/RadioGroup_win.h"
 #include "framework/Change.h"
 #include "framework/Handles_win.h"
+#include "framework/Mnemonic.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void TEclRadioGroupButton::GetCreateParams(CreateParams& params) {
 void TEclRadioGroupButton::SetChecked(bool on) {
     if (!fw::Change(checked_, on)) return;
     Invalidate();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
     if (!on) return;
     for (fw::Control* c : Parent()->Controls())
         if (auto* other = dynamic_cast<TEclRadioGroupButton*>(c); other && other != this) other->SetChecked(false);
@@ -70,6 +72,21 @@ void TEclRadioGroupButton::FocusAndChoose() {
     if (group_.ReadOnly()) return;
     SetChecked(true);
     group_.ItemClicked(index_);
+}
+
+bool TEclRadioGroupButton::Describe(fw::AccessibleInfo& info) const {
+    info.role = fw::AccessibleRole::RadioButton;
+    info.name = fw::StripAccelMarks(Caption());
+    info.defaultAction = "Check";
+    if (checked_) info.state |= fw::accessible_state::kChecked;
+    return true;
+}
+
+bool TEclRadioGroupButton::DoDefaultAction() {
+    if (!Enabled()) return false;
+    Press();
+    Release(true);
+    return true;
 }
 
 void TEclRadioGroupButton::ThemeChanged() {

@@ -31,6 +31,9 @@ public:
 
     void Paint(fw::Canvas& canvas) override;
     void ThemeChanged() override;
+    bool Describe(fw::AccessibleInfo& info) const override;
+    // Clicks the item as the user's click does.
+    bool DoDefaultAction() override;
 
 protected:
     void GetCreateParams(CreateParams& params) override;

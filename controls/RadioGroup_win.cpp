@@ -161,6 +161,12 @@ void TEclRadioGroup::FocusNeighbour(int from, bool forward) {
     if (next >= 0 && next != from && Item(next).Enabled()) Item(next).FocusAndChoose();
 }
 
+bool TEclRadioGroup::Describe(fw::AccessibleInfo& info) const {
+    info.role = fw::AccessibleRole::Grouping;
+    info.name = fw::StripAccelMarks(Caption());
+    return true;
+}
+
 bool TEclRadioGroup::Accelerate(char letter) {
     if (!showAccelChar_ || !CanFocus() || letter == 0) return false;
     if (fw::AccelChar(Caption()) == letter) {

@@ -109,6 +109,7 @@ public:
     void Paint(fw::Canvas& canvas) override;
     void Loaded() override;
     void ThemeChanged() override;
+    bool Describe(fw::AccessibleInfo& info) const override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

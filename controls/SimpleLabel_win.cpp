@@ -5,6 +5,7 @@
 #include "controls/FxText_win.h"
 #include "controls/LabelFormat.h"
 #include "framework/Change.h"
+#include "framework/Mnemonic.h"
 #include "framework/PartPublisher.h"
 #include "controls/TextFormat.h"
 
@@ -57,6 +58,27 @@ void TEclSimpleLabel::SetJumpMode(TEclJumpModes mode) {
 }
 
 void TEclSimpleLabel::MouseDown(int, int) { Visit(); }
+
+bool TEclSimpleLabel::Describe(fw::AccessibleInfo& info) const {
+    namespace st = fw::accessible_state;
+    info.name = showAccelChar_ ? fw::StripAccelMarks(Caption()) : Caption();
+    if (jumpMode_ == TEclJumpModes::jmNone) {
+        info.role = fw::AccessibleRole::StaticText;
+        info.state = st::kReadOnly;
+        return true;
+    }
+    info.role = fw::AccessibleRole::Link;
+    info.state = st::kLinked | st::kFocusable | (showFocus_ ? st::kFocused : 0);
+    info.defaultAction = "Jump";
+    return true;
+}
+
+bool TEclSimpleLabel::DoDefaultAction() {
+    if (!Enabled() || jumpMode_ == TEclJumpModes::jmNone) return false;
+    Visit();
+    Click();
+    return true;
+}
 
 void TEclSimpleLabel::Visit() {
     // Only the colour changes: the label keeps its bounds, so that a mouse release still falls on

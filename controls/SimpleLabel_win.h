@@ -56,6 +56,9 @@ public:
     void Paint(fw::Canvas& canvas) override;
     void MouseDown(int x, int y) override;
     void Loaded() override;
+    // A link reads as a link whose default action opens it, as a click does; else as static text.
+    bool Describe(fw::AccessibleInfo& info) const override;
+    bool DoDefaultAction() override;
 
 protected:
     void TextChanged() override;

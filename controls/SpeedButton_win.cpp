@@ -149,7 +149,19 @@ void TEclSpeedButton::MouseUp(int x, int y) {
 }
 
 bool TEclSpeedButton::Accelerate(char letter) {
-    if (!Enabled() || !face_.UseCaption() || !fw::IsAccel(letter, Caption())) return false;
+    if (!face_.UseCaption() || !fw::IsAccel(letter, Caption())) return false;
+    return DoDefaultAction();
+}
+
+bool TEclSpeedButton::Describe(fw::AccessibleInfo& info) const {
+    info.role = fw::AccessibleRole::PushButton;
+    info.name = fw::StripAccelMarks(Caption());
+    info.defaultAction = "Press";
+    return true;
+}
+
+bool TEclSpeedButton::DoDefaultAction() {
+    if (!Enabled()) return false;
     if (groupIndex_ != 0) ChangeGroup(&ecl::ClickInGroup, allowAllUp_);
     Click();
     return true;

@@ -47,6 +47,8 @@ public:
     bool Accelerate(char letter) override;
     void MouseLeave() override;
     void ThemeChanged() override;
+    bool Describe(fw::AccessibleInfo& info) const override;
+    bool DoDefaultAction() override;
 
     // The hot-tracking timer runs only while the button is hot.
     bool HotTimerRunning() const { return hotTimer_ != nullptr; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Accessible_win.h"
 #include "framework/PartPublisher.h"
 #include "framework/Application_win.h"
 #include "framework/Handles_win.h"
@@ -101,6 +102,20 @@ void Control::SetParentFont(bool on) {
     parentFont_ = on;
     FontChanged();
 }
+
+void Control::SetCaption(std::string caption) {
+    if (!fw::Change(caption_, std::move(caption))) return;
+    TextChanged();
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (!fw::Change(enabled_, enabled)) return;
+    EnabledChanged();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+}
+
+void Control::NotifyAccessible(unsigned long event) { fw::NotifyAccessible(*this, event); }
 
 void Control::Click() {
     if (onClick_) onClick_(*this);

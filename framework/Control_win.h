@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/AccessibleInfo.h"
 #include "framework/Change.h"
 #include "framework/Canvas_win.h"
 #include "framework/ClassInfo.h"
@@ -16,6 +17,7 @@
 namespace fw {
 
 class WinControl;
+class AccessibleObject;
 
 class Control : public Component {
 public:
@@ -38,7 +40,7 @@ public:
     Rect ClientRect() const { return {0, 0, Width(), Height()}; }
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption) { fw::Change(caption_, std::move(caption), this, &Control::TextChanged); }
+    void SetCaption(std::string caption);
 
     // The effective colour and font: the parent's while ParentColor / ParentFont is on.
     Color GetColor() const;
@@ -57,7 +59,7 @@ public:
     void SetParentFont(bool on);
 
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { fw::Change(enabled_, enabled, this, &Control::EnabledChanged); }
+    void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible) { fw::Change(visible_, visible, this, &Control::VisibleChanged); }
     Set<Anchor> Anchors() const { return anchors_; }
@@ -93,6 +95,16 @@ public:
     // The platform's visual style changed: theme data held by the control must be opened anew.
     // A windowed control passes it on to every control it contains.
     virtual void ThemeChanged() { Invalidate(); }
+
+    // What screen readers are told of the control; false leaves a window to the platform's own
+    // answer and keeps a windowless control out of their view.
+    virtual bool Describe(AccessibleInfo& /*info*/) const { return false; }
+    // The default action a screen reader asks for, done as the user's own; false when there is none.
+    virtual bool DoDefaultAction() { return false; }
+    // A value a screen reader sets; false when the control takes none.
+    virtual bool SetAccessibleValue(const std::string& /*value*/) { return false; }
+    // Tells screen readers listening for it that the control's name, value, state or focus changed.
+    void NotifyAccessible(unsigned long event);
 
 protected:
     virtual void TextChanged() { Invalidate(); }
@@ -192,6 +204,7 @@ private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND handle_ = nullptr;
+    AccessibleObject* accessible_ = nullptr;  // one reference, dropped when the window goes
     std::vector<Control*> controls_;
     int tabOrder_ = -1;
     bool tabStop_ = false;

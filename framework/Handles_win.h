@@ -76,6 +76,11 @@ struct KernelTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
+struct ModuleTraits {
+    static constexpr HandleKind kKind = HandleKind::Kernel;
+    static HMODULE Invalid() { return nullptr; }
+    static void Close(HMODULE h) { ::FreeLibrary(h); }
+};
 template <class T>
 struct GdiTraits {
     static constexpr HandleKind kKind = HandleKind::Gdi;
@@ -104,6 +109,7 @@ struct MenuTraits {
 };
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
+using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using UniquePen = UniqueHandle<HPEN, GdiTraits<HPEN>>;

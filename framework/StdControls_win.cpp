@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "framework/Mnemonic.h"
 #include "framework/PartPublisher.h"
 #include "framework/Bitmaps_win.h"
 
@@ -63,6 +64,13 @@ void Label::AdjustSize() {
     if (!autoSize_ || IsLoading()) return;
     const SIZE size = TextExtent(Caption(), Font());
     SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+bool Label::Describe(AccessibleInfo& info) const {
+    info.role = AccessibleRole::StaticText;
+    info.name = StripAccelMarks(Caption());
+    info.state = accessible_state::kReadOnly;
+    return true;
 }
 
 void Label::Paint(Canvas& canvas) {

@@ -19,6 +19,7 @@ public:
     void SetTransparent(bool on);
     void Paint(Canvas& canvas) override;
     void Loaded() override;
+    bool Describe(AccessibleInfo& info) const override;
 
 protected:
     void TextChanged() override;

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "framework/Accessible_win.h"
 #include "framework/Application_win.h"
 #include "framework/PartPublisher.h"
 #include "framework/Control_win.h"
@@ -51,6 +52,7 @@ WinControl::WinControl(Component* owner) : Control(owner) {}
 
 WinControl::~WinControl() {
     DestroyHandle();
+    DisconnectAccessible(accessible_);
     for (Control* c : controls_) c->parent_ = nullptr;
     SetParent(nullptr);
 }
@@ -267,6 +269,9 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_QUERYUISTATE: return uiState_;
+        case WM_GETOBJECT:
+            if (const LRESULT object = AnswerGetObject(*this, accessible_, wParam, lParam)) return object;
+            break;
         case WM_SETCURSOR:
             // Only for this window's own client area; a child window's pointer is the child's.
             if (reinterpret_cast<HWND>(wParam) == handle_ && LOWORD(lParam) == HTCLIENT) {
@@ -286,7 +291,12 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 lost->MouseUp(-1, -1);  // released outside: no click
             }
             break;
-        default: break;
+        default:
+            if (msg == AccessibleActionMessage()) {
+                RunAccessibleAction(*this, static_cast<long>(wParam));
+                return 0;
+            }
+            break;
     }
     return DefaultHandler(msg, wParam, lParam);
 }
@@ -309,6 +319,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->handle_ = nullptr;
+        DisconnectAccessible(self->accessible_);
         CountHandle(HandleKind::User, -1);
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }

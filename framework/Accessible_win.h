@@ -1,0 +1,37 @@
+#pragma once
+// Screen readers and automation tools ask each window for its accessible object (WM_GETOBJECT).
+// Every control's window answers with one object that wraps the platform's standard object and
+// answers role, name, value, state and default action from the control's Describe, with the
+// windowless controls of the window as its simple child elements. oleacc is loaded on the first
+// request, so a start that nobody reads pays nothing.
+#include <windows.h>
+
+#include <vector>
+
+namespace fw {
+
+class Control;
+class WinControl;
+class AccessibleObject;
+
+// The answer to WM_GETOBJECT for OBJID_CLIENT, the object made on the first request and kept in
+// `object` (one reference); 0 for other objects or when oleacc cannot be had.
+LRESULT AnswerGetObject(WinControl& control, AccessibleObject*& object, WPARAM wParam, LPARAM lParam);
+// The window is going: the object answers CO_E_OBJNOTCONNECTED from now on to whoever still holds
+// it, and the control's reference is dropped.
+void DisconnectAccessible(AccessibleObject*& object);
+
+// A default action is posted to the window in this message (wParam: the child id) so that the
+// screen reader's call returns before the action runs: it may open a modal box.
+UINT AccessibleActionMessage();
+void RunAccessibleAction(WinControl& control, long childId);
+
+// The controls a window shows screen readers, in reading order: its windows and the windowless
+// controls that describe themselves. Child id n is element n - 1.
+std::vector<Control*> AccessibleChildren(const WinControl& control);
+
+// Raises a win event (EVENT_OBJECT_...) for the control: for its window, or for its child id in
+// its parent's window.
+void NotifyAccessible(Control& control, unsigned long event);
+
+}  // namespace fw
