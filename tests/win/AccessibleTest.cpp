@@ -26,7 +26,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class SilentDialogs final : public fw::Dialogs {
+class SilentDialogs final : public fw::DialogsPlatform {
 public:
     bool ConfirmWarning(const std::string&) override { return false; }
     void ShowMessage(const std::string& text) override { shown.push_back(text); }
@@ -96,7 +96,7 @@ protected:
         ::CoInitialize(nullptr);
         app_.SetTitle("Tillora POS Stockdraw");
         RegisterProgramClasses();
-        form_ = std::make_unique<TMainForm>(nullptr, dialogs_);
+        form_ = std::make_unique<TMainForm>(nullptr);
         form_->Show();
     }
     void TearDown() override {
@@ -114,6 +114,7 @@ protected:
 
     fw::Application app_;
     SilentDialogs dialogs_;
+    fw::ScopedSeam<fw::DialogsPlatform> dialogsScope_{dialogs_};
     std::unique_ptr<TMainForm> form_;
 };
 
