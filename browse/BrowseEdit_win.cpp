@@ -189,10 +189,12 @@ void TEclBrowseEdit::SetCustomButtonWidth(int width) {
 
 void TEclBrowseEdit::SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
 
-void TEclBrowseEdit::UpdateReadOnlyStyle() {
+// The style bit and the screen readers' read-only state follow the property.
+void TEclBrowseEdit::ReadOnlyChanged() {
     if (!HandleAllocated()) return;
     const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(ES_READONLY);
     ::SetWindowLongPtrA(Handle(), GWL_STYLE, style | (readOnly_ ? ES_READONLY : 0));
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 ecl::ButtonState TEclBrowseEdit::ButtonState() const { return button_->State(); }

@@ -63,7 +63,7 @@ public:
     void SetMaxLength(int length);
     // Read-only refuses the user's changes, not the program's; the window carries ES_READONLY.
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool on) { fw::Change(readOnly_, on, this, &TEclBrowseEdit::UpdateReadOnlyStyle); }
+    void SetReadOnly(bool on) { fw::Change(readOnly_, on, this, &TEclBrowseEdit::ReadOnlyChanged); }
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool on) {
         hideSelection_ = on;
@@ -129,7 +129,7 @@ private:
     void AdjustSize();
     void LayoutButton();
     void UpdateFrame();
-    void UpdateReadOnlyStyle();
+    void ReadOnlyChanged();
     fw::Rect Client() const;
     std::vector<int> Edges() const;
     int TextHeight() const;

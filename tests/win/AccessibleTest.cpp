@@ -241,6 +241,7 @@ TEST_F(AccessibleTest, ChangesRaiseTheirWinEvents) {
     form_->EclBrowseEdit1->SetPath("C:\\Sites");
     form_->EclRadioGroup1->Item(1).SetChecked(true);
     form_->HelpButton->SetCaption("Help!");
+    form_->EclBrowseEdit2->SetReadOnly(true);
     PumpFor(100ms);
     ::UnhookWinEvent(hook);
     const HWND edit = form_->EclBrowseEdit1->Handle(), item = form_->EclRadioGroup1->Item(1).Handle();
@@ -252,6 +253,7 @@ TEST_F(AccessibleTest, ChangesRaiseTheirWinEvents) {
     EXPECT_EQ(count(EVENT_OBJECT_VALUECHANGE, edit, CHILDID_SELF), 1);
     EXPECT_GE(count(EVENT_OBJECT_STATECHANGE, item, CHILDID_SELF), 1);
     EXPECT_EQ(count(EVENT_OBJECT_NAMECHANGE, form_->Handle(), help), 1);
+    EXPECT_EQ(count(EVENT_OBJECT_STATECHANGE, form_->EclBrowseEdit2->Handle(), CHILDID_SELF), 1);
 }
 
 TEST_F(AccessibleTest, AnObjectHeldPastItsWindowFailsCleanly) {
