@@ -38,26 +38,16 @@ namespace {
 bool Beyond(const Rect& from, const Rect& to, NavDirection direction, long long& distance) {
     auto centre = [](int a, int b) { return (a + b) / 2; };
     long long ahead = 0;
-    long long aside = 0;
     switch (direction) {
-        case NavDirection::Up:
-            ahead = from.top - to.bottom;
-            aside = centre(to.left, to.right) - centre(from.left, from.right);
-            break;
-        case NavDirection::Down:
-            ahead = to.top - from.bottom;
-            aside = centre(to.left, to.right) - centre(from.left, from.right);
-            break;
-        case NavDirection::Left:
-            ahead = from.left - to.right;
-            aside = centre(to.top, to.bottom) - centre(from.top, from.bottom);
-            break;
-        case NavDirection::Right:
-            ahead = to.left - from.right;
-            aside = centre(to.top, to.bottom) - centre(from.top, from.bottom);
-            break;
+        case NavDirection::Up: ahead = from.top - to.bottom; break;
+        case NavDirection::Down: ahead = to.top - from.bottom; break;
+        case NavDirection::Left: ahead = from.left - to.right; break;
+        case NavDirection::Right: ahead = to.left - from.right; break;
         default: return false;
     }
+    const bool vertical = direction == NavDirection::Up || direction == NavDirection::Down;
+    const long long aside = vertical ? centre(to.left, to.right) - centre(from.left, from.right)
+                                     : centre(to.top, to.bottom) - centre(from.top, from.bottom);
     if (ahead < 0) return false;
     distance = ahead * ahead + aside * aside;
     return true;
