@@ -448,7 +448,7 @@ private:
     IAccessible* base_;
 };
 
-LRESULT AnswerGetObject(WinControl& control, AccessibleObject*& object, WPARAM wParam, LPARAM lParam) {
+LRESULT AnswerGetObject(WinControl& control, AccessibleReference& object, WPARAM wParam, LPARAM lParam) {
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || !control.HandleAllocated()) return 0;
     const OleApi* api = Ole();
     if (!api) return 0;
@@ -458,16 +458,16 @@ LRESULT AnswerGetObject(WinControl& control, AccessibleObject*& object, WPARAM w
         if (FAILED(api->createStdObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&base))) ||
             !base)
             return 0;
-        object = new AccessibleObject(control, hwnd, base);
+        object.reset(new AccessibleObject(control, hwnd, base));
     }
-    const LRESULT answer = api->lresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
+    const LRESULT answer =
+        api->lresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object.get()));
     return answer > 0 ? answer : 0;
 }
 
-void DisconnectAccessible(AccessibleObject*& object) {
-    if (!object) return;
+void DisconnectAccessible::operator()(AccessibleObject* object) const {
     object->Disconnect();
-    std::exchange(object, nullptr)->Release();
+    object->Release();
 }
 
 UINT AccessibleActionMessage() {

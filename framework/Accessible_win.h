@@ -6,6 +6,7 @@
 // request, so a start that nobody reads pays nothing.
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 namespace fw {
@@ -14,12 +15,16 @@ class Control;
 class WinControl;
 class AccessibleObject;
 
+// The control's reference to its window's object. Letting it go disconnects the object: it answers
+// CO_E_OBJNOTCONNECTED from then on to whoever still holds it.
+struct DisconnectAccessible {
+    void operator()(AccessibleObject* object) const;
+};
+using AccessibleReference = std::unique_ptr<AccessibleObject, DisconnectAccessible>;
+
 // The answer to WM_GETOBJECT for OBJID_CLIENT, the object made on the first request and kept in
-// `object` (one reference); 0 for other objects or when oleacc cannot be had.
-LRESULT AnswerGetObject(WinControl& control, AccessibleObject*& object, WPARAM wParam, LPARAM lParam);
-// The window is going: the object answers CO_E_OBJNOTCONNECTED from now on to whoever still holds
-// it, and the control's reference is dropped.
-void DisconnectAccessible(AccessibleObject*& object);
+// `object`; 0 for other objects or when oleacc cannot be had.
+LRESULT AnswerGetObject(WinControl& control, AccessibleReference& object, WPARAM wParam, LPARAM lParam);
 
 // A default action is posted to the window in this message (wParam: the child id) so that the
 // screen reader's call returns before the action runs: it may open a modal box.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/AccessibleInfo.h"
+#include "framework/Accessible_win.h"
 #include "framework/Change.h"
 #include "framework/Canvas_win.h"
 #include "framework/ClassInfo.h"
@@ -17,7 +18,6 @@
 namespace fw {
 
 class WinControl;
-class AccessibleObject;
 
 class Control : public Component {
 public:
@@ -204,7 +204,7 @@ private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND handle_ = nullptr;
-    AccessibleObject* accessible_ = nullptr;  // one reference, dropped when the window goes
+    AccessibleReference accessible_;  // dropped when the window goes
     std::vector<Control*> controls_;
     int tabOrder_ = -1;
     bool tabStop_ = false;

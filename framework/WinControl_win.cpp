@@ -52,7 +52,7 @@ WinControl::WinControl(Component* owner) : Control(owner) {}
 
 WinControl::~WinControl() {
     DestroyHandle();
-    DisconnectAccessible(accessible_);
+    accessible_.reset();
     for (Control* c : controls_) c->parent_ = nullptr;
     SetParent(nullptr);
 }
@@ -319,7 +319,7 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, L
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->handle_ = nullptr;
-        DisconnectAccessible(self->accessible_);
+        self->accessible_.reset();
         CountHandle(HandleKind::User, -1);
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }
