@@ -3,7 +3,7 @@
 #include "Input.h"
 #include "Stockdraw.h"
 
-#include <oleacc.h>
+#include "AccessibleReading.h"
 
 #include <gtest/gtest.h>
 
@@ -184,48 +184,19 @@ TEST(MainWindow, HelpShowsTheContactDetailsInAPlainModalBox) {
 
 namespace {
 
-struct ComRelease {
-    void operator()(IUnknown* p) const { p->Release(); }
-};
-using Accessible = std::unique_ptr<IAccessible, ComRelease>;
-
-std::string Narrow(BSTR text) {
-    std::string out;
-    for (UINT i = 0; text && i < SysStringLen(text); ++i) out += static_cast<char>(text[i]);
-    SysFreeString(text);
-    return out;
-}
-
-VARIANT ChildId(long id) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
-
 // One element as a reader reads it: "role|name|value|checked|unavailable", indented by depth.
 std::string ReadElement(IAccessible& object, long id, int depth) {
-    VARIANT role;
-    VariantInit(&role);
-    object.get_accRole(ChildId(id), &role);
+    const accread::Read r = accread::ReadOf(object, id);
     // Named here rather than by GetRoleText, whose words differ between systems.
     const std::map<long, std::string> roles{
         {ROLE_SYSTEM_STATICTEXT, "static text"}, {ROLE_SYSTEM_TEXT, "editable text"},
         {ROLE_SYSTEM_PUSHBUTTON, "push button"}, {ROLE_SYSTEM_RADIOBUTTON, "radio button"},
         {ROLE_SYSTEM_GROUPING, "grouping"},      {ROLE_SYSTEM_LINK, "link"}};
-    const auto known = roles.find(role.vt == VT_I4 ? role.lVal : 0);
-    const std::string roleText = known != roles.end() ? known->second : "role " + std::to_string(role.lVal);
-    VARIANT state;
-    VariantInit(&state);
-    object.get_accState(ChildId(id), &state);
-    BSTR name = nullptr, value = nullptr;
-    std::string line = std::string(static_cast<size_t>(depth) * 2, ' ') + roleText + "|";
-    if (object.get_accName(ChildId(id), &name) == S_OK) line += Narrow(name);
-    line += "|";
-    if (object.get_accValue(ChildId(id), &value) == S_OK) line += Narrow(value);
-    if (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_CHECKED)) line += "|checked";
-    if (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_UNAVAILABLE)) line += "|unavailable";
-    return line;
+    const auto known = roles.find(r.role);
+    return std::string(static_cast<size_t>(depth) * 2, ' ') +
+           (known != roles.end() ? known->second : "role " + std::to_string(r.role)) + "|" + r.name + "|" + r.value +
+           (r.state & STATE_SYSTEM_CHECKED ? "|checked" : "") +
+           (r.state & STATE_SYSTEM_UNAVAILABLE ? "|unavailable" : "");
 }
 
 // The client object's children in order, child windows followed down to their own client objects.
@@ -235,7 +206,7 @@ void ReadTree(IAccessible& object, int depth, std::vector<std::string>& lines) {
     for (long id = 1; id <= count; ++id) {
         IDispatch* child = nullptr;
         HWND window = nullptr;
-        if (object.get_accChild(ChildId(id), &child) == S_OK && child) {
+        if (object.get_accChild(accread::Child(id), &child) == S_OK && child) {
             WindowFromAccessibleObject(reinterpret_cast<IAccessible*>(child), &window);
             child->Release();
         }
@@ -243,37 +214,23 @@ void ReadTree(IAccessible& object, int depth, std::vector<std::string>& lines) {
             lines.push_back(ReadElement(object, id, depth));
             continue;
         }
-        IAccessible* client = nullptr;
-        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                   reinterpret_cast<void**>(&client));
+        const accread::Accessible client = accread::ObjectOf(window);
         if (!client) {
             lines.push_back("no object for " + Describe(window));
             continue;
         }
-        const Accessible held(client);
         lines.push_back(ReadElement(*client, CHILDID_SELF, depth));
         ReadTree(*client, depth + 1, lines);
     }
 }
 
-class ComScope {
-public:
-    ComScope() { CoInitialize(nullptr); }
-    ~ComScope() { CoUninitialize(); }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-};
-
 }  // namespace
 
 TEST(MainWindow, ScreenReadersReadEveryControlAndPressHelp) {
-    const ComScope com;
+    const accread::ComScope com;
     StockdrawSession app;
-    IAccessible* raw = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(app.MainForm(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&raw)),
-              S_OK);
-    const Accessible main(raw);
+    const accread::Accessible main = accread::ObjectOf(app.MainForm());
+    ASSERT_TRUE(main);
     std::vector<std::string> tree;
     ReadTree(*main, 0, tree);
     const std::string central = deployment::kCentralPath, velda = deployment::kVeldaPath;
@@ -305,12 +262,9 @@ TEST(MainWindow, ScreenReadersReadEveryControlAndPressHelp) {
     };
     EXPECT_EQ(tree, expected);
 
-    long help = 0, count = 0;
-    main->get_accChildCount(&count);
-    for (long id = 1; id <= count && !help; ++id)
-        if (ReadElement(*main, id, 0) == "push button|Help|") help = id;
+    const long help = accread::ChildNamed(*main, "Help");
     ASSERT_GT(help, 0);
-    EXPECT_EQ(main->accDoDefaultAction(ChildId(help)), S_OK);
+    EXPECT_EQ(main->accDoDefaultAction(accread::Child(help)), S_OK);
     HWND box = WaitForDialog(app.Pid());
     ASSERT_NE(box, nullptr) << "no Help box after the default action";
     EXPECT_NE(ReadDialog(box).texts.at(0).find(deployment::kTelephone), std::string::npos);

@@ -779,36 +779,17 @@ TEST_F(BrowseEditTest, AnswersEveryEditMessageAsAStandardEditDoes) {
         int changes = 0;             // how often ours fires OnChange
     };
     // Undo, limit, clipboard and read-only at work, then the questions a tool asks.
-    const Message messages[] = {{WM_SETTEXT, 0, 0, "C:\\Data", 1},
-                                {EM_SETSEL, 2, 2},
-                                {EM_REPLACESEL, TRUE, 0, "\\Old", 1},
-                                {EM_UNDO, 0, 0, nullptr, 1},
-                                {WM_UNDO, 0, 0, nullptr, 1},
-                                {EM_SETMODIFY, FALSE},
-                                {EM_SETSEL, 0, 2},
-                                {EM_REPLACESEL, FALSE, 0, "D:", 1},
-                                {EM_SETLIMITTEXT, 12},
-                                {EM_SETSEL, 99, 99},
-                                {EM_REPLACESEL, TRUE, 0, "\\Counts", 1},
-                                {WM_CHAR, 'X'},
-                                {EM_EMPTYUNDOBUFFER},
-                                {EM_SETSEL, 0, 3},
-                                {WM_CUT, 0, 0, nullptr, 1},
-                                {WM_PASTE, 0, 0, nullptr, 1},
-                                {WM_CLEAR},
-                                {EM_SETREADONLY, TRUE},
-                                {EM_SETSEL, 0, -1},
-                                {WM_CHAR, 'z'},
-                                {WM_CUT},
-                                {WM_PASTE},
-                                {EM_SETREADONLY, FALSE},
-                                {WM_CLEAR, 0, 0, nullptr, 1},
-                                {WM_CHAR, 'z', 0, nullptr, 1},
-                                {EM_SETLIMITTEXT, 0},
-                                {EM_LINELENGTH, 99},
-                                {EM_POSFROMCHAR, 1},
-                                {EM_CHARFROMPOS, 0, MAKELPARAM(190, 5)},
-                                {WM_GETDLGCODE}};
+    // clang-format off
+    const Message messages[] = {
+        {WM_SETTEXT, 0, 0, "C:\\Data", 1}, {EM_SETSEL, 2, 2}, {EM_REPLACESEL, TRUE, 0, "\\Old", 1},
+        {EM_UNDO, 0, 0, nullptr, 1}, {WM_UNDO, 0, 0, nullptr, 1}, {EM_SETMODIFY, FALSE}, {EM_SETSEL, 0, 2},
+        {EM_REPLACESEL, FALSE, 0, "D:", 1}, {EM_SETLIMITTEXT, 12}, {EM_SETSEL, 99, 99},
+        {EM_REPLACESEL, TRUE, 0, "\\Counts", 1}, {WM_CHAR, 'X'}, {EM_EMPTYUNDOBUFFER}, {EM_SETSEL, 0, 3},
+        {WM_CUT, 0, 0, nullptr, 1}, {WM_PASTE, 0, 0, nullptr, 1}, {WM_CLEAR}, {EM_SETREADONLY, TRUE},
+        {EM_SETSEL, 0, -1}, {WM_CHAR, 'z'}, {WM_CUT}, {WM_PASTE}, {EM_SETREADONLY, FALSE},
+        {WM_CLEAR, 0, 0, nullptr, 1}, {WM_CHAR, 'z', 0, nullptr, 1}, {EM_SETLIMITTEXT, 0}, {EM_LINELENGTH, 99},
+        {EM_POSFROMCHAR, 1}, {EM_CHARFROMPOS, 0, MAKELPARAM(190, 5)}, {WM_GETDLGCODE}};
+    // clang-format on
     HWND h = edit_->Handle();
     for (const Message& m : messages) {
         const LPARAM lParam = m.text ? reinterpret_cast<LPARAM>(m.text) : m.lParam;

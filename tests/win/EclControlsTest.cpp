@@ -9,6 +9,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ControlHost.h"
@@ -738,9 +739,8 @@ TEST_F(ButtonMessagesTest, RadioItemAndPushButtonAnswerAsTheStandardButton) {
         }
         EXPECT_EQ(answer[0], answer[1]) << s.what;
         EXPECT_EQ(check[0], s.check) << s.what;
-        EXPECT_EQ(check[1], s.check) << s.what << " (standard)";
         EXPECT_EQ(state[0], s.state) << s.what;
-        EXPECT_EQ(state[1], s.state) << s.what << " (standard)";
+        EXPECT_EQ(std::tie(check[1], state[1]), std::tie(s.check, s.state)) << s.what << " (standard)";
     }
     EXPECT_EQ(Group().ItemIndex(), -1) << "unchecking the selected item leaves no selection";
     EXPECT_FALSE(Group().Item(0).Checked());
@@ -759,8 +759,7 @@ TEST_F(ButtonMessagesTest, ClickIsTheUsersClickOnce) {
 
     HWND grab = Get<TEclButton>("Grab").Handle();
     ::SendMessageA(grab, BM_CLICK, 0, 0);
-    EXPECT_EQ(form_.clicks.back(), "ButtonClick Grab");
-    EXPECT_EQ(form_.clicks.size(), 2u);
+    EXPECT_EQ(form_.clicks, (std::vector<std::string>{"GroupClick EclRadioGroup1", "ButtonClick Grab"}));
     EXPECT_EQ(::GetCapture(), nullptr) << "the press ends with the click";
     EXPECT_EQ(::SendMessageA(grab, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
 }
