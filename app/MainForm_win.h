@@ -23,7 +23,7 @@ class Label;
 
 class TMainForm : public fw::Form {
 public:
-    // Reads the stored description; `dialogs` shows the warning and the plain message boxes.
+    // Reads the stored description; the message boxes come through fw::Dialogs().
     explicit TMainForm(fw::Component* owner);
     ~TMainForm() override;
     static const fw::ClassInfo& StaticClass();
