@@ -21,18 +21,12 @@
 #include "framework/Application_win.h"
 
 #include "AccessibleReading.h"
+#include "AnsweringDialogs.h"
 
 using namespace std::chrono_literals;
 using namespace accread;
 
 namespace {
-
-class SilentDialogs final : public fw::DialogsPlatform {
-public:
-    bool ConfirmWarning(const std::string&) override { return false; }
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
 
 class AccessibleTest : public testing::Test {
 protected:
@@ -53,7 +47,7 @@ protected:
 
     ComScope com_;
     fw::Application app_;
-    SilentDialogs dialogs_;
+    wintest::AnsweringDialogs dialogs_{false};
     fw::ScopedSeam<fw::DialogsPlatform> dialogsScope_{dialogs_};
     std::unique_ptr<TMainForm> form_;
 };

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "AnsweringDialogs.h"
 #include "TempFolder.h"
 #include "app/GrabPlatform_win.h"
 #include "app/GrabSourceCheck.h"
@@ -124,13 +125,6 @@ TEST(GrabSystemFileSystem, RemovesAFolderWithReadOnlyFilesAndFoldersInIt) {
 
 namespace {
 
-class AnsweringDialogs final : public fw::DialogsPlatform {
-public:
-    bool ConfirmWarning(const std::string&) override { return true; }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 // The system's file system, with the free space it reports and an interruption before the first move
 // steered by the test.
 class SteeredFileSystem final : public SystemGrabPlatform {
@@ -157,10 +151,10 @@ public:
     }
     std::string Run(const std::string& site) {
         workflow.Run(button, [&] { return site; });
-        return dialogs.messages.empty() ? "<none>" : dialogs.messages.back();
+        return dialogs.shown.empty() ? "<none>" : dialogs.shown.back();
     }
 
-    AnsweringDialogs dialogs;
+    wintest::AnsweringDialogs dialogs{true};
     fw::ScopedSeam<fw::DialogsPlatform> dialogsScope{dialogs};
     TsysFileOperation op{nullptr};
     fw::Control button{nullptr};

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "AnsweringDialogs.h"
 #include "DialogOperator.h"
 
 #include "app/Deployment.h"
@@ -31,16 +32,6 @@ namespace {
 const std::string kFolder32 = R"(C:\Program Files\Tillora\Data\Brightwell Wholesale)";
 const std::string kFolder64 = R"(C:\Program Files (x86)\Tillora\Data\Brightwell Wholesale)";
 
-class AnsweringDialogs final : public fw::DialogsPlatform {
-public:
-    bool ConfirmWarning(const std::string& text) override {
-        shown.push_back("warning: " + text);
-        return false;
-    }
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
 class MainFormTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -58,7 +49,7 @@ protected:
     }
 
     fw::Application app_;
-    AnsweringDialogs dialogs_;
+    wintest::AnsweringDialogs dialogs_{false};
     fw::ScopedSeam<fw::DialogsPlatform> dialogsScope_{dialogs_};
     std::unique_ptr<TMainForm> form_;
 };
