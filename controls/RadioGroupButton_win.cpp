@@ -138,9 +138,8 @@ LRESULT TEclRadioGroupButton::ButtonMessage(UINT msg, WPARAM wParam) {
         case BM_SETSTATE:
             if (fw::Change(highlighted_, wParam != 0)) Invalidate();
             return 0;
-        default:  // BM_CLICK: the mouse's press and release over the item
-            ::SendMessageA(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-            ::SendMessageA(Handle(), WM_LBUTTONUP, 0, 0);
+        default:  // BM_CLICK: the user's click, as a screen reader's default action
+            DoDefaultAction();
             return 0;
     }
 }
