@@ -123,6 +123,19 @@ unsigned long StateOf(const Control& control, const AccessibleInfo& info) {
     return state;
 }
 
+UINT g_actionMessage = 0;
+
+UINT ActionMessage() {
+    if (!g_actionMessage) g_actionMessage = ::RegisterWindowMessageA("TilloraStockdrawAccessibleAction");
+    return g_actionMessage;
+}
+
+// A child window's own object, as a reader walking the tree is handed it.
+HRESULT WindowObject(HWND hwnd, IDispatch** out) {
+    return Ole()->objectFromWindow(hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                                   reinterpret_cast<void**>(out));
+}
+
 std::optional<std::string> Unless(std::string text) {
     if (text.empty()) return std::nullopt;
     return text;
@@ -252,8 +265,7 @@ public:
             if (self) return E_INVALIDARG;
             const HWND hwnd = WindowOf(target);
             if (!hwnd) return S_FALSE;  // a simple element, answered by this object
-            return Ole()->objectFromWindow(hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                           reinterpret_cast<void**>(out));
+            return WindowObject(hwnd, out);
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
@@ -358,8 +370,7 @@ public:
             const HWND under = ::ChildWindowFromPointEx(hwnd_, p, CWP_SKIPINVISIBLE);
             if (under && under != hwnd_) {
                 out->vt = VT_DISPATCH;
-                return Ole()->objectFromWindow(under, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                               reinterpret_cast<void**>(&out->pdispVal));
+                return WindowObject(under, &out->pdispVal);
             }
             const std::vector<Control*> children = AccessibleChildren(*control_);
             out->vt = VT_I4;
@@ -380,7 +391,7 @@ public:
             if (!target.Describe(info)) return self ? base_->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
             if (info.defaultAction.empty()) return DISP_E_MEMBERNOTFOUND;
             if (StateOf(target, info) & accessible_state::kUnavailable) return E_FAIL;
-            return ::PostMessageA(hwnd_, AccessibleActionMessage(), static_cast<WPARAM>(child.lVal), 0) ? S_OK : E_FAIL;
+            return ::PostMessageA(hwnd_, ActionMessage(), static_cast<WPARAM>(child.lVal), 0) ? S_OK : E_FAIL;
         });
     }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
@@ -434,8 +445,7 @@ private:
         if (index < 0) return S_FALSE;
         if (const HWND hwnd = WindowOf(*children[static_cast<size_t>(index)])) {
             out->vt = VT_DISPATCH;
-            return Ole()->objectFromWindow(hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                           reinterpret_cast<void**>(&out->pdispVal));
+            return WindowObject(hwnd, &out->pdispVal);
         }
         out->vt = VT_I4;
         out->lVal = index + 1;
@@ -470,10 +480,7 @@ void DisconnectAccessible::operator()(AccessibleObject* object) const {
     object->Release();
 }
 
-UINT AccessibleActionMessage() {
-    static const UINT message = ::RegisterWindowMessageA("TilloraStockdrawAccessibleAction");
-    return message;
-}
+bool IsAccessibleActionMessage(UINT msg) { return msg != 0 && msg == g_actionMessage; }
 
 void RunAccessibleAction(WinControl& control, long childId) {
     if (childId == CHILDID_SELF) {

@@ -26,9 +26,10 @@ using AccessibleReference = std::unique_ptr<AccessibleObject, DisconnectAccessib
 // `object`; 0 for other objects or when oleacc cannot be had.
 LRESULT AnswerGetObject(WinControl& control, AccessibleReference& object, WPARAM wParam, LPARAM lParam);
 
-// A default action is posted to the window in this message (wParam: the child id) so that the
-// screen reader's call returns before the action runs: it may open a modal box.
-UINT AccessibleActionMessage();
+// A default action is posted to the window in a message of its own (wParam: the child id) so that
+// the screen reader's call returns before the action runs: it may open a modal box. The message is
+// registered when the first action is posted; until then no message is one.
+bool IsAccessibleActionMessage(UINT msg);
 void RunAccessibleAction(WinControl& control, long childId);
 
 // The controls a window shows screen readers, in reading order: its windows and the windowless

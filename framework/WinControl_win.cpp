@@ -292,7 +292,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         default:
-            if (msg == AccessibleActionMessage()) {
+            if (IsAccessibleActionMessage(msg)) {
                 RunAccessibleAction(*this, static_cast<long>(wParam));
                 return 0;
             }
