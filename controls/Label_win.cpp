@@ -69,10 +69,7 @@ void TEclLabel::ComponentDestroyed(fw::Component& gone) {
 // The caption's accelerator hands the focus on; the key counts as taken even when the focus
 // control cannot take the focus now.
 bool TEclLabel::Describe(fw::AccessibleInfo& info) const {
-    info.role = fw::AccessibleRole::StaticText;
-    info.name = showAccelChar_ ? fw::StripAccelMarks(Caption()) : Caption();
-    info.state = fw::accessible_state::kReadOnly;
-    return true;
+    return fw::DescribeStaticText(info, showAccelChar_ ? fw::StripAccelMarks(Caption()) : Caption());
 }
 
 bool TEclLabel::Accelerate(char letter) {

@@ -61,12 +61,9 @@ void TEclSimpleLabel::MouseDown(int, int) { Visit(); }
 
 bool TEclSimpleLabel::Describe(fw::AccessibleInfo& info) const {
     namespace st = fw::accessible_state;
-    info.name = showAccelChar_ ? fw::StripAccelMarks(Caption()) : Caption();
-    if (jumpMode_ == TEclJumpModes::jmNone) {
-        info.role = fw::AccessibleRole::StaticText;
-        info.state = st::kReadOnly;
-        return true;
-    }
+    std::string name = showAccelChar_ ? fw::StripAccelMarks(Caption()) : Caption();
+    if (jumpMode_ == TEclJumpModes::jmNone) return fw::DescribeStaticText(info, std::move(name));
+    info.name = std::move(name);
     info.role = fw::AccessibleRole::Link;
     info.state = st::kLinked | st::kFocusable | (showFocus_ ? st::kFocused : 0);
     info.defaultAction = "Jump";

@@ -3,6 +3,7 @@
 // (the roles and state bits keep the platform's values, so they pass through unchanged).
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -38,5 +39,13 @@ struct AccessibleInfo {
     // Empty when the control has none.
     std::string defaultAction;
 };
+
+// What a label tells: static text of that name.
+inline bool DescribeStaticText(AccessibleInfo& info, std::string name) {
+    info.role = AccessibleRole::StaticText;
+    info.name = std::move(name);
+    info.state = accessible_state::kReadOnly;
+    return true;
+}
 
 }  // namespace fw

@@ -66,12 +66,7 @@ void Label::AdjustSize() {
     SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
-bool Label::Describe(AccessibleInfo& info) const {
-    info.role = AccessibleRole::StaticText;
-    info.name = StripAccelMarks(Caption());
-    info.state = accessible_state::kReadOnly;
-    return true;
-}
+bool Label::Describe(AccessibleInfo& info) const { return DescribeStaticText(info, StripAccelMarks(Caption())); }
 
 void Label::Paint(Canvas& canvas) {
     if (!transparent_) canvas.FillRect(ClientRect(), BackColor());
